@@ -1,0 +1,100 @@
+#include "print_command.h"
+
+#include "attack_list_loader.h"
+#include "list_printout.h"
+#include "text_print_sink.h"
+
+namespace lomvex {
+namespace {
+
+struct SortRequest {
+  int column;
+  bool ascending;
+};
+
+std::optional<SortRequest> ParseSort(const std::string& text) {
+  std::string column = text;
+  bool ascending = true;
+  size_t colon = text.find(':');
+  if (colon != std::string::npos) {
+    column = text.substr(0, colon);
+    std::string order = text.substr(colon + 1);
+    if (order == "desc") {
+      ascending = false;
+    } else if (order != "asc") {
+      return std::nullopt;
+    }
+  }
+  if (column.size() != 1 || column[0] < '1' || column[0] > '9') return std::nullopt;
+  return SortRequest{column[0] - '0', ascending};
+}
+
+PrintCommandResult Usage(std::string problem) {
+  return {kExitUsageOrUnreadable, {}, "lomvex-print: " + problem + "\n" + PrintCommandUsage()};
+}
+
+}  // namespace
+
+std::string PrintCommandUsage() {
+  return "usage: lomvex-print [--today YYYY-MM-DD] [--sort COLUMN[:asc|:desc]] ATTACK_LIST\n"
+         "  Prints the attack list as File > Print List does: 45-line pages, a form\n"
+         "  feed before every page after the first.\n"
+         "  --today  the date of the header (default: today)\n"
+         "  --sort   the list column to sort on, 1 to 9 (1: severity), ascending by default\n";
+}
+
+PrintCommandResult RunPrintCommand(const std::vector<std::string>& arguments,
+                                   CalendarDate today, FileAccess& files) {
+  std::optional<SortRequest> sort;
+  std::optional<std::string> path;
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "--today" || argument == "--sort") {
+      if (i + 1 == arguments.size()) return Usage(argument + " needs a value");
+      const std::string& value = arguments[++i];
+      if (argument == "--today") {
+        std::optional<CalendarDate> date =
+            value.size() == 10 && value[4] == '-' ? RecognizeDate(value) : std::nullopt;
+        if (!date) return Usage("--today takes a date written YYYY-MM-DD, not '" + value + "'");
+        today = *date;
+      } else {
+        sort = ParseSort(value);
+        if (!sort) return Usage("--sort takes a column from 1 to 9, optionally :asc or :desc");
+      }
+    } else if (argument.size() > 1 && argument[0] == '-' && argument != "-") {
+      return Usage("unknown option '" + argument + "'");
+    } else if (path) {
+      return Usage("only one attack list may be given");
+    } else {
+      path = argument;
+    }
+  }
+  if (!path) return Usage("no attack list given");
+
+  MainListState state;
+  state.file_location = *path;
+  if (sort) state.list.SetSort(sort->column == 1 ? kColumnSeverityText : sort->column, sort->ascending);
+  LoadOutcome outcome = LoadAttackList(state, files);
+  if (outcome == LoadOutcome::kNoFile) {
+    return {kExitUsageOrUnreadable, {}, "lomvex-print: no such file: " + *path + "\n"};
+  }
+  if (outcome == LoadOutcome::kUnreadable) {
+    return {kExitUsageOrUnreadable, {}, "lomvex-print: cannot read " + *path + "\n"};
+  }
+
+  PrintCommandResult result;
+  TextPrintSink sink;
+  PrintAttackList(state, today, EnglishTextLocale(), sink);
+  result.standard_output = sink.text();
+  if (outcome == LoadOutcome::kBadFile) {
+    result.exit_status = kExitBadFile;
+    std::string message = BadAttackListMessage();
+    for (size_t at = 0; (at = message.find("\r\n", at)) != std::string::npos;) {
+      message.replace(at, 2, "\n");
+    }
+    result.standard_error = message + "\n";
+  }
+  return result;
+}
+
+}  // namespace lomvex

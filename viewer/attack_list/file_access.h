@@ -1,0 +1,27 @@
+// What the viewer asks of the file system, behind one small interface.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace lomvex {
+
+enum class ReadStatus { kRead, kCannotRead };
+
+class FileAccess {
+ public:
+  virtual ~FileAccess() = default;
+  // True when the path names at least one ordinary file as a file search finds
+  // it: wildcards match, folders, hidden and system files do not count.
+  virtual bool PathExists(const std::string& path) = 0;
+  // Reads the whole file into contents. The file is opened so that its writer
+  // may go on writing, renaming and deleting it, and closed before returning.
+  virtual ReadStatus ReadWholeFile(const std::string& path, std::string& contents) = 0;
+  // Deletes the file; false when it could not be deleted.
+  virtual bool DeleteFile(const std::string& path) = 0;
+};
+
+// The platform's own file system.
+FileAccess& SystemFileAccess();
+
+}  // namespace lomvex

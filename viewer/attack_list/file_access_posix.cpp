@@ -1,0 +1,80 @@
+// The file system of a POSIX host, for the native build.
+#include <fcntl.h>
+#include <glob.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "file_access.h"
+
+namespace lomvex {
+namespace {
+
+struct FdCloser {
+  int fd;
+  ~FdCloser() {
+    if (fd >= 0) close(fd);
+  }
+};
+
+struct GlobOwner {
+  glob_t result{};
+  ~GlobOwner() { globfree(&result); }
+};
+
+bool IsOrdinaryFile(const char* path) {
+  struct stat info;
+  if (stat(path, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  const char* name = strrchr(path, '/');
+  name = name ? name + 1 : path;
+  return name[0] != '.';  // a dot file is the hidden file of this platform
+}
+
+class PosixFileAccess final : public FileAccess {
+ public:
+  bool PathExists(const std::string& path) override {
+    if (path.empty()) return false;
+    GlobOwner found;
+    if (glob(path.c_str(), GLOB_NOSORT, nullptr, &found.result) != 0) return false;
+    for (size_t i = 0; i < found.result.gl_pathc; ++i) {
+      if (IsOrdinaryFile(found.result.gl_pathv[i])) return true;
+    }
+    return false;
+  }
+
+  ReadStatus ReadWholeFile(const std::string& path, std::string& contents) override {
+    contents.clear();
+    FdCloser file{open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    if (file.fd < 0) return ReadStatus::kCannotRead;
+    struct stat info;
+    if (fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return ReadStatus::kCannotRead;
+    // Read to the end even if the writer appended since fstat.
+    size_t capacity = static_cast<size_t>(info.st_size) + 1;
+    contents.resize(capacity);
+    size_t filled = 0;
+    for (;;) {
+      if (filled == contents.size()) contents.resize(contents.size() * 2);
+      ssize_t got = read(file.fd, contents.data() + filled, contents.size() - filled);
+      if (got < 0) {
+        contents.clear();
+        return ReadStatus::kCannotRead;
+      }
+      if (got == 0) break;
+      filled += static_cast<size_t>(got);
+    }
+    contents.resize(filled);
+    return ReadStatus::kRead;
+  }
+
+  bool DeleteFile(const std::string& path) override { return unlink(path.c_str()) == 0; }
+};
+
+}  // namespace
+
+FileAccess& SystemFileAccess() {
+  static PosixFileAccess access;
+  return access;
+}
+
+}  // namespace lomvex

@@ -1,0 +1,66 @@
+// The Windows file system: a file search for existence, a shared read of the
+// whole file.
+#include <algorithm>
+
+#include "file_access.h"
+#include "win32_handles.h"
+
+namespace lomvex {
+namespace {
+
+constexpr DWORD kNotOrdinary =
+    FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+class Win32FileAccess final : public FileAccess {
+ public:
+  bool PathExists(const std::string& path) override {
+    if (path.empty()) return false;
+    WIN32_FIND_DATAA found;
+    UniqueFind search(FindFirstFileA(path.c_str(), &found));
+    if (!search) return false;
+    do {
+      if ((found.dwFileAttributes & kNotOrdinary) == 0) return true;
+    } while (FindNextFileA(search.get(), &found));
+    return false;
+  }
+
+  ReadStatus ReadWholeFile(const std::string& path, std::string& contents) override {
+    contents.clear();
+    // Share read, write and delete: the firewall may go on writing, renaming
+    // or deleting the file while it is read.
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) return ReadStatus::kCannotRead;
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart >= 0xFFFFFFFFLL) {
+      return ReadStatus::kCannotRead;
+    }
+    contents.resize(static_cast<size_t>(size.QuadPart) + 1);
+    size_t filled = 0;
+    for (;;) {
+      if (filled == contents.size()) contents.resize(contents.size() * 2);
+      DWORD chunk = static_cast<DWORD>(std::min<size_t>(contents.size() - filled, 1u << 30));
+      DWORD got = 0;
+      if (!ReadFile(file.get(), contents.data() + filled, chunk, &got, nullptr)) {
+        contents.clear();
+        return ReadStatus::kCannotRead;
+      }
+      if (got == 0) break;
+      filled += got;
+    }
+    contents.resize(filled);
+    return ReadStatus::kRead;
+  }
+
+  bool DeleteFile(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }
+};
+
+}  // namespace
+
+FileAccess& SystemFileAccess() {
+  static Win32FileAccess access;
+  return access;
+}
+
+}  // namespace lomvex

@@ -1,0 +1,56 @@
+#include "list_printout.h"
+
+#include "fit_text.h"
+#include "severity.h"
+#include "viewer_text.h"
+
+namespace lomvex {
+namespace {
+
+constexpr int kHeaderWidth = 122;
+constexpr std::string_view kHeaderIndent = "    ";
+// The printer's indent item with the argument 4: four blanks.
+constexpr std::string_view kRowIndent = "    ";
+
+}  // namespace
+
+void PrintListHeader(const MainListState& state, CalendarDate today, const TextLocale& locale,
+                     PrintSink& sink) {
+  sink.PrintLine(FitCenter(ViewerText(kTextPrintTitle), kHeaderWidth, kFitKeepWhole));
+  sink.PrintLine(FitCenter(FormatLongDate(today, locale), kHeaderWidth, kFitKeepWhole));
+  std::string host = "Host Computer: " + state.host_name;
+  std::string count = "Number of Attacks: " + std::to_string(state.list.RowCount());
+  sink.PrintLine(std::string(kHeaderIndent) + FitLeft(host, 57, kFitKeepWhole) +
+                 FitRight(count, 65, kFitKeepWhole));
+  sink.PrintLine(std::string(kHeaderIndent) + std::string(ViewerText(kTextPrintColumns)));
+  sink.PrintLine(std::string(kHeaderIndent) + std::string(kHeaderWidth, '-'));
+}
+
+std::string ListRowLine(const AttackListModel& list, size_t row) {
+  std::string line(kRowIndent);
+  line += FitLeft(SeverityName(list.SeverityAt(row)), 17, kFitKeepWhole);
+  line += FitCenter(list.SubItemAt(row, 1), 14, kFitKeepWhole);
+  line += FitCenter(list.SubItemAt(row, 2), 13, kFitKeepWhole);
+  line += FitLeft(list.SubItemAt(row, 3), 22, kFitKeepWhole);
+  line += FitLeft(list.SubItemAt(row, 4), 18, kFitKeepWhole);
+  line += FitLeft(list.SubItemAt(row, 5), 27, kFitKeepLeft);
+  line += FitRight(list.SubItemAt(row, 6), 5, kFitKeepWhole);
+  return line;
+}
+
+void PrintAttackList(const MainListState& state, CalendarDate today, const TextLocale& locale,
+                     PrintSink& sink) {
+  PrintListHeader(state, today, locale, sink);
+  int line_count = kPrintHeaderLines;
+  size_t rows = state.list.RowCount();
+  for (size_t row = 0; row < rows; ++row) {
+    sink.PrintLine(ListRowLine(state.list, row));
+    if (++line_count == kPrintLinesPerPage) {
+      sink.NewPage();
+      line_count = kPrintHeaderLines;
+      PrintListHeader(state, today, locale, sink);
+    }
+  }
+}
+
+}  // namespace lomvex
