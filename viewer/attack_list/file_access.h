@@ -18,7 +18,7 @@ class FileAccess {
   // may go on writing, renaming and deleting it, and closed before returning.
   virtual ReadStatus ReadWholeFile(const std::string& path, std::string& contents) = 0;
   // Deletes the file; false when it could not be deleted.
-  virtual bool DeleteFile(const std::string& path) = 0;
+  virtual bool RemoveFile(const std::string& path) = 0;
 };
 
 // The platform's own file system.

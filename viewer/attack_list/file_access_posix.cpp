@@ -67,7 +67,7 @@ class PosixFileAccess final : public FileAccess {
     return ReadStatus::kRead;
   }
 
-  bool DeleteFile(const std::string& path) override { return unlink(path.c_str()) == 0; }
+  bool RemoveFile(const std::string& path) override { return unlink(path.c_str()) == 0; }
 };
 
 }  // namespace

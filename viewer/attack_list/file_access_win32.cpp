@@ -53,7 +53,7 @@ class Win32FileAccess final : public FileAccess {
     return ReadStatus::kRead;
   }
 
-  bool DeleteFile(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }
+  bool RemoveFile(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }
 };
 
 }  // namespace
