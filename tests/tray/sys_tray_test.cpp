@@ -1,0 +1,331 @@
+#include "sys_tray.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fake_tray_platform.h"
+
+namespace lomvex {
+namespace {
+
+using testing::FakeTrayPlatform;
+using testing::PlatformCall;
+
+constexpr std::uintptr_t kWindow = 0x4242;
+constexpr std::uintptr_t kIcon = 0x77;
+const std::string kDefaultTip = std::string("SysTray Control.") + '\0';
+
+std::string Field(const char (&field)[NotifyIconRecord::kTipSize]) {
+  return std::string(field, NotifyIconRecord::kTipSize);
+}
+
+std::string ExpectedField(const std::string& shown) {
+  std::string field = shown + '\0';
+  field.resize(NotifyIconRecord::kTipSize, ' ');
+  return field;
+}
+
+// ---- The tip field ----
+
+struct TipCase {
+  const char* name;
+  std::string text;
+  std::string shown;  // what precedes the NUL
+};
+
+class TipFieldTest : public ::testing::TestWithParam<TipCase> {};
+
+TEST_P(TipFieldTest, TextThenNulThenBlanks) {
+  char field[NotifyIconRecord::kTipSize];
+  FillTipField(field, GetParam().text);
+  EXPECT_EQ(Field(field), ExpectedField(GetParam().shown));
+}
+
+const std::string kCaption38 = "Lomvex - BlackIce Defender attack list";
+INSTANTIATE_TEST_SUITE_P(
+    Tips, TipFieldTest,
+    ::testing::Values(TipCase{"Empty", "", ""}, TipCase{"Caption", kCaption38, kCaption38},
+                      TipCase{"Longest", std::string(63, 'a'), std::string(63, 'a')},
+                      TipCase{"CutAt64", std::string(64, 'b'), std::string(63, 'b')},
+                      TipCase{"CutLong", std::string(200, 'c'),
+                              std::string(200, 'c').substr(0, 63)},
+                      TipCase{"DefaultWithNul", kDefaultTip, kDefaultTip}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- The record of the add command ----
+
+struct AddCase {
+  const char* name;
+  std::uintptr_t icon;
+  std::string tip;
+  std::uint32_t flags;
+};
+
+class AddRecordTest : public ::testing::TestWithParam<AddCase> {};
+
+TEST_P(AddRecordTest, FlagsFollowWhatIsSet) {
+  FakeTrayPlatform platform;
+  SysTray tray(platform, kWindow);
+  tray.SetTrayIcon(GetParam().icon);
+  tray.SetTrayTip(GetParam().tip);
+  ASSERT_TRUE(platform.calls.empty()) << "nothing is sent while the icon is not shown";
+
+  tray.SetInTray(true);
+  ASSERT_EQ(platform.calls.size(), 2u);
+  EXPECT_EQ(platform.calls[0].kind, PlatformCall::kAttach);
+  const PlatformCall& add = platform.calls[1];
+  EXPECT_EQ(add.command, TrayCommand::kAdd);
+  EXPECT_EQ(add.record.size, 88u);
+  EXPECT_EQ(add.record.window, kWindow);
+  EXPECT_EQ(add.record.id, 0u);
+  EXPECT_EQ(add.record.flags, GetParam().flags);
+  EXPECT_EQ(add.record.callback_message, 1125u);
+  EXPECT_EQ(add.record.icon, GetParam().icon);
+  if (GetParam().tip.empty()) {
+    EXPECT_EQ(Field(add.record.tip), std::string(NotifyIconRecord::kTipSize, '\0'));
+  } else {
+    EXPECT_EQ(Field(add.record.tip), ExpectedField(GetParam().tip));
+  }
+  EXPECT_TRUE(tray.InTray());
+  EXPECT_TRUE(tray.IconShown());
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, AddRecordTest,
+                         ::testing::Values(AddCase{"NoIconNoTip", 0, "", 1},
+                                           AddCase{"IconOnly", kIcon, "", 3},
+                                           AddCase{"TipOnly", 0, "Lomvex", 5},
+                                           AddCase{"IconAndTip", kIcon, "Lomvex", 7}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SysTrayTest, NewControlAddsItsDefaultTip) {
+  FakeTrayPlatform platform;
+  SysTray tray(platform, kWindow);
+  EXPECT_EQ(tray.TrayTip(), kDefaultTip);
+  EXPECT_EQ(tray.TrayIcon(), 0u);
+  tray.SetInTray(true);
+  const auto add = platform.NotifyCalls().at(0);
+  EXPECT_EQ(add.record.flags, 5u);
+  EXPECT_EQ(std::string(add.record.tip), "SysTray Control.");
+}
+
+// ---- Changes while the icon is shown ----
+
+struct ModifyCase {
+  const char* name;
+  void (*change)(SysTray&);
+  std::uint32_t flags;
+  std::uintptr_t icon;
+  std::string tip_field;  // empty: the field is untouched (all NUL)
+};
+
+class ModifyTest : public ::testing::TestWithParam<ModifyCase> {};
+
+TEST_P(ModifyTest, SendsOnlyTheChangedField) {
+  FakeTrayPlatform platform;
+  SysTray tray(platform, kWindow);
+  tray.SetInTray(true);
+  platform.calls.clear();
+
+  GetParam().change(tray);
+  ASSERT_EQ(platform.calls.size(), 1u);
+  const PlatformCall& modify = platform.calls[0];
+  EXPECT_EQ(modify.command, TrayCommand::kModify);
+  EXPECT_EQ(modify.record.size, 88u);
+  EXPECT_EQ(modify.record.window, kWindow);
+  EXPECT_EQ(modify.record.flags, GetParam().flags);
+  EXPECT_EQ(modify.record.callback_message, 0u);
+  EXPECT_EQ(modify.record.icon, GetParam().icon);
+  const std::string expected_tip = GetParam().tip_field.empty()
+                                       ? std::string(NotifyIconRecord::kTipSize, '\0')
+                                       : GetParam().tip_field;
+  EXPECT_EQ(Field(modify.record.tip), expected_tip);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, ModifyTest,
+    ::testing::Values(ModifyCase{"Icon", [](SysTray& t) { t.SetTrayIcon(kIcon); }, 2, kIcon, ""},
+                      ModifyCase{"Tip", [](SysTray& t) { t.SetTrayTip("Lomvex"); }, 4, 0,
+                                 ExpectedField("Lomvex")},
+                      ModifyCase{"EmptyTip", [](SysTray& t) { t.SetTrayTip(""); }, 4, 0,
+                                 ExpectedField("")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Changes that do nothing ----
+
+struct IgnoredCase {
+  const char* name;
+  bool shown_first;
+  void (*change)(SysTray&);
+};
+
+class IgnoredChangeTest : public ::testing::TestWithParam<IgnoredCase> {};
+
+TEST_P(IgnoredChangeTest, NothingSentAndStateKept) {
+  FakeTrayPlatform platform;
+  SysTray tray(platform, kWindow);
+  tray.SetTrayIcon(kIcon);
+  tray.SetInTray(GetParam().shown_first);
+  platform.calls.clear();
+
+  GetParam().change(tray);
+  EXPECT_TRUE(platform.calls.empty());
+  EXPECT_EQ(tray.TrayIcon(), kIcon);
+  EXPECT_EQ(tray.InTray(), GetParam().shown_first);
+  EXPECT_EQ(tray.IconShown(), GetParam().shown_first);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ignored, IgnoredChangeTest,
+    ::testing::Values(
+        IgnoredCase{"BitmapWhileShown", true, [](SysTray& t) { t.SetTrayIcon(0x99, false); }},
+        IgnoredCase{"NoneWhileShown", true, [](SysTray& t) { t.SetTrayIcon(0); }},
+        IgnoredCase{"BitmapWhileHidden", false, [](SysTray& t) { t.SetTrayIcon(0x99, false); }},
+        IgnoredCase{"TrueTwice", true, [](SysTray& t) { t.SetInTray(true); }},
+        IgnoredCase{"FalseWhenFalse", false, [](SysTray& t) { t.SetInTray(false); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Switching off and the control's end ----
+
+void ExpectRemoved(const std::vector<PlatformCall>& calls) {
+  ASSERT_EQ(calls.size(), 2u);
+  EXPECT_EQ(calls[0].kind, PlatformCall::kNotify);
+  EXPECT_EQ(calls[0].command, TrayCommand::kDelete);
+  EXPECT_EQ(calls[0].record.size, 88u);
+  EXPECT_EQ(calls[0].record.window, kWindow);
+  EXPECT_EQ(calls[0].record.flags, 0u);
+  EXPECT_EQ(calls[0].record.icon, 0u);
+  EXPECT_EQ(calls[1].kind, PlatformCall::kDetach);
+  EXPECT_EQ(calls[1].window, kWindow);
+}
+
+TEST(SysTrayTest, SwitchingOffRemovesIconThenGivesProcedureBack) {
+  FakeTrayPlatform platform;
+  SysTray tray(platform, kWindow);
+  tray.SetTrayIcon(kIcon);
+  tray.SetInTray(true);
+  platform.calls.clear();
+  tray.SetInTray(false);
+  ExpectRemoved(platform.calls);
+  EXPECT_FALSE(tray.InTray());
+  EXPECT_FALSE(tray.IconShown());
+  EXPECT_EQ(tray.TrayIcon(), kIcon);
+}
+
+TEST(SysTrayTest, DestroyedWhileShownRemovesIcon) {
+  FakeTrayPlatform platform;
+  {
+    SysTray tray(platform, kWindow);
+    tray.SetInTray(true);
+    platform.calls.clear();
+  }
+  ExpectRemoved(platform.calls);
+  EXPECT_EQ(platform.holder, nullptr);
+}
+
+TEST(SysTrayTest, TipSetWhileHiddenIsUsedByNextAdd) {
+  FakeTrayPlatform platform;
+  SysTray tray(platform, kWindow);
+  tray.SetInTray(true);
+  tray.SetInTray(false);
+  tray.SetTrayTip("Restored tip");
+  platform.calls.clear();
+  tray.SetInTray(true);
+  EXPECT_EQ(std::string(platform.NotifyCalls().at(0).record.tip), "Restored tip");
+  EXPECT_EQ(tray.TrayTip(), "Restored tip");
+}
+
+TEST(SysTrayTest, DesignerStoresInTrayButShowsNoIcon) {
+  FakeTrayPlatform platform;
+  {
+    SysTray tray(platform, kWindow, /*user_mode=*/false);
+    tray.SetInTray(true);
+    EXPECT_TRUE(tray.InTray());
+    EXPECT_FALSE(tray.IconShown());
+    tray.SetTrayTip("x");
+    tray.SetInTray(false);
+    EXPECT_FALSE(tray.InTray());
+    tray.SetInTray(true);
+  }
+  EXPECT_TRUE(platform.calls.empty());
+}
+
+// ---- One control in the tray at a time ----
+
+TEST(SysTrayTest, SecondControlIsRefusedAndFirstKeepsTheTray) {
+  FakeTrayPlatform platform;
+  constexpr std::uintptr_t kOtherWindow = 0x5151;
+  SysTray first(platform, kWindow);
+  first.SetInTray(true);
+  SysTray second(platform, kOtherWindow);
+  platform.calls.clear();
+
+  second.SetInTray(true);
+  EXPECT_FALSE(second.InTray());
+  EXPECT_FALSE(second.IconShown());
+  EXPECT_TRUE(platform.NotifyCalls().empty());
+  EXPECT_EQ(platform.holder, &first);
+  EXPECT_TRUE(first.InTray());
+  EXPECT_TRUE(first.IconShown());
+
+  // Switching the refused one off touches nothing of the first.
+  platform.calls.clear();
+  second.SetInTray(false);
+  EXPECT_TRUE(platform.calls.empty());
+
+  // Once the first leaves, the second may go in.
+  first.SetInTray(false);
+  second.SetInTray(true);
+  EXPECT_TRUE(second.IconShown());
+  EXPECT_EQ(platform.holder, &second);
+  EXPECT_EQ(platform.NotifyCalls().back().record.window, kOtherWindow);
+}
+
+// ---- Mouse notifications ----
+
+class RecordingEvents : public TrayEvents {
+ public:
+  void OnTrayMouseDown(int button, std::uint32_t id) override { Add("down", button, id); }
+  void OnTrayMouseUp(int button, std::uint32_t id) override { Add("up", button, id); }
+  void OnTrayMouseDblClick(int button, std::uint32_t id) override { Add("dbl", button, id); }
+  std::vector<std::string> raised;
+
+ private:
+  void Add(const char* kind, int button, std::uint32_t id) {
+    raised.push_back(std::string(kind) + " " + std::to_string(button) + " " + std::to_string(id));
+  }
+};
+
+struct MouseCase {
+  std::uint32_t message;
+  const char* raised;  // empty: nothing
+};
+
+class MouseMessageTest : public ::testing::TestWithParam<MouseCase> {};
+
+TEST_P(MouseMessageTest, RaisesTheMatchingEvent) {
+  FakeTrayPlatform platform;
+  SysTray tray(platform, kWindow);
+  RecordingEvents events;
+  tray.SetEvents(&events);
+  tray.HandleTrayMessage(GetParam().message, 9);
+  const std::string expected = GetParam().raised;
+  if (expected.empty()) {
+    EXPECT_TRUE(events.raised.empty());
+  } else {
+    EXPECT_EQ(events.raised, std::vector<std::string>{expected});
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Messages, MouseMessageTest,
+                         ::testing::Values(MouseCase{513, "down 1 9"}, MouseCase{514, "up 1 9"},
+                                           MouseCase{515, "dbl 1 9"}, MouseCase{516, "down 2 9"},
+                                           MouseCase{517, "up 2 9"}, MouseCase{518, "dbl 2 9"},
+                                           MouseCase{512, ""},  // move
+                                           MouseCase{519, ""},  // middle button
+                                           MouseCase{521, ""}, MouseCase{0, ""}),
+                         [](const auto& info) { return std::to_string(info.param.message); });
+
+}  // namespace
+}  // namespace lomvex
