@@ -10,24 +10,23 @@ namespace {
 
 unsigned char FoldCase(unsigned char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; }
 
-// The first eight bytes, case folded, as a number that orders like the text.
-std::uint64_t SortPrefix(std::string_view text) {
-  std::uint64_t key = 0;
-  for (size_t i = 0; i < 8; ++i) {
-    unsigned char c = i < text.size() ? FoldCase(static_cast<unsigned char>(text[i])) : 0;
-    key = key << 8 | c;
+// The first sixteen bytes, case folded, as two numbers that order like the text.
+struct SortPrefix {
+  std::uint64_t high = 0;
+  std::uint64_t low = 0;
+};
+constexpr size_t kPrefixBytes = 16;
+
+// The key of the sixteen bytes from offset on.
+SortPrefix PrefixOf(std::string_view text, size_t offset) {
+  SortPrefix key;
+  for (size_t i = 0; i < kPrefixBytes; ++i) {
+    size_t at = offset + i;
+    std::uint64_t c = at < text.size() ? FoldCase(static_cast<unsigned char>(text[at])) : 0;
+    std::uint64_t& half = i < 8 ? key.high : key.low;
+    half = half << 8 | c;
   }
   return key;
-}
-
-bool FoldedLess(std::string_view a, std::string_view b) {
-  size_t common = std::min(a.size(), b.size());
-  for (size_t i = 0; i < common; ++i) {
-    unsigned char x = FoldCase(static_cast<unsigned char>(a[i]));
-    unsigned char y = FoldCase(static_cast<unsigned char>(b[i]));
-    if (x != y) return x < y;
-  }
-  return a.size() < b.size();
 }
 
 constexpr std::string_view kSeverityDigits[] = {"", "1", "2", "3", "4"};
@@ -44,6 +43,7 @@ void AttackListModel::Reset() {
   order_.clear();
   order_.shrink_to_fit();
   ids_kept_ = 0;
+  last_host_ = {};
   selected_.reset();
 }
 
@@ -73,12 +73,11 @@ bool AttackListModel::FillCells(const RecordFields& fields, const TextLocale& lo
   if (fields.count < 2) return false;
   size_t start = formatted_.size();
   AppendEventDate(formatted_, field[1], locale);
-  row.date = Slice{static_cast<std::uint32_t>(start),
-                   static_cast<std::uint32_t>(formatted_.size() - start)};
-  start = formatted_.size();
+  size_t date_end = formatted_.size();
   AppendEventTime(formatted_, field[1], locale);
-  row.time = Slice{static_cast<std::uint32_t>(start),
-                   static_cast<std::uint32_t>(formatted_.size() - start)};
+  row.formatted = static_cast<std::uint32_t>(start);
+  row.date_length = static_cast<std::uint8_t>(date_end - start);
+  row.time_length = static_cast<std::uint8_t>(formatted_.size() - date_end);
   row.filled = 2;
   // Attack type, address and name come from fields 3 to 5, the count from 9.
   Slice* cells[] = {&row.type, &row.address, &row.name};
@@ -90,7 +89,7 @@ bool AttackListModel::FillCells(const RecordFields& fields, const TextLocale& lo
   if (fields.count < kRecordFields) return false;
   row.count = BufferSlice(field[9]);
   row.id = BufferSlice(field[2]);
-  row.host = BufferSlice(field[6]);
+  last_host_ = BufferSlice(field[6]);
   row.filled = 7;
   return true;
 }
@@ -102,9 +101,9 @@ std::string_view AttackListModel::RecordCell(const Row& row, int column) const {
   if (cell < 1 || cell > row.filled) return {};
   switch (column) {
     case kColumnDate:
-      return Text(formatted_, row.date);
+      return std::string_view(formatted_).substr(row.formatted, row.date_length);
     case kColumnTime:
-      return Text(formatted_, row.time);
+      return std::string_view(formatted_).substr(row.formatted + row.date_length, row.time_length);
     case kColumnAttackType:
       return Text(buffer_, row.type);
     case kColumnIntruderAddress:
@@ -138,7 +137,7 @@ std::string_view AttackListModel::AttackId(size_t entry) const {
 
 std::string_view AttackListModel::HostNameOfLastRecord() const {
   if (ids_kept_ == 0) return {};
-  return Text(buffer_, rows_[ids_kept_ - 1].host);
+  return Text(buffer_, last_host_);
 }
 
 void AttackListModel::SetSort(int key_column, bool ascending) {
@@ -151,26 +150,53 @@ void AttackListModel::ApplySort() { SortOrder(); }
 
 void AttackListModel::SortOrder() {
   if (sort_key_column_ == 0 || order_.size() < 2) return;
-  struct Keyed {
-    std::uint64_t prefix;
-    std::uint32_t record;
-  };
-  std::vector<Keyed> keyed(order_.size());
-  for (size_t i = 0; i < order_.size(); ++i) {
-    keyed[i] = {SortPrefix(RecordCell(rows_[order_[i]], sort_key_column_)), order_[i]};
+  // Keys are built in record order, which reads the rows and the file's bytes
+  // front to back; each carries its row's position in the order before the sort.
+  std::vector<std::uint32_t> position(rows_.size(), 0);
+  for (size_t i = 0; i < order_.size(); ++i) position[order_[i]] = static_cast<std::uint32_t>(i);
+  std::vector<SortKey> keys;
+  keys.reserve(order_.size());
+  std::vector<bool> shown(rows_.size(), order_.size() == rows_.size());
+  if (order_.size() != rows_.size()) {
+    for (std::uint32_t record : order_) shown[record] = true;
   }
-  auto less = [this](const Keyed& a, const Keyed& b) {
-    if (a.prefix != b.prefix) return a.prefix < b.prefix;
-    return FoldedLess(RecordCell(rows_[a.record], sort_key_column_),
-                      RecordCell(rows_[b.record], sort_key_column_));
-  };
-  if (sort_ascending_) {
-    std::stable_sort(keyed.begin(), keyed.end(), less);
-  } else {
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [&less](const Keyed& a, const Keyed& b) { return less(b, a); });
+  for (std::uint32_t record = 0; record < rows_.size(); ++record) {
+    if (!shown[record]) continue;
+    SortPrefix prefix = PrefixOf(RecordCell(rows_[record], sort_key_column_), 0);
+    keys.push_back({prefix.high, prefix.low, record, position[record]});
   }
-  for (size_t i = 0; i < keyed.size(); ++i) order_[i] = keyed[i].record;
+  position = {};
+  SortRange(keys.begin(), keys.end(), 0);
+  for (size_t i = 0; i < keys.size(); ++i) order_[i] = keys[i].record;
+}
+
+// Sorts the rows on sixteen bytes of their cells from offset on, then each run
+// of rows that tie there and have more text on the next sixteen bytes.
+void AttackListModel::SortRange(std::vector<SortKey>::iterator first,
+                                std::vector<SortKey>::iterator last, size_t offset) {
+  for (auto key = first; offset > 0 && key != last; ++key) {
+    SortPrefix prefix = PrefixOf(RecordCell(rows_[key->record], sort_key_column_), offset);
+    key->high = prefix.high;
+    key->low = prefix.low;
+  }
+  const bool ascending = sort_ascending_;
+  // Equal texts keep their earlier order in either direction.
+  std::sort(first, last, [ascending](const SortKey& a, const SortKey& b) {
+    if (a.high != b.high) return ascending == (a.high < b.high);
+    if (a.low != b.low) return ascending == (a.low < b.low);
+    return a.position < b.position;
+  });
+  const size_t next = offset + kPrefixBytes;
+  for (auto run = first; run != last;) {
+    auto run_end = run + 1;
+    bool longer = RecordCell(rows_[run->record], sort_key_column_).size() > next;
+    while (run_end != last && run_end->high == run->high && run_end->low == run->low) {
+      longer = longer || RecordCell(rows_[run_end->record], sort_key_column_).size() > next;
+      ++run_end;
+    }
+    if (longer && run_end - run > 1) SortRange(run, run_end, next);
+    run = run_end;
+  }
 }
 
 void AttackListModel::Select(std::optional<size_t> row) {

@@ -84,10 +84,12 @@ class AttackListModel {
     std::uint32_t length = 0;
   };
   struct Row {
-    Slice date, time;  // in formatted_
-    Slice type, address, name, count, id, host;  // in buffer_
+    std::uint32_t formatted = 0;  // the date text, then the time text, in formatted_
+    std::uint8_t date_length = 0;
+    std::uint8_t time_length = 0;
     std::uint8_t severity = 0;
     std::uint8_t filled = 0;  // cells filled, in the order of the columns 2 to 8
+    Slice type, address, name, count, id;  // in buffer_
   };
 
   Slice BufferSlice(std::string_view text) const;
@@ -95,13 +97,21 @@ class AttackListModel {
     return std::string_view(store).substr(slice.offset, slice.length);
   }
   std::string_view RecordCell(const Row& row, int column) const;
+  struct SortKey {
+    std::uint64_t high = 0, low = 0;  // sixteen case-folded bytes of the cell
+    std::uint32_t record = 0;
+    std::uint32_t position = 0;  // in the order before the sort: ties keep it
+  };
   void SortOrder();
+  void SortRange(std::vector<SortKey>::iterator first, std::vector<SortKey>::iterator last,
+                 size_t offset);
 
   std::string buffer_;
   std::string formatted_;
   std::vector<Row> rows_;
   std::vector<std::uint32_t> order_;
   size_t ids_kept_ = 0;
+  Slice last_host_;  // field 6 of the last complete record
   int sort_key_column_ = 0;  // 0: file order, no column chosen yet
   bool sort_ascending_ = false;
   std::optional<std::uint32_t> selected_;  // a record index

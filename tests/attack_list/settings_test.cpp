@@ -1,0 +1,131 @@
+// The start-up reading of the settings and the choice of an attack list.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "settings.h"
+#include "temp_folder.h"
+
+namespace lomvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = FreshTestFolder();
+    path_ = (folder_ / "Lomvex.Ini").string();
+    profile_ = OpenIniFile(path_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+  void Store(const std::string& lines) {
+    std::ofstream(path_, std::ios::binary) << "[BlackIce]\r\n" << lines;
+  }
+
+  fs::path folder_;
+  std::string path_;
+  std::unique_ptr<ProfileStore> profile_;
+};
+
+TEST_F(SettingsTest, StartupReading) {
+  const std::string path259 = "C:\\" + std::string(250, 'd') + "\\a.csv";
+  const std::string path300 = "C:\\" + std::string(297, 'e');
+  struct Case {
+    std::string stored;
+    std::string file_location;
+    bool file_set;
+    std::string folder;
+    int refresh_rate;
+  } cases[] = {
+      {"RefreshRate=10\r\n", "", false, "", 10},
+      {"", "", false, "", 5},
+      {"FileLocation=C:\\attack-list.csv\r\nFileSet=1\r\n", "C:\\attack-list.csv", true, "C:\\", 5},
+      {"FileSet=0\r\n", "", false, "", 5},
+      {"FileSet=yes\r\n", "", false, "", 5},
+      {"FileSet=10\r\n", "", true, "", 5},  // cut to one character
+      {"FileLocation=" + path259 + "\r\n", path259, false, path259.substr(0, 254), 5},
+      {"FileLocation=" + path300 + "\r\n", path300.substr(0, 259), false, "C:\\", 5},
+      {"RefreshRate=2.5\r\n", "", false, "", 2},
+      {"RefreshRate=3.5\r\n", "", false, "", 4},
+      {"RefreshRate=-1\r\n", "", false, "", -1},
+      {"RefreshRate=0\r\n", "", false, "", 0},
+      {"RefreshRate=2147483647\r\n", "", false, "", 2147483647},
+      {"RefreshRate=2147483648\r\n", "", false, "", 5},
+      {"RefreshRate=ten\r\n", "", false, "", 5},
+      {"RefreshRate=1e3\r\n", "", false, "", 5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    Store(c.stored);
+    StartupSettings settings = ReadStartupSettings(*profile_);
+    EXPECT_EQ(settings.file_location, c.file_location);
+    EXPECT_EQ(settings.file_set, c.file_set);
+    EXPECT_EQ(settings.attack_list_folder, c.folder);
+    EXPECT_EQ(settings.refresh_rate, c.refresh_rate);
+  }
+}
+
+class ScriptedDialog final : public FileDialog {
+ public:
+  std::vector<std::string> answers;  // "" cancels
+  OpenFileRequest last_request{};
+
+  std::string ShowOpen(const OpenFileRequest& request) override {
+    last_request = request;
+    std::string answer = answers.front();
+    answers.erase(answers.begin());
+    if (!answer.empty()) name_ = answer;
+    return name_;  // a cancel reports the name chosen last
+  }
+
+ private:
+  std::string name_;
+};
+
+TEST_F(SettingsTest, ChoosingWritesTheKeysAndKeepsAValidRate) {
+  Store("RefreshRate=10\r\n");
+  ScriptedDialog dialog;
+  dialog.answers = {"C:\\fw\\attack-list.csv"};
+  std::string file_location;
+  ChooseAttackList(*profile_, dialog, file_location);
+  EXPECT_EQ(file_location, "C:\\fw\\attack-list.csv");
+  EXPECT_EQ(dialog.last_request.filter_pattern, "attack-list.csv");
+  EXPECT_EQ(dialog.last_request.title, "Opening BackIce Intruder List");
+  EXPECT_EQ(dialog.last_request.flags, 4u);
+  StartupSettings stored = ReadStartupSettings(*profile_);
+  EXPECT_EQ(stored.file_location, "C:\\fw\\attack-list.csv");
+  EXPECT_TRUE(stored.file_set);
+  EXPECT_EQ(stored.refresh_rate, 10);
+}
+
+TEST_F(SettingsTest, ChoosingWritesRateFiveWhenNoneIsValid) {
+  for (const char* stored : {"", "RefreshRate=soon\r\n"}) {
+    Store(stored);
+    ScriptedDialog dialog;
+    dialog.answers = {"C:\\attack-list.csv"};
+    std::string file_location;
+    ChooseAttackList(*profile_, dialog, file_location);
+    EXPECT_EQ(ReadSetting(*profile_, kKeyRefreshRate, kRefreshRateBuffer), "5") << stored;
+  }
+}
+
+TEST_F(SettingsTest, CancelFirstChangesNothingCancelLaterChoosesAgain) {
+  ScriptedDialog dialog;
+  dialog.answers = {"", "C:\\a\\attack-list.csv", ""};
+  std::string file_location;
+  ChooseAttackList(*profile_, dialog, file_location);
+  EXPECT_EQ(file_location, "");
+  EXPECT_FALSE(fs::exists(path_));
+
+  ChooseAttackList(*profile_, dialog, file_location);
+  fs::remove(path_);
+  file_location = "changed meanwhile";
+  ChooseAttackList(*profile_, dialog, file_location);
+  EXPECT_EQ(file_location, "C:\\a\\attack-list.csv");
+  EXPECT_EQ(ReadStartupSettings(*profile_).file_location, "C:\\a\\attack-list.csv");
+}
+
+}  // namespace
+}  // namespace lomvex

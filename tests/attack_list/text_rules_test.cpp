@@ -1,0 +1,132 @@
+// Numbers, severities, dates, times and fitted texts.
+#include <gtest/gtest.h>
+
+#include "decimal_number.h"
+#include "event_format.h"
+#include "fit_text.h"
+#include "path_text.h"
+#include "severity.h"
+
+namespace lomvex {
+namespace {
+
+TEST(SeverityFromLevel, ClassifiesAndRejects) {
+  struct Case {
+    const char* level;
+    int code;  // 0: not a level
+  } cases[] = {
+      {"-1", 1},     {"81", 1},      {"20", 4},         {"21", 3},       {"40", 3},
+      {"41", 2},     {"80", 2},      {"0", 4},          {"-32768", 1},   {"32767", 1},
+      {"20.5", 4},   {"40.5", 3},    {"21.5", 3},       {"20.51", 3},    {"40.49", 3},
+      {"  55  ", 2}, {"-0.5", 4},    {"080", 2},        {"", 0},         {"   ", 0},
+      {"abc", 0},    {"40000", 0},   {"-32769", 0},     {"32767.5", 0},  {"+5", 0},
+      {"1e2", 0},    {"0x10", 0},    {"1,000", 0},      {"5 apples", 0}, {"5.", 0},
+      {".5", 0},     {"-", 0},       {"99999999999999999999999", 0},    {"1\t", 0},
+  };
+  for (const Case& c : cases) {
+    std::optional<SeverityCode> code = SeverityFromLevel(c.level);
+    if (c.code == 0) {
+      EXPECT_FALSE(code) << "'" << c.level << "'";
+    } else {
+      EXPECT_EQ(code, c.code) << "'" << c.level << "'";
+    }
+  }
+}
+
+TEST(SeverityName, NamesTheFourCodes) {
+  EXPECT_EQ(SeverityName(1), "Critical");
+  EXPECT_EQ(SeverityName(2), "Serious");
+  EXPECT_EQ(SeverityName(3), "Suspicious");
+  EXPECT_EQ(SeverityName(4), "Non-Threatening");
+}
+
+TEST(FormatEventDateAndTime, CutsTrimsAndFormats) {
+  struct Case {
+    const char* stamp;
+    const char* date;
+    const char* time;
+  } cases[] = {
+      {"2000-10-12 13:45:00", "Oct 12, 2000", "01:45:00 PM"},
+      {"  2026-12-06 00:05:09  ", "Dec 06, 2026", "12:05:09 AM"},
+      {"10/12/2000 12:00:00", "Oct 12, 2000", "12:00:00 PM"},
+      {"2024-02-29 23:59:59", "Feb 29, 2024", "11:59:59 PM"},
+      {"2023-02-29 24:00:00", "2023-02-29", "24:00:00"},  // no such date or time
+      {"2000-13-01 12:60:00", "2000-13-01", "12:60:00"},
+      {"13/01/2000 1:02:03", "13/01/2000", " 1:02:03"},
+      {"2000-1-1", "2000-1-1", "2000-1-1"},  // short stamps are used whole
+      {"12:30:00", "12:30:00", "12:30:00 PM"},
+      {"", "", ""},
+      {"garbage text here", "garbage te", "ext here"},
+      {"2000-10-12T07:08:09", "Oct 12, 2000", "07:08:09 AM"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FormatEventDate(c.stamp), c.date) << c.stamp;
+    EXPECT_EQ(FormatEventTime(c.stamp), c.time) << c.stamp;
+  }
+}
+
+TEST(FormatEventDate, UsesTheLocaleNames) {
+  TextLocale locale = EnglishTextLocale();
+  locale.month_abbrev[9] = "okt.";
+  locale.pm = "nachm.";
+  EXPECT_EQ(FormatEventDate("2000-10-12 13:45:00", locale), "okt. 12, 2000");
+  EXPECT_EQ(FormatEventTime("2000-10-12 13:45:00", locale), "01:45:00 nachm.");
+}
+
+TEST(FormatDates, StatusBarAndPrintoutForms) {
+  EXPECT_EQ(FormatShortDate({2026, 12, 6}), "Dec 06, 2026");
+  EXPECT_EQ(FormatLongDate({2026, 12, 6}), "Sunday December 06, 2026");
+  EXPECT_EQ(FormatLongDate({2000, 2, 29}), "Tuesday February 29, 2000");
+  EXPECT_EQ(FormatLongDate({1999, 1, 1}), "Friday January 01, 1999");
+  EXPECT_EQ(FormatClock({15, 7, 0}), "03:07 PM");
+  EXPECT_EQ(FormatClock({0, 0, 59}), "12:00 AM");
+  EXPECT_EQ(FormatClock({12, 30, 0}), "12:30 PM");
+}
+
+TEST(Fit, PadsCentresAndCuts) {
+  struct Case {
+    std::string (*fit)(std::string_view, int, int);
+    const char* text;
+    int width;
+    int mode;
+    const char* expected;
+  } cases[] = {
+      {FitLeft, "abc", 5, 0, "abc  "},
+      {FitRight, "abc", 5, 0, "  abc"},
+      {FitCenter, "abc", 5, 0, " abc "},
+      {FitCenter, "abc", 4, 0, "abc"},        // gap 1: no padding
+      {FitCenter, "abc", 6, 0, "  abc  "},    // gap 3: two each side
+      {FitCenter, "abc", 8, 0, "  abc  "},    // gap 5: two each side
+      {FitCenter, "a", 8, 0, "    a    "},    // gap 7: four each side
+      {FitLeft, "abcdef", 4, 0, "abcdef"},
+      {FitLeft, "abcdef", 4, 1, "cdef"},
+      {FitLeft, "abcdef", 4, 2, "abcd"},
+      {FitLeft, "abcdef", 4, 3, ""},
+      {FitRight, "abcdef", 4, -1, ""},
+      {FitCenter, "abcdef", 4, 1, "cdef"},
+      {FitLeft, "abcd", 4, 3, "abcd"},  // exactly the width: unchanged, whatever the mode
+      {FitCenter, "abcd", 4, 9, "abcd"},
+      {FitRight, "abcd", 4, 1, "abcd"},
+      {FitLeft, "", 3, 0, "   "},
+      {FitLeft, "ab", 0, 2, ""},
+      {FitLeft, "ab", -3, 2, ""},
+      {FitRight, "ab", -3, 0, "ab"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.fit(c.text, c.width, c.mode), c.expected)
+        << c.text << " width " << c.width << " mode " << c.mode;
+  }
+}
+
+TEST(FolderOfPath, KeepsUpToTheLastBackslash) {
+  EXPECT_EQ(FolderOfPath("C:\\Program Files\\BlackIce\\attack-list.csv"),
+            "C:\\Program Files\\BlackIce\\");
+  EXPECT_EQ(FolderOfPath("C:\\attack-list.csv"), "C:\\");
+  EXPECT_EQ(FolderOfPath("attack-list.csv"), "");
+  EXPECT_EQ(FolderOfPath("C:\\data\\"), "C:\\data\\");
+  EXPECT_EQ(FolderOfPath("/home/user/attack-list.csv"), "");
+  EXPECT_EQ(FolderOfPath(""), "");
+}
+
+}  // namespace
+}  // namespace lomvex

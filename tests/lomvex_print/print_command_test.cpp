@@ -1,0 +1,87 @@
+// lomvex-print's arguments, exit statuses and streams.
+#include <gtest/gtest.h>
+
+#include "fake_file_access.h"
+#include "print_command.h"
+
+namespace lomvex {
+namespace {
+
+constexpr CalendarDate kToday{2026, 12, 6};
+const std::string kGood = "h\r\nh\r\n10,s,b,bbb,ip,n,HOST,0,,1\r\n90,s,a,aaa,ip,n,HOST,0,,2\r\n";
+const std::string kBad = "h\r\nh\r\n10,s,b,bbb,ip,n,HOST,0,,1\r\nabc,s,a\r\n";
+
+TEST(PrintCommand, ArgumentsAndExitStatuses) {
+  FakeFileAccess files;
+  files.files["good.csv"] = kGood;
+  files.files["bad.csv"] = kBad;
+  files.files["locked.csv"] = kGood;
+  files.unreadable["locked.csv"] = true;
+  struct Case {
+    std::vector<std::string> arguments;
+    int status;
+    bool has_output;
+    std::string error_start;
+  } cases[] = {
+      {{"good.csv"}, 0, true, ""},
+      {{"--today", "2000-02-29", "--sort", "4:desc", "good.csv"}, 0, true, ""},
+      {{"bad.csv"}, 1, true, "An unexpected error occurred"},
+      {{"missing.csv"}, 2, false, "lomvex-print: no such file: missing.csv"},
+      {{"locked.csv"}, 2, false, "lomvex-print: cannot read locked.csv"},
+      {{}, 2, false, "lomvex-print: no attack list given"},
+      {{"a.csv", "b.csv"}, 2, false, "lomvex-print: only one"},
+      {{"--today", "2026-02-30", "good.csv"}, 2, false, "lomvex-print: --today"},
+      {{"--today", "12/06/2026", "good.csv"}, 2, false, "lomvex-print: --today"},
+      {{"--sort", "0", "good.csv"}, 2, false, "lomvex-print: --sort"},
+      {{"--sort", "10", "good.csv"}, 2, false, "lomvex-print: --sort"},
+      {{"--sort", "4:up", "good.csv"}, 2, false, "lomvex-print: --sort"},
+      {{"good.csv", "--sort"}, 2, false, "lomvex-print: --sort needs a value"},
+      {{"--verbose", "good.csv"}, 2, false, "lomvex-print: unknown option"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.arguments));
+    PrintCommandResult result = RunPrintCommand(c.arguments, kToday, files);
+    EXPECT_EQ(result.exit_status, c.status);
+    EXPECT_EQ(!result.standard_output.empty(), c.has_output);
+    EXPECT_TRUE(result.standard_error.starts_with(c.error_start)) << result.standard_error;
+  }
+}
+
+TEST(PrintCommand, BadFilePrintsWhatTheListHoldsAndTheMessage) {
+  FakeFileAccess files;
+  files.files["bad.csv"] = kBad;
+  PrintCommandResult result = RunPrintCommand({"bad.csv"}, kToday, files);
+  EXPECT_NE(result.standard_output.find("Number of Attacks: 1\n"), std::string::npos);
+  EXPECT_NE(result.standard_output.find("    Non-Threatening"), std::string::npos);
+  EXPECT_EQ(result.standard_error,
+            "An unexpected error occurred in the BlackIce 'Attack-List.Csv' file.\n"
+            "Check the file for proper format and contents\nand try again.\n");
+}
+
+TEST(PrintCommand, SortAndTodayShapeTheOutput) {
+  FakeFileAccess files;
+  files.files["good.csv"] = kGood;
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string first_row_start;
+  } cases[] = {
+      {{"good.csv"}, "    Non-Threatening"},
+      {{"--sort", "4", "good.csv"}, "    Critical"},
+      {{"--sort", "4:asc", "good.csv"}, "    Critical"},
+      {{"--sort", "1:desc", "good.csv"}, "    Non-Threatening"},
+      {{"--sort", "1", "good.csv"}, "    Critical"},
+  };
+  for (const Case& c : cases) {
+    std::string output = RunPrintCommand(c.arguments, kToday, files).standard_output;
+    size_t rule = output.find("----\n");
+    ASSERT_NE(rule, std::string::npos);
+    EXPECT_TRUE(output.substr(rule + 5).starts_with(c.first_row_start))
+        << testing::PrintToString(c.arguments);
+  }
+  std::string output = RunPrintCommand({"--today", "2000-02-29", "good.csv"}, kToday, files)
+                           .standard_output;
+  EXPECT_NE(output.find("Tuesday February 29, 2000"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lomvex
