@@ -1,0 +1,173 @@
+#include "main_window_logic.h"
+
+#include "list_print_job.h"
+#include "main_window_text.h"
+#include "viewer_text.h"
+
+namespace lomvex {
+
+MainWindowLogic::MainWindowLogic(MainWindowServices services)
+    : services_(std::move(services)), settings_(ReadStartupSettings(services_.profile)) {
+  state_.file_location = settings_.file_location;
+}
+
+void MainWindowLogic::Load(std::uintptr_t icon, std::string_view caption) {
+  if (!state_.file_location.empty()) LoadList();
+  services_.tray.SetTrayIcon(icon);
+  services_.tray.SetTrayTip(caption);
+  print_orientation_ = PageOrientation::kLandscape;
+  saved_printer_font_ = services_.platform.PlatformPrinter().Font();
+  date_text_ = FormatShortDate(services_.platform.Today(), services_.locale);
+  clock_text_ = FormatClock(services_.platform.Now(), services_.locale);
+  EnableListCommands(state_, false);
+  services_.platform.UpdateView(kViewDate | kViewClock | kViewCommands);
+}
+
+void MainWindowLogic::Activate() {
+  if (unloaded_) return;
+  EnableListCommands(state_, settings_.file_set);
+  services_.platform.UpdateView(kViewCommands);
+}
+
+void MainWindowLogic::Resize(bool minimised) {
+  if (unloaded_) return;
+  services_.tray.SetInTray(minimised);
+  if (services_.tray.InTray()) services_.platform.HideWindow();
+}
+
+void MainWindowLogic::Unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  print_orientation_ = PageOrientation::kPortrait;
+  services_.platform.PlatformPrinter().SetFont(saved_printer_font_);
+  if (help_opened_) services_.platform.ShowHelp(kHelpQuit, 0);
+  state_.list.Reset();
+  services_.platform.UpdateView(kViewRows | kViewSelection);
+  services_.tray.SetInTray(false);
+}
+
+void MainWindowLogic::Run(Command command) {
+  if (unloaded_) return;
+  switch (command) {
+    case Command::kOpen:
+      Open();
+      break;
+    case Command::kClear:
+      Clear();
+      break;
+    case Command::kPrinterSetup:
+      services_.platform.ShowPrintSetup(print_orientation_);
+      break;
+    case Command::kPrintList:
+      PrintList();
+      break;
+    case Command::kExit:
+      Unload();
+      services_.platform.DestroyWindow();
+      break;
+    case Command::kDetails:
+      Details();
+      break;
+    case Command::kHelp:
+      help_opened_ = services_.platform.ShowHelp(kHelpContents, 0);
+      break;
+    case Command::kAbout:
+      About();
+      break;
+    case Command::kRestore:
+      services_.platform.RestoreWindow();
+      break;
+  }
+}
+
+void MainWindowLogic::Tick() {
+  if (unloaded_) return;
+  clock_text_ = FormatClock(services_.platform.Now(), services_.locale);
+  services_.platform.UpdateView(kViewClock);
+  if (!timer_.Tick(settings_.refresh_rate)) return;
+  timer_.ReloadStarted();
+  LoadList();
+  timer_.ReloadFinished();
+}
+
+void MainWindowLogic::ListClick() {
+  if (!unloaded_ && RefreshSelectionStatus(state_)) services_.platform.UpdateView(kViewStatus);
+}
+
+void MainWindowLogic::ListKeyUp() { ListClick(); }
+
+void MainWindowLogic::ListEnter() {
+  if (!unloaded_) Details();
+}
+
+void MainWindowLogic::ListDblClick() {
+  if (!unloaded_) Details();
+}
+
+void MainWindowLogic::ListSelectionChanged(std::optional<size_t> row) { state_.list.Select(row); }
+
+void MainWindowLogic::ColumnClick(int column) {
+  if (unloaded_ || column < 1 || column > kListColumns) return;
+  ColumnClickEffect effect = OnColumnClick(state_, column);
+  services_.platform.ShowSortMarks(effect);
+  services_.platform.UpdateView(kViewRows | kViewSelection);
+}
+
+void MainWindowLogic::OnTrayMouseDown(int button, std::uint32_t id) {
+  if (!unloaded_ && button == 2) services_.platform.ShowTrayMenu();
+}
+
+void MainWindowLogic::OnTrayMouseDblClick(int button, std::uint32_t id) { Run(Command::kRestore); }
+
+void MainWindowLogic::LoadList() {
+  LoadOutcome outcome = LoadAttackList(state_, services_.files, services_.locale);
+  // The list shows the new rows before any message: the window keeps painting
+  // while the message is open.
+  services_.platform.UpdateView(kViewRows | kViewSelection | kViewLabel | kViewStatus |
+                                kViewCommands);
+  if (outcome == LoadOutcome::kUnreadable || outcome == LoadOutcome::kBadFile) {
+    services_.platform.ShowMessage(BadAttackListMessage(), services_.program_name,
+                                   MessageIcon::kCritical, MessageButtons::kOk);
+  }
+}
+
+void MainWindowLogic::Open() {
+  ChooseAttackList(services_.profile, services_.file_dialog, state_.file_location);
+  if (state_.file_location.empty()) return;
+  LoadList();
+  EnableListCommands(state_, true);
+  services_.platform.UpdateView(kViewCommands);
+}
+
+void MainWindowLogic::Clear() {
+  MessageAnswer answer = services_.platform.ShowMessage(
+      ExpandLineBreaks(ViewerText(kTextClearConfirm)), services_.program_name,
+      MessageIcon::kExclamation, MessageButtons::kOkCancel);
+  if (answer != MessageAnswer::kOk || unloaded_) return;
+  const std::string& path = state_.file_location;
+  if (path.empty()) return;
+  if (services_.files.PathExists(path) && !services_.files.RemoveFile(path)) {
+    std::string message = std::string(ViewerText(kTextClearFailed)) + "\r\n" + path + "\r\n\r\n" +
+                          std::string(ViewerText(kTextClearFailedHint));
+    services_.platform.ShowMessage(message, services_.program_name, MessageIcon::kExclamation,
+                                   MessageButtons::kOk);
+    return;
+  }
+  EnableListCommands(state_, false);
+  state_.list.RemoveAllRows();
+  state_.count_label.clear();
+  services_.platform.UpdateView(kViewRows | kViewSelection | kViewLabel | kViewCommands);
+}
+
+void MainWindowLogic::PrintList() {
+  if (PrintListOnPrinter(state_, services_.platform.Today(), services_.locale, print_orientation_,
+                         services_.platform.PlatformPrinter())) {
+    return;
+  }
+  services_.platform.ShowMessage(
+      ExpandLineBreaks(ViewerText(kTextPrinterError)),
+      services_.program_name + std::string(ViewerText(kTextPrinterErrorTitle)),
+      MessageIcon::kExclamation, MessageButtons::kOk);
+}
+
+}  // namespace lomvex
