@@ -1,0 +1,22 @@
+#!/bin/sh
+# check_binaries.sh OBJDUMP MACHINE FILE...
+# Fails when a file is not built for MACHINE or imports a DLL that is not part
+# of Windows itself (a mingw runtime DLL, say).
+set -eu
+objdump=$1 machine=$2
+shift 2
+system_dlls='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|advapi32|ole32|oleaut32|psapi|msvcrt|winspool\.drv|version|shlwapi|api-ms-win-[a-z0-9-]+)(\.dll)?$'
+status=0
+for file in "$@"; do
+  format=$("$objdump" -f "$file" | sed -n 's/.*file format //p')
+  if [ "$format" != "$machine" ]; then
+    echo "$file: file format $format, expected $machine"; status=1
+  fi
+  for dll in $("$objdump" -p "$file" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z'); do
+    if ! echo "$dll" | grep -Eq "$system_dlls"; then
+      echo "$file: imports $dll"; status=1
+    fi
+  done
+  echo "$file: $format, imports $("$objdump" -p "$file" | sed -n 's/^\tDLL Name: //p' | tr '\n' ' ')"
+done
+exit $status
