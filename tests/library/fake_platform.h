@@ -1,0 +1,245 @@
+// In-memory stand-ins for the operating system, so the library's rules run natively.
+#pragma once
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform.h"
+#include "services.h"
+#include "text_rules.h"
+
+namespace pelmar::testing {
+
+class FakeSystem : public SystemPlatform {
+ public:
+  std::optional<OsVersionRecord> version;  // nothing: the query fails
+  MemoryStatus memory;
+  uint32_t processor = 586;
+  std::string separator = ",";
+  bool set_topmost_result = true;
+  std::vector<std::pair<std::intptr_t, bool>> topmost_calls;
+  std::vector<uint32_t> processes;
+  std::map<uint32_t, std::string> image_paths;  // a process without one cannot be opened
+  std::vector<size_t> enumerate_table_sizes;
+  std::vector<std::string> snapshot;
+  TokenGroups token;
+
+  bool QueryVersion(OsVersionRecord& record) override {
+    if (!version) return false;
+    record = *version;
+    return true;
+  }
+  MemoryStatus QueryMemory() override { return memory; }
+  uint32_t ProcessorType() override { return processor; }
+  std::string ThousandsSeparator() override { return separator; }
+  bool SetTopmost(std::intptr_t window, bool topmost) override {
+    topmost_calls.emplace_back(window, topmost);
+    return set_topmost_result;
+  }
+  uint32_t EnumerateProcesses(std::vector<uint32_t>& ids) override {
+    enumerate_table_sizes.push_back(ids.size());
+    const size_t count = std::min(ids.size(), processes.size());
+    std::copy_n(processes.begin(), count, ids.begin());
+    return static_cast<uint32_t>(count * 4);
+  }
+  std::optional<std::string> ProcessImagePath(uint32_t id) override {
+    const auto found = image_paths.find(id);
+    if (found == image_paths.end()) return std::nullopt;
+    return found->second;
+  }
+  std::vector<std::string> SnapshotImagePaths() override { return snapshot; }
+  TokenGroups ReadTokenGroups() override { return token; }
+};
+
+inline OsVersionRecord NtVersion(int major, int minor, int build) {
+  OsVersionRecord record;
+  record.size = kOsVersionRecordSize;
+  record.major = major;
+  record.minor = minor;
+  record.build = build;
+  record.platform_id = kPlatformNt;
+  return record;
+}
+
+inline OsVersionRecord OlderFamilyVersion(int major, int minor, int build) {
+  OsVersionRecord record = NtVersion(major, minor, build);
+  record.platform_id = 1;
+  return record;
+}
+
+// A registry of keys under numeric roots; names compare without regard to case.
+class FakeRegistry : public RegistryPlatform {
+ public:
+  struct Data {
+    uint32_t type;
+    std::string bytes;
+  };
+  static constexpr int32_t kNotFound = 2;
+  static constexpr int32_t kAccessDenied = 5;
+  static constexpr int32_t kMoreData = 234;
+
+  std::set<std::string> read_only_keys;  // opening them with write access is refused
+  int open_handles = 0;
+
+  void AddKey(int32_t root, const std::string& path) { keys_[Id(root, path)]; }
+  void Put(int32_t root, const std::string& path, const std::string& name, uint32_t type,
+           std::string bytes) {
+    keys_[Id(root, path)][AsciiLower(name)] = {type, std::move(bytes)};
+  }
+  bool HasKey(int32_t root, const std::string& path) const {
+    return keys_.count(Id(root, path)) != 0;
+  }
+  std::optional<Data> Get(int32_t root, const std::string& path, const std::string& name) const {
+    const auto key = keys_.find(Id(root, path));
+    if (key == keys_.end()) return std::nullopt;
+    const auto value = key->second.find(AsciiLower(name));
+    if (value == key->second.end()) return std::nullopt;
+    return value->second;
+  }
+
+  int32_t CreateKey(Key root, const std::string& path, Key& key) override {
+    const std::string id = Id(root, path);
+    if (read_only_keys.count(id)) return kAccessDenied;
+    keys_[id];
+    return Open(id, key);
+  }
+  int32_t OpenKey(Key root, const std::string& path, Key& key) override {
+    const std::string id = Id(root, path);
+    if (!keys_.count(id)) return kNotFound;
+    if (read_only_keys.count(id)) return kAccessDenied;
+    return Open(id, key);
+  }
+  int32_t QueryValueInfo(Key key, const std::string& name, uint32_t& type,
+                         uint32_t& size) override {
+    const Data* data = Find(key, name);
+    if (!data) return kNotFound;
+    type = data->type;
+    size = static_cast<uint32_t>(data->bytes.size());
+    return 0;
+  }
+  int32_t QueryValueData(Key key, const std::string& name, std::string& buffer) override {
+    const Data* data = Find(key, name);
+    if (!data) return kNotFound;
+    if (data->bytes.size() > buffer.size()) return kMoreData;
+    std::copy(data->bytes.begin(), data->bytes.end(), buffer.begin());
+    return 0;
+  }
+  int32_t SetValue(Key key, const std::string& name, uint32_t type,
+                   const std::string& bytes) override {
+    keys_[handles_.at(key)][AsciiLower(name)] = {type, bytes};
+    return 0;
+  }
+  int32_t DeleteKey(Key root, const std::string& path) override {
+    const std::string id = Id(root, path);
+    if (!keys_.count(id)) return kNotFound;
+    const auto next = keys_.upper_bound(id);
+    if (next != keys_.end() && next->first.rfind(id + "\\", 0) == 0) return kAccessDenied;
+    keys_.erase(id);
+    return 0;
+  }
+  int32_t DeleteValue(Key key, const std::string& name) override {
+    auto& values = keys_[handles_.at(key)];
+    return values.erase(AsciiLower(name)) ? 0 : kNotFound;
+  }
+  void CloseKey(Key key) override {
+    handles_.erase(key);
+    --open_handles;
+  }
+
+ private:
+  static std::string Id(Key root, const std::string& path) {
+    return std::to_string(static_cast<int32_t>(root)) + ":" + AsciiLower(path);
+  }
+  static std::string Id(int32_t root, const std::string& path) {
+    return Id(static_cast<Key>(static_cast<std::intptr_t>(root)), path);
+  }
+  int32_t Open(const std::string& id, Key& key) {
+    key = next_handle_++;
+    handles_[key] = id;
+    ++open_handles;
+    return 0;
+  }
+  const Data* Find(Key key, const std::string& name) const {
+    const auto& values = keys_.at(handles_.at(key));
+    const auto found = values.find(AsciiLower(name));
+    return found == values.end() ? nullptr : &found->second;
+  }
+
+  std::map<std::string, std::map<std::string, Data>> keys_;
+  std::map<Key, std::string> handles_;
+  Key next_handle_ = 100;
+};
+
+class FakeFiles : public FilePlatform {
+ public:
+  // INI files: (file, section, key) to value.
+  std::map<std::tuple<std::string, std::string, std::string>, std::string> profile;
+  int profile_reads = 0;
+  int profile_writes = 0;
+  bool write_result = true;
+  std::map<std::string, Listing> listings;  // by pattern; others list nothing
+  std::vector<std::string> patterns;
+  std::map<std::string, DateTime> modified;
+  std::map<std::string, uint32_t> attributes;
+  std::vector<std::pair<std::string, uint32_t>> attribute_writes;
+  DateTime now;
+  DateLocale locale = EnglishDateLocale();
+
+  uint32_t ReadProfileString(const std::string& file, const std::string& section,
+                             const std::string& key, std::string& buffer) override {
+    ++profile_reads;
+    const auto found = profile.find({file, section, key});
+    if (found == profile.end()) {
+      buffer[0] = '\0';
+      return 0;
+    }
+    const std::string value = found->second.substr(0, buffer.size() - 1);
+    std::copy(value.begin(), value.end(), buffer.begin());
+    buffer[value.size()] = '\0';
+    return static_cast<uint32_t>(value.size());
+  }
+  bool WriteProfileString(const std::string& file, const std::string& section,
+                          const std::string& key, const std::string& value) override {
+    ++profile_writes;
+    if (write_result) profile[{file, section, key}] = value;
+    return write_result;
+  }
+  Listing ListFiles(const std::string& pattern) override {
+    patterns.push_back(pattern);
+    const auto found = listings.find(pattern);
+    return found == listings.end() ? Listing{} : found->second;
+  }
+  std::optional<DateTime> ModifiedTime(const std::string& file) override {
+    const auto found = modified.find(file);
+    if (found == modified.end()) return std::nullopt;
+    return found->second;
+  }
+  std::optional<uint32_t> Attributes(const std::string& file) override {
+    const auto found = attributes.find(file);
+    if (found == attributes.end()) return std::nullopt;
+    return found->second;
+  }
+  bool SetAttributes(const std::string& file, uint32_t value) override {
+    attribute_writes.emplace_back(file, value);
+    return true;
+  }
+  DateTime Now() override { return now; }
+  DateLocale Locale() override { return locale; }
+};
+
+// A full set of services over the fakes.
+struct FakeServices {
+  FakeSystem system;
+  FakeRegistry registry;
+  FakeFiles files;
+  BuiltInMessages messages;
+  ApartmentState state;
+  Services services{system, registry, files, messages, state};
+};
+
+}  // namespace pelmar::testing

@@ -1,0 +1,187 @@
+#include "registry.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "fake_platform.h"
+
+namespace pelmar {
+namespace {
+
+using testing::FakeServices;
+
+std::string Long(int32_t number) {
+  return std::string(reinterpret_cast<const char*>(&number), sizeof number);
+}
+
+class RegObjectTest : public ::testing::Test {
+ protected:
+  void SetUp() override { fake.system.version = testing::NtVersion(5, 0, 2195); }
+  void TearDown() override { EXPECT_EQ(fake.registry.open_handles, 0); }
+
+  FakeServices fake;
+  RegObject object;
+};
+
+TEST_F(RegObjectTest, KeyPathLosesOneBackslashAtEachEnd) {
+  object.set_sub_key("\\Software\\Vendor\\App\\");
+  EXPECT_EQ(object.sub_key(), "Software\\Vendor\\App");
+}
+
+TEST_F(RegObjectTest, RootDefaultsToTheCurrentUserOnFirstRead) {
+  EXPECT_EQ(object.root(), 0);
+  EXPECT_EQ(object.GetDataKeyValue(fake.services, "Missing"), Value{});
+  EXPECT_EQ(object.root(), -2147483647);
+}
+
+TEST_F(RegObjectTest, LeftOutRootKeyMeansTheCurrentUserForThatCallOnly) {
+  fake.registry.AddKey(kCurrentUserRoot, "Software");
+  object.set_root(kLocalMachineRoot);
+  EXPECT_TRUE(object.IsKeyValid(fake.services, "\\Software\\", 0));
+  EXPECT_FALSE(object.IsKeyValid(fake.services, "Software", kLocalMachineRoot));
+  EXPECT_EQ(object.root(), kLocalMachineRoot);
+}
+
+TEST_F(RegObjectTest, CreateRegKeyIsTrueOnlyWhenThisCallCreatedTheKey) {
+  fake.registry.AddKey(kCurrentUserRoot, "Software\\Old");
+  EXPECT_FALSE(object.CreateRegKey(fake.services, "Software\\Old"));
+  EXPECT_TRUE(object.CreateRegKey(fake.services, "\\Software\\New\\"));
+  EXPECT_TRUE(fake.registry.HasKey(kCurrentUserRoot, "Software\\New"));
+  EXPECT_FALSE(object.CreateRegKey(fake.services, "Software\\New"));
+  EXPECT_EQ(object.root(), kCurrentUserRoot);
+  EXPECT_EQ(object.sub_key(), "");
+}
+
+TEST_F(RegObjectTest, StoresStringsAsStringsAndEverythingElseAsNumbers) {
+  const struct {
+    Value value;
+    uint32_t type;
+    std::string bytes;
+  } cases[] = {
+      {std::string("123"), kStringKind, std::string("123\0", 4)},
+      {std::string(), kStringKind, std::string("\0", 1)},
+      {int64_t{123}, kNumberKind, Long(123)},
+      {2.5, kNumberKind, Long(2)},
+      {3.5, kNumberKind, Long(4)},
+      {-2.5, kNumberKind, Long(-2)},
+      {true, kNumberKind, Long(-1)},
+      {false, kNumberKind, Long(0)},
+      {Value{}, kNumberKind, Long(0)},
+      {int64_t{-2147483648ll}, kNumberKind, Long(INT32_MIN)},
+      {36780.75, kNumberKind, Long(36781)},
+  };
+  fake.registry.AddKey(kCurrentUserRoot, "Software\\App");
+  object.set_sub_key("Software\\App");
+  for (const auto& c : cases) {
+    EXPECT_TRUE(object.SetDataKeyValue(fake.services, "Value", c.value));
+    const auto stored = fake.registry.Get(kCurrentUserRoot, "Software\\App", "Value");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->type, c.type);
+    EXPECT_EQ(stored->bytes, c.bytes);
+  }
+}
+
+TEST_F(RegObjectTest, ValuesThatCannotBeConvertedRaiseTheKeyError) {
+  fake.registry.AddKey(kCurrentUserRoot, "Software\\App");
+  object.set_sub_key("Software\\App");
+  for (const Value& value : {Value{NullValue{}}, Value{OpaqueValue{}}, Value{2147483648.0},
+                             Value{int64_t{4294967296ll}}}) {
+    try {
+      object.SetDataKeyValue(fake.services, "Value", value);
+      ADD_FAILURE() << "no error raised";
+    } catch (const AutomationError& error) {
+      EXPECT_EQ(error.number, 1004);
+      EXPECT_EQ(error.description, "Failed to open registry key(s) 'Software\\App'.");
+    }
+  }
+  EXPECT_FALSE(fake.registry.Get(kCurrentUserRoot, "Software\\App", "Value"));
+}
+
+TEST_F(RegObjectTest, MissingKeyIsCreatedAndTheValueStoredInOneCall) {
+  object.set_sub_key("Software\\Fresh");
+  EXPECT_TRUE(object.SetDataKeyValue(fake.services, "Count", int64_t{7}));
+  const auto stored = fake.registry.Get(kCurrentUserRoot, "Software\\Fresh", "Count");
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->bytes, Long(7));
+  EXPECT_EQ(object.GetDataKeyValue(fake.services, "Count"), Value{int64_t{7}});
+}
+
+TEST_F(RegObjectTest, RefusedKeyGivesFalseWithoutError) {
+  fake.registry.AddKey(kCurrentUserRoot, "Software\\Locked");
+  fake.registry.read_only_keys.insert("-2147483647:software\\locked");
+  object.set_sub_key("Software\\Locked");
+  EXPECT_FALSE(object.SetDataKeyValue(fake.services, "Value", std::string("x")));
+  EXPECT_EQ(object.GetDataKeyValue(fake.services, "Value"), Value{});
+  EXPECT_FALSE(object.IsKeyValid(fake.services, "Software\\Locked", 0));
+}
+
+TEST_F(RegObjectTest, ValueNameLosesBackslashesOnlyWhenWriting) {
+  fake.registry.AddKey(kCurrentUserRoot, "Software\\App");
+  object.set_sub_key("Software\\App");
+  EXPECT_TRUE(object.SetDataKeyValue(fake.services, "\\Count", int64_t{1}));
+  EXPECT_TRUE(fake.registry.Get(kCurrentUserRoot, "Software\\App", "Count"));
+  EXPECT_EQ(object.GetDataKeyValue(fake.services, "\\Count"), Value{});
+  EXPECT_EQ(object.GetDataKeyValue(fake.services, "Count"), Value{int64_t{1}});
+}
+
+TEST_F(RegObjectTest, ReadsStringsWithoutNulsNumbersAndNothingElse) {
+  const struct {
+    uint32_t type;
+    std::string bytes;
+    Value expected;
+  } cases[] = {
+      {1, std::string("ab\0cd\0", 6), std::string("abcd")},
+      {1, std::string(), std::string()},
+      {4, Long(-5), int64_t{-5}},
+      {3, std::string("\x01\x02", 2), Value{}},
+      {2, std::string("%PATH%\0", 7), Value{}},
+      {4, std::string("\x01\x02\x03\x04\x05\x06\x07\x08", 8), Value{}},
+  };
+  object.set_sub_key("Software\\App");
+  for (const auto& c : cases) {
+    fake.registry.Put(kCurrentUserRoot, "Software\\App", "Data", c.type, c.bytes);
+    EXPECT_EQ(object.GetDataKeyValue(fake.services, "Data"), c.expected) << c.type;
+  }
+}
+
+TEST_F(RegObjectTest, DeletesKeysWithoutSubkeysAndNamedValues) {
+  fake.registry.Put(kCurrentUserRoot, "Software\\App", "Data", 1, std::string("x\0", 2));
+  fake.registry.AddKey(kCurrentUserRoot, "Software\\App\\Child");
+  EXPECT_FALSE(object.DeleteKey(fake.services, "Software\\App", 0));
+  EXPECT_TRUE(object.DeleteData(fake.services, "\\Software\\App\\", "Data", 0));
+  EXPECT_FALSE(object.DeleteData(fake.services, "Software\\App", "Data", 0));
+  EXPECT_TRUE(object.DeleteKey(fake.services, "Software\\App\\Child", 0));
+  EXPECT_TRUE(object.DeleteKey(fake.services, "Software\\App", 0));
+  EXPECT_FALSE(object.DeleteKey(fake.services, "Software\\App", 0));
+  EXPECT_FALSE(fake.registry.HasKey(kCurrentUserRoot, "Software\\App"));
+}
+
+TEST_F(RegObjectTest, PrimitivesRecordTheLastResultCode) {
+  RegWrapper wrapper(fake.services);
+  int32_t root = 0;
+  EXPECT_FALSE(wrapper.KeyExists(root, "Nowhere"));
+  EXPECT_EQ(root, kCurrentUserRoot);
+  EXPECT_EQ(fake.state.last_reg_result, testing::FakeRegistry::kNotFound);
+  fake.registry.Put(kCurrentUserRoot, "K", "Raw", 3, "x");
+  Value value;
+  EXPECT_FALSE(wrapper.ReadValue("K", "Raw", value, root));
+  EXPECT_EQ(fake.state.last_reg_result, -1);
+  EXPECT_TRUE(wrapper.CreateKey(kCurrentUserRoot, "K"));
+  EXPECT_EQ(fake.state.last_reg_result, 0);
+}
+
+TEST_F(RegObjectTest, OlderFamilyWritesOnlyIntoKeysThatOpen) {
+  fake.system.version = testing::OlderFamilyVersion(4, 10, 1998);
+  RegWrapper wrapper(fake.services);
+  int32_t root = 0;
+  EXPECT_FALSE(wrapper.WriteValue("Software\\None", "V", int64_t{1}, kNumberKind, root));
+  EXPECT_FALSE(fake.registry.HasKey(kCurrentUserRoot, "Software\\None"));
+  // SetDataKeyValue creates the key first, so the value still arrives.
+  object.set_sub_key("Software\\None");
+  EXPECT_TRUE(object.SetDataKeyValue(fake.services, "V", int64_t{1}));
+  EXPECT_TRUE(fake.registry.Get(kCurrentUserRoot, "Software\\None", "V"));
+}
+
+}  // namespace
+}  // namespace pelmar
