@@ -33,8 +33,8 @@ std::optional<std::int64_t> ParseRoundedWhole(std::string_view text) {
   std::int64_t magnitude = 0;
   for (char c : whole) {
     if (!IsDigit(c)) return std::nullopt;
+    if (magnitude > (kLimit - (c - '0')) / 10) return std::nullopt;
     magnitude = magnitude * 10 + (c - '0');
-    if (magnitude > kLimit) return std::nullopt;
   }
   for (char c : fraction) {
     if (!IsDigit(c)) return std::nullopt;
