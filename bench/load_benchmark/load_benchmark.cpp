@@ -27,12 +27,13 @@ double SecondsSince(Clock::time_point start) {
 
 // Writes the list in chunks, so generating it does not raise the peak memory.
 void Generate(const std::string& path, long records) {
-  static const char* const kTypes[] = {"TCP port probe", "UDP port probe", "Ping sweep",
-                                       "NetBIOS port probe", "HTTP directory traversal",
-                                       "Trojan horse probe", "SMTP relay attempt"};
+  static const char* const kTypes[] = {
+      "TCP port probe",           "UDP port probe",     "Ping sweep",        "NetBIOS port probe",
+      "HTTP directory traversal", "Trojan horse probe", "SMTP relay attempt"};
   std::mt19937 random(42);
   std::ofstream out(path, std::ios::binary);
-  std::string chunk = "BlackIce attack list\r\nSeverity,Time,Issue,Attack,IP,Name,Host,R,R,Count\r\n";
+  std::string chunk =
+      "BlackIce attack list\r\nSeverity,Time,Issue,Attack,IP,Name,Host,R,R,Count\r\n";
   char line[256];
   for (long i = 0; i < records; ++i) {
     unsigned r = random();
@@ -81,7 +82,7 @@ int main(int argc, char** argv) {
     files.ReadWholeFile(path, bytes);
     Clock::time_point read = Clock::now();
     lines = 0;
-    for (const char* at = bytes.data(), *end = at + bytes.size();
+    for (const char *at = bytes.data(), *end = at + bytes.size();
          (at = static_cast<const char*>(std::memchr(at, '\r', end - at))) != nullptr; ++at) {
       ++lines;
     }
@@ -114,11 +115,12 @@ int main(int argc, char** argv) {
       lomvex::ColumnClickEffect effect = lomvex::OnColumnClick(state, column);
       double seconds = SecondsSince(start);
       slowest_sort = std::max(slowest_sort, seconds);
-      std::printf("sort column %d %s: %.3f s\n", column, effect.ascending ? "ascending " : "descending",
-                  seconds);
+      std::printf("sort column %d %s: %.3f s\n", column,
+                  effect.ascending ? "ascending " : "descending", seconds);
     }
   }
   std::printf("slowest sort: %.3f s\n", slowest_sort);
-  std::printf("peak memory: %.0f MB, %.2fx the file\n", PeakMegabytes(), PeakMegabytes() / megabytes);
+  std::printf("peak memory: %.0f MB, %.2fx the file\n", PeakMegabytes(),
+              PeakMegabytes() / megabytes);
   return 0;
 }

@@ -49,13 +49,16 @@ TEST_F(LoaderTest, WellFormedFileFillsRowsLabelStatusAndHostName) {
   EXPECT_EQ(list.SeverityAt(0), 1);
   EXPECT_EQ(list.SeverityAt(1), 4);
   std::vector<std::string> second_row;
-  for (int column = 1; column <= kListColumns; ++column) second_row.emplace_back(list.CellAt(1, column));
-  EXPECT_EQ(second_row, (std::vector<std::string>{"", "Oct 12, 2000", "01:45:00 PM", "TCP port probe",
-                                                  "10.0.0.1", "GATEWAY", "12", "4", ""}));
+  for (int column = 1; column <= kListColumns; ++column)
+    second_row.emplace_back(list.CellAt(1, column));
+  EXPECT_EQ(second_row,
+            (std::vector<std::string>{"", "Oct 12, 2000", "01:45:00 PM", "TCP port probe",
+                                      "10.0.0.1", "GATEWAY", "12", "4", ""}));
   EXPECT_EQ(state_.host_name, "SERVER1");
   EXPECT_EQ(state_.count_label, FillValue(ViewerText(102), "2"));
-  EXPECT_EQ(state_.status_text,
-            "On hostSERVER1, BlackIce has determined that this intrusion event is Critical in nature.");
+  EXPECT_EQ(
+      state_.status_text,
+      "On hostSERVER1, BlackIce has determined that this intrusion event is Critical in nature.");
   EXPECT_EQ(list.SelectedRow(), 0u);
   EXPECT_TRUE(state_.list_commands_enabled);
   EXPECT_EQ(list.AttackIdCount(), 2u);
@@ -73,7 +76,8 @@ TEST_F(LoaderTest, LineRules) {
       {"last record without line end", Record("5") + "\r\n" + Record("5"), 2, LoadOutcome::kLoaded},
       {"bare CR line ends", Record("5") + "\r" + Record("5") + "\r", 2, LoadOutcome::kLoaded},
       {"a lone LF is content", Record("5") + "\n" + Record("5") + "\r\n", 1, LoadOutcome::kLoaded},
-      {"blank line between records", Record("5") + "\r\n\r\n" + Record("5"), 1, LoadOutcome::kBadFile},
+      {"blank line between records", Record("5") + "\r\n\r\n" + Record("5"), 1,
+       LoadOutcome::kBadFile},
       {"blank last line", Record("5") + "\r\n\r\n", 1, LoadOutcome::kBadFile},
       {"no records", "", 0, LoadOutcome::kBadFile},
       {"eleven fields", Record("5") + ",extra,more", 1, LoadOutcome::kLoaded},
@@ -100,7 +104,8 @@ TEST_F(LoaderTest, QuotedCommaKeepsTheQuotesInTheCells) {
   Load(std::string(kHeader) + "5,2000-10-12 13:45:00,1,\"a,b\",ip,name,host,0,,7");
   EXPECT_EQ(Column(kColumnAttackType), std::vector<std::string>{"\"a"});
   EXPECT_EQ(Column(kColumnIntruderAddress), std::vector<std::string>{"b\""});
-  EXPECT_EQ(Column(kColumnCount), std::vector<std::string>{""});  // the fields moved one place right
+  EXPECT_EQ(Column(kColumnCount),
+            std::vector<std::string>{""});  // the fields moved one place right
 }
 
 TEST_F(LoaderTest, FailingRecordKeepsEarlierRowsAndItsFilledCells) {
@@ -117,8 +122,8 @@ TEST_F(LoaderTest, FailingRecordKeepsEarlierRowsAndItsFilledCells) {
   EXPECT_EQ(state_.list.SeverityAt(1), 2);
   std::vector<std::string> partial;
   for (int column = 2; column <= 8; ++column) partial.emplace_back(state_.list.CellAt(1, column));
-  EXPECT_EQ(partial, (std::vector<std::string>{"Oct 12, 2000", "01:45:00 PM", "Ping sweep", "10.0.0.9",
-                                               "PC9", "", ""}));
+  EXPECT_EQ(partial, (std::vector<std::string>{"Oct 12, 2000", "01:45:00 PM", "Ping sweep",
+                                               "10.0.0.9", "PC9", "", ""}));
   EXPECT_EQ(state_.list.AttackIdCount(), 1u);
   EXPECT_EQ(state_.list.AttackId(1), "A2");
   EXPECT_EQ(state_.count_label, label);
@@ -156,7 +161,8 @@ TEST_F(LoaderTest, ShortRecordsFillCellsUpToTheMissingField) {
 }
 
 TEST_F(LoaderTest, BadLevelStopsBeforeItsRow) {
-  EXPECT_EQ(Load(std::string(kHeader) + Record("10") + "\r\n" + Record("abc")), LoadOutcome::kBadFile);
+  EXPECT_EQ(Load(std::string(kHeader) + Record("10") + "\r\n" + Record("abc")),
+            LoadOutcome::kBadFile);
   EXPECT_EQ(state_.list.RowCount(), 1u);
   EXPECT_EQ(Load(std::string(kHeader) + Record("40000")), LoadOutcome::kBadFile);
   EXPECT_EQ(state_.list.RowCount(), 0u);

@@ -59,7 +59,8 @@ TEST_P(ProfileTable, Reads) {
   } cases[] = {
       {"plain", "[BlackIce]\r\nFileLocation=C:\\data\\attack-list.csv\r\n", "BlackIce",
        "FileLocation", 260, "C:\\data\\attack-list.csv"},
-      {"names ignore case", "[blackice]\r\nREFRESHRATE=10\r\n", "BlackIce", "RefreshRate", 20, "10"},
+      {"names ignore case", "[blackice]\r\nREFRESHRATE=10\r\n", "BlackIce", "RefreshRate", 20,
+       "10"},
       {"blanks around", "[BlackIce]\r\n  RefreshRate =   10   \r\n", "BlackIce", "RefreshRate", 20,
        "10"},
       {"tabs around", "[BlackIce]\r\nRefreshRate=\t7\t\r\n", "BlackIce", "RefreshRate", 20, "7"},
@@ -91,9 +92,7 @@ TEST_P(ProfileTable, Reads) {
   }
 }
 
-TEST_P(ProfileTable, MissingFileReadsEmpty) {
-  EXPECT_EQ(Get("BlackIce", "FileLocation", 260), "");
-}
+TEST_P(ProfileTable, MissingFileReadsEmpty) { EXPECT_EQ(Get("BlackIce", "FileLocation", 260), ""); }
 
 TEST_P(ProfileTable, WritesCreateReplaceAndKeepOtherKeys) {
   std::unique_ptr<ProfileStore> profile = GetParam().open(path_);
@@ -124,7 +123,9 @@ INSTANTIATE_TEST_SUITE_P(
         NamedFactory{"Platform", [](std::string path) { return OpenPlatformProfile(path); }},
 #endif
         NamedFactory{"Own", [](std::string path) { return OpenIniFile(path); }}),
-    [](const ::testing::TestParamInfo<NamedFactory>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<NamedFactory>& info) {
+      return std::string(info.param.name);
+    });
 
 }  // namespace
 }  // namespace lomvex

@@ -25,13 +25,14 @@ MainListState Loaded(const std::vector<std::array<const char*, 4>>& rows) {
 
 std::vector<std::string> Ids(const MainListState& state) {
   std::vector<std::string> ids;
-  for (size_t row = 0; row < state.list.RowCount(); ++row) ids.emplace_back(state.list.AttackIdAt(row));
+  for (size_t row = 0; row < state.list.RowCount(); ++row)
+    ids.emplace_back(state.list.AttackIdAt(row));
   return ids;
 }
 
 TEST(ColumnClick, FlipsOrderOnEveryClickAndMovesTheMark) {
-  MainListState state = Loaded({{"10", "beta", "1", "a"}, {"90", "Alpha", "2", "b"},
-                                {"50", "gamma", "3", "c"}});
+  MainListState state =
+      Loaded({{"10", "beta", "1", "a"}, {"90", "Alpha", "2", "b"}, {"50", "gamma", "3", "c"}});
   EXPECT_EQ(Ids(state), (std::vector<std::string>{"a", "b", "c"}));  // file order at first
 
   struct Step {
@@ -60,7 +61,8 @@ TEST(ColumnClick, FlipsOrderOnEveryClickAndMovesTheMark) {
 }
 
 TEST(ColumnClick, EqualKeysKeepTheirOrderBothWays) {
-  MainListState state = Loaded({{"10", "x", "1", "a"}, {"10", "X", "1", "b"}, {"10", "x", "1", "c"}});
+  MainListState state =
+      Loaded({{"10", "x", "1", "a"}, {"10", "X", "1", "b"}, {"10", "x", "1", "c"}});
   OnColumnClick(state, 4);
   EXPECT_EQ(Ids(state), (std::vector<std::string>{"a", "b", "c"}));
   OnColumnClick(state, 4);
@@ -68,13 +70,15 @@ TEST(ColumnClick, EqualKeysKeepTheirOrderBothWays) {
 }
 
 TEST(ColumnClick, SortsTextsAsTextNotAsNumbers) {
-  MainListState state = Loaded({{"10", "t", "9", "a"}, {"10", "t", "10", "b"}, {"10", "t", "100", "c"}});
+  MainListState state =
+      Loaded({{"10", "t", "9", "a"}, {"10", "t", "10", "b"}, {"10", "t", "100", "c"}});
   OnColumnClick(state, 7);
   EXPECT_EQ(Ids(state), (std::vector<std::string>{"b", "c", "a"}));
 }
 
 TEST(ColumnClick, SelectionFollowsItsEventAndReloadKeepsTheSort) {
-  MainListState state = Loaded({{"10", "b", "1", "a"}, {"90", "a", "2", "b"}, {"50", "c", "3", "c"}});
+  MainListState state =
+      Loaded({{"10", "b", "1", "a"}, {"90", "a", "2", "b"}, {"50", "c", "3", "c"}});
   state.list.Select(2);  // event c
   OnColumnClick(state, 4);
   ASSERT_TRUE(state.list.SelectedRow());

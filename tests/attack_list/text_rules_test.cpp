@@ -15,13 +15,18 @@ TEST(SeverityFromLevel, ClassifiesAndRejects) {
     const char* level;
     int code;  // 0: not a level
   } cases[] = {
-      {"-1", 1},     {"81", 1},      {"20", 4},         {"21", 3},       {"40", 3},
-      {"41", 2},     {"80", 2},      {"0", 4},          {"-32768", 1},   {"32767", 1},
-      {"20.5", 4},   {"40.5", 3},    {"21.5", 3},       {"20.51", 3},    {"40.49", 3},
-      {"  55  ", 2}, {"-0.5", 4},    {"080", 2},        {"", 0},         {"   ", 0},
-      {"abc", 0},    {"40000", 0},   {"-32769", 0},     {"32767.5", 0},  {"+5", 0},
-      {"1e2", 0},    {"0x10", 0},    {"1,000", 0},      {"5 apples", 0}, {"5.", 0},
-      {".5", 0},     {"-", 0},       {"99999999999999999999999", 0},    {"1\t", 0},
+      {"-1", 1},     {"81", 1},       {"20", 4},
+      {"21", 3},     {"40", 3},       {"41", 2},
+      {"80", 2},     {"0", 4},        {"-32768", 1},
+      {"32767", 1},  {"20.5", 4},     {"40.5", 3},
+      {"21.5", 3},   {"20.51", 3},    {"40.49", 3},
+      {"  55  ", 2}, {"-0.5", 4},     {"080", 2},
+      {"", 0},       {"   ", 0},      {"abc", 0},
+      {"40000", 0},  {"-32769", 0},   {"32767.5", 0},
+      {"+5", 0},     {"1e2", 0},      {"0x10", 0},
+      {"1,000", 0},  {"5 apples", 0}, {"5.", 0},
+      {".5", 0},     {"-", 0},        {"99999999999999999999999", 0},
+      {"1\t", 0},
   };
   for (const Case& c : cases) {
     std::optional<SeverityCode> code = SeverityFromLevel(c.level);
@@ -91,26 +96,18 @@ TEST(Fit, PadsCentresAndCuts) {
     int mode;
     const char* expected;
   } cases[] = {
-      {FitLeft, "abc", 5, 0, "abc  "},
-      {FitRight, "abc", 5, 0, "  abc"},
-      {FitCenter, "abc", 5, 0, " abc "},
-      {FitCenter, "abc", 4, 0, "abc"},        // gap 1: no padding
-      {FitCenter, "abc", 6, 0, "  abc  "},    // gap 3: two each side
-      {FitCenter, "abc", 8, 0, "  abc  "},    // gap 5: two each side
-      {FitCenter, "a", 8, 0, "    a    "},    // gap 7: four each side
-      {FitLeft, "abcdef", 4, 0, "abcdef"},
-      {FitLeft, "abcdef", 4, 1, "cdef"},
-      {FitLeft, "abcdef", 4, 2, "abcd"},
-      {FitLeft, "abcdef", 4, 3, ""},
-      {FitRight, "abcdef", 4, -1, ""},
-      {FitCenter, "abcdef", 4, 1, "cdef"},
+      {FitLeft, "abc", 5, 0, "abc  "},     {FitRight, "abc", 5, 0, "  abc"},
+      {FitCenter, "abc", 5, 0, " abc "},   {FitCenter, "abc", 4, 0, "abc"},  // gap 1: no padding
+      {FitCenter, "abc", 6, 0, "  abc  "},                                   // gap 3: two each side
+      {FitCenter, "abc", 8, 0, "  abc  "},                                   // gap 5: two each side
+      {FitCenter, "a", 8, 0, "    a    "},  // gap 7: four each side
+      {FitLeft, "abcdef", 4, 0, "abcdef"}, {FitLeft, "abcdef", 4, 1, "cdef"},
+      {FitLeft, "abcdef", 4, 2, "abcd"},   {FitLeft, "abcdef", 4, 3, ""},
+      {FitRight, "abcdef", 4, -1, ""},     {FitCenter, "abcdef", 4, 1, "cdef"},
       {FitLeft, "abcd", 4, 3, "abcd"},  // exactly the width: unchanged, whatever the mode
-      {FitCenter, "abcd", 4, 9, "abcd"},
-      {FitRight, "abcd", 4, 1, "abcd"},
-      {FitLeft, "", 3, 0, "   "},
-      {FitLeft, "ab", 0, 2, ""},
-      {FitLeft, "ab", -3, 2, ""},
-      {FitRight, "ab", -3, 0, "ab"},
+      {FitCenter, "abcd", 4, 9, "abcd"},   {FitRight, "abcd", 4, 1, "abcd"},
+      {FitLeft, "", 3, 0, "   "},          {FitLeft, "ab", 0, 2, ""},
+      {FitLeft, "ab", -3, 2, ""},          {FitRight, "ab", -3, 0, "ab"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(c.fit(c.text, c.width, c.mode), c.expected)

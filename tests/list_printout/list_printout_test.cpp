@@ -17,9 +17,9 @@ MainListState LoadedRows(int rows, const std::string& host = "SERVER1",
   FakeFileAccess files;
   std::string contents = "h\r\nh\r\n";
   for (int i = 0; i < rows; ++i) {
-    contents += record_tail.empty() ? "90,2000-01-05 13:02:03,id,TCP probe,10.0.0.1,GATEWAY," + host +
-                                          ",0,,12\r\n"
-                                    : record_tail + "\r\n";
+    contents += record_tail.empty()
+                    ? "90,2000-01-05 13:02:03,id,TCP probe,10.0.0.1,GATEWAY," + host + ",0,,12\r\n"
+                    : record_tail + "\r\n";
   }
   files.files["list"] = contents;
   MainListState state;
@@ -83,9 +83,9 @@ TEST(ListPrintout, RowLineColumns) {
 }
 
 TEST(ListPrintout, OnlyTheNameIsCutLongFieldsPushTheRest) {
-  MainListState state =
-      LoadedRows(1, "", "10,2000-01-05 13:02:03,id," + std::string(25, 't') + ",10.0.0.1," +
-                            std::string(30, 'n') + ",H,0,,1");
+  MainListState state = LoadedRows(1, "",
+                                   "10,2000-01-05 13:02:03,id," + std::string(25, 't') +
+                                       ",10.0.0.1," + std::string(30, 'n') + ",H,0,,1");
   std::string fields = ListRowLine(state.list, 0).substr(4);
   EXPECT_EQ(fields.find(std::string(25, 't')), 44u);
   EXPECT_EQ(fields.find("10.0.0.1"), 69u);
@@ -99,12 +99,9 @@ TEST(ListPrintout, PageBreaks) {
     int rows;
     std::vector<size_t> lines_per_page;
   } cases[] = {
-      {0, {5}},
-      {1, {6}},
-      {39, {44}},
-      {40, {45, 5}},  // the break comes right after a page's fortieth row
-      {41, {45, 6}},
-      {80, {45, 45, 5}},
+      {0, {5}},      {1, {6}},
+      {39, {44}},    {40, {45, 5}},  // the break comes right after a page's fortieth row
+      {41, {45, 6}}, {80, {45, 45, 5}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.rows);
@@ -125,8 +122,7 @@ TEST(ListPrintout, EmptyListCountEndsInColumn126) {
 
 TEST(ListPrintout, RowsFollowTheSortOrder) {
   FakeFileAccess files;
-  files.files["list"] =
-      "h\r\nh\r\n10,s,a,bbb,ip,n,H,0,,1\r\n90,s,b,aaa,ip,n,H,0,,2\r\n";
+  files.files["list"] = "h\r\nh\r\n10,s,a,bbb,ip,n,H,0,,1\r\n90,s,b,aaa,ip,n,H,0,,2\r\n";
   MainListState state;
   state.file_location = "list";
   ASSERT_EQ(LoadAttackList(state, files), LoadOutcome::kLoaded);

@@ -78,8 +78,8 @@ TEST(PrintCommand, SortAndTodayShapeTheOutput) {
     EXPECT_TRUE(output.substr(rule + 5).starts_with(c.first_row_start))
         << testing::PrintToString(c.arguments);
   }
-  std::string output = RunPrintCommand({"--today", "2000-02-29", "good.csv"}, kToday, files)
-                           .standard_output;
+  std::string output =
+      RunPrintCommand({"--today", "2000-02-29", "good.csv"}, kToday, files).standard_output;
   EXPECT_NE(output.find("Tuesday February 29, 2000"), std::string::npos);
 }
 

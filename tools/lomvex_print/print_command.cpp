@@ -43,8 +43,8 @@ std::string PrintCommandUsage() {
          "  --sort   the list column to sort on, 1 to 9 (1: severity), ascending by default\n";
 }
 
-PrintCommandResult RunPrintCommand(const std::vector<std::string>& arguments,
-                                   CalendarDate today, FileAccess& files) {
+PrintCommandResult RunPrintCommand(const std::vector<std::string>& arguments, CalendarDate today,
+                                   FileAccess& files) {
   std::optional<SortRequest> sort;
   std::optional<std::string> path;
   for (size_t i = 0; i < arguments.size(); ++i) {
@@ -73,7 +73,8 @@ PrintCommandResult RunPrintCommand(const std::vector<std::string>& arguments,
 
   MainListState state;
   state.file_location = *path;
-  if (sort) state.list.SetSort(sort->column == 1 ? kColumnSeverityText : sort->column, sort->ascending);
+  if (sort)
+    state.list.SetSort(sort->column == 1 ? kColumnSeverityText : sort->column, sort->ascending);
   LoadOutcome outcome = LoadAttackList(state, files);
   if (outcome == LoadOutcome::kNoFile) {
     return {kExitUsageOrUnreadable, {}, "lomvex-print: no such file: " + *path + "\n"};

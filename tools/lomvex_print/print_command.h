@@ -21,8 +21,8 @@ inline constexpr int kExitUsageOrUnreadable = 2;
 
 // Runs "lomvex-print [--today YYYY-MM-DD] [--sort COLUMN[:asc|:desc]] ATTACK_LIST";
 // arguments exclude the program name. today is used when --today is absent.
-PrintCommandResult RunPrintCommand(const std::vector<std::string>& arguments,
-                                   CalendarDate today, FileAccess& files);
+PrintCommandResult RunPrintCommand(const std::vector<std::string>& arguments, CalendarDate today,
+                                   FileAccess& files);
 
 std::string PrintCommandUsage();
 

@@ -55,7 +55,8 @@ void AttackListModel::AdoptBuffer(std::string&& contents, size_t expected_record
 }
 
 AttackListModel::Slice AttackListModel::BufferSlice(std::string_view text) const {
-  assert(text.data() >= buffer_.data() && text.data() + text.size() <= buffer_.data() + buffer_.size());
+  assert(text.data() >= buffer_.data() &&
+         text.data() + text.size() <= buffer_.data() + buffer_.size());
   return Slice{static_cast<std::uint32_t>(text.data() - buffer_.data()),
                static_cast<std::uint32_t>(text.size())};
 }

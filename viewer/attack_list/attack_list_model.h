@@ -88,7 +88,7 @@ class AttackListModel {
     std::uint8_t date_length = 0;
     std::uint8_t time_length = 0;
     std::uint8_t severity = 0;
-    std::uint8_t filled = 0;  // cells filled, in the order of the columns 2 to 8
+    std::uint8_t filled = 0;               // cells filled, in the order of the columns 2 to 8
     Slice type, address, name, count, id;  // in buffer_
   };
 
@@ -111,7 +111,7 @@ class AttackListModel {
   std::vector<Row> rows_;
   std::vector<std::uint32_t> order_;
   size_t ids_kept_ = 0;
-  Slice last_host_;  // field 6 of the last complete record
+  Slice last_host_;          // field 6 of the last complete record
   int sort_key_column_ = 0;  // 0: file order, no column chosen yet
   bool sort_ascending_ = false;
   std::optional<std::uint32_t> selected_;  // a record index

@@ -9,11 +9,11 @@
 namespace lomvex {
 
 struct MainListState {
-  AttackListModel list;          // the rows of the main list
-  std::string count_label;       // the label under the list
-  std::string status_text;       // status bar panel 1
-  std::string host_name;         // the protected host, from the last complete load
-  std::string file_location;     // path of the attack list; empty until known
+  AttackListModel list;       // the rows of the main list
+  std::string count_label;    // the label under the list
+  std::string status_text;    // status bar panel 1
+  std::string host_name;      // the protected host, from the last complete load
+  std::string file_location;  // path of the attack list; empty until known
   bool list_commands_enabled = false;
   int last_sort_column = 0;
 };

@@ -12,8 +12,8 @@ class Win32ProfileFile final : public ProfileStore {
 
   size_t GetString(std::string_view section, std::string_view key, char* buffer,
                    size_t size) override {
-    return GetPrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(),
-                                    nullptr, buffer, static_cast<DWORD>(size), path_.c_str());
+    return GetPrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(), nullptr,
+                                    buffer, static_cast<DWORD>(size), path_.c_str());
   }
 
   bool WriteString(std::string_view section, std::string_view key,
