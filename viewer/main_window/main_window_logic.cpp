@@ -90,6 +90,11 @@ void MainWindowLogic::Tick() {
   timer_.ReloadFinished();
 }
 
+void MainWindowLogic::MenuHelp(int topic) {
+  if (unloaded_ || topic == 0) return;
+  if (services_.platform.ShowHelp(kHelpContext, topic)) help_opened_ = true;
+}
+
 void MainWindowLogic::ListClick() {
   if (!unloaded_ && RefreshSelectionStatus(state_)) services_.platform.UpdateView(kViewStatus);
 }

@@ -85,6 +85,8 @@ class MainWindowLogic final : public TrayEvents {
 
   void Run(Command command);
   void Tick();
+  // F1 while a menu item with a help topic is highlighted.
+  void MenuHelp(int topic);
 
   void ListClick();
   void ListKeyUp();

@@ -1,0 +1,27 @@
+// Lomvex.exe: creates the main window and runs its messages until it is gone.
+#include <commctrl.h>
+#include <windows.h>
+
+#include "main_window_win32.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  // The window's state outlives the window: a handler still running in a modal
+  // loop when the window goes (Exit from the tray menu while a message is open)
+  // finds it intact.
+  lomvex::MainWindow main_window;
+  HWND window = main_window.Create(instance);
+  if (window == nullptr) return 1;
+  ShowWindow(window, show);
+  UpdateWindow(window);
+
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}

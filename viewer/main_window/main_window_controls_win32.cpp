@@ -1,0 +1,133 @@
+// The main window's controls: toolbar, list, label, status bar, image list and
+// the tray menu, and the list's own key handling.
+#include <windowsx.h>
+
+#include "main_window_layout.h"
+#include "main_window_win32.h"
+#include "program_files_win32.h"
+#include "resource_ids.h"
+
+namespace lomvex {
+namespace {
+
+constexpr int kImages = 11;
+constexpr int kImageSize = 16;
+
+// The image of each toolbar button; 0 for a separator.
+constexpr int kToolbarImages[kToolbarButtons] = {0, 5, 6, 0, 7, 0, 8, 9};
+
+HIMAGELIST CreateImages(HINSTANCE instance) {
+  HIMAGELIST images = ImageList_Create(kImageSize, kImageSize, ILC_COLOR32 | ILC_MASK, kImages, 0);
+  if (images == nullptr) return nullptr;
+  for (int image = 1; image <= kImages; ++image) {
+    UniqueIcon icon(
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_IMAGE_BASE + image),
+                                      IMAGE_ICON, kImageSize, kImageSize, 0)));
+    if (!icon || ImageList_AddIcon(images, icon.get()) != image - 1) {
+      ImageList_Destroy(images);
+      return nullptr;
+    }
+  }
+  return images;
+}
+
+}  // namespace
+
+bool MainWindow::CreateControls() {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  images_.reset(CreateImages(instance));
+  tray_menu_.reset(LoadMenuA(instance, MAKEINTRESOURCEA(IDM_TRAY_MENU)));
+  if (!images_ || !tray_menu_) return false;
+
+  toolbar_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
+                                 CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                             0, 0, layout::kClientWidth, layout::kToolbarHeight, window_,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::kToolbarId)),
+                             instance, nullptr);
+  if (toolbar_ == nullptr) return false;
+  SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageA(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
+  TBBUTTON buttons[kToolbarButtons] = {};
+  for (int index = 1; index <= kToolbarButtons; ++index) {
+    TBBUTTON& button = buttons[index - 1];
+    const int image = kToolbarImages[index - 1];
+    button.idCommand = kToolbarBase + index;
+    button.iBitmap = image > 0 ? image - 1 : 6;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = image > 0 ? BTNS_BUTTON : BTNS_SEP;
+  }
+  SendMessageA(toolbar_, TB_ADDBUTTONSA, kToolbarButtons, reinterpret_cast<LPARAM>(buttons));
+
+  list_ = CreateWindowExA(
+      WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+      WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL |
+          LVS_SHOWSELALWAYS,
+      layout::kListLeft, layout::kListTop, layout::kListWidth, layout::kListHeight, window_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::kListId)), instance, nullptr);
+  if (list_ == nullptr) return false;
+  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  ListView_SetImageList(list_, images_.get(), LVSIL_SMALL);
+  for (int column = 0; column < kListColumns; ++column) {
+    const layout::ColumnDesign& design = layout::kColumns[column];
+    std::string text = design.text_id ? ResourceText(static_cast<unsigned>(design.text_id)) : "";
+    LVCOLUMNA header{};
+    header.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    header.fmt = LVCFMT_LEFT;
+    header.cx = design.width;
+    header.pszText = text.data();
+    header.iSubItem = column;
+    if (SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column),
+                     reinterpret_cast<LPARAM>(&header)) != column) {
+      return false;
+    }
+  }
+  SetWindowSubclass(list_, ListProc, 1, reinterpret_cast<DWORD_PTR>(this));
+
+  label_ = CreateWindowExA(
+      0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, layout::kLabelLeft,
+      layout::kLabelTop, layout::kLabelWidth, layout::kLabelHeight, window_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::kLabelId)), instance, nullptr);
+  status_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::kStatusId)),
+                            instance, nullptr);
+  if (label_ == nullptr || status_ == nullptr) return false;
+  SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageA(status_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageA(status_, SB_SETMINHEIGHT, layout::kStatusHeight, 0);
+  int right_edges[3];
+  int edge = 0;
+  for (int panel = 0; panel < 3; ++panel) right_edges[panel] = edge += layout::kPanelWidths[panel];
+  SendMessageA(status_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(right_edges));
+  SendMessageA(status_, WM_SIZE, 0, 0);
+  return true;
+}
+
+LRESULT CALLBACK MainWindow::ListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
+                                      UINT_PTR id, DWORD_PTR data) {
+  auto* self = reinterpret_cast<MainWindow*>(data);
+  switch (message) {
+    case WM_KEYDOWN:
+      if (wparam == VK_RETURN) return 0;  // Enter never reaches the list
+      break;
+    case WM_CHAR:
+      if (wparam == '\r') {
+        if (self->logic_) self->logic_->ListEnter();
+        return 0;
+      }
+      break;
+    case WM_KEYUP: {
+      LRESULT result = DefSubclassProc(list, message, wparam, lparam);
+      if (self->logic_) self->logic_->ListKeyUp();
+      return result;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(list, ListProc, id);
+      break;
+  }
+  return DefSubclassProc(list, message, wparam, lparam);
+}
+
+}  // namespace lomvex

@@ -1,0 +1,425 @@
+#include "main_window_win32.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "help_window_win32.h"
+#include "main_window_layout.h"
+#include "main_window_text.h"
+#include "profile_store_win32.h"
+#include "program_files_win32.h"
+#include "resource_ids.h"
+#include "text_locale_win32.h"
+#include "viewer_text.h"
+
+namespace lomvex {
+namespace {
+
+constexpr char kMainClassName[] = "LomvexMainWindow";
+constexpr UINT_PTR kTickTimer = 1;
+constexpr UINT kTickMilliseconds = 1000;
+
+std::optional<size_t> ListSelection(HWND list) {
+  int row = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+  if (row < 0) return std::nullopt;
+  return static_cast<size_t>(row);
+}
+
+}  // namespace
+
+MainWindow::MainWindow() = default;
+MainWindow::~MainWindow() = default;
+
+HWND MainWindow::Create(HINSTANCE instance) {
+  WNDCLASSEXA window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = WindowProc;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.lpszClassName = kMainClassName;
+  icon_.reset(
+      static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_LOMVEX), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
+  small_icon_.reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_LOMVEX),
+                                                  IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                  GetSystemMetrics(SM_CYSMICON), 0)));
+  window_class.hIcon = icon_.get();
+  window_class.hIconSm = small_icon_.get();
+  if (RegisterClassExA(&window_class) == 0) return nullptr;
+
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  RECT frame{0, 0, layout::kClientWidth, layout::kClientHeight};
+  AdjustWindowRectEx(&frame, style, TRUE, 0);
+  HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_MAIN_MENU));
+  return CreateWindowExA(0, kMainClassName, ResourceText(kTextMainCaption).c_str(), style,
+                         CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                         frame.bottom - frame.top, nullptr, menu, instance, this);
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcA(window, message, wparam, lparam);
+  if (message == WM_NCDESTROY) {
+    // The state belongs to the program's entry, which outlives the window.
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+    return DefWindowProcA(window, message, wparam, lparam);
+  }
+  return self->HandleMessage(message, wparam, lparam);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      return OnCreate() ? 0 : -1;
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_ACTIVATE:
+      OnActivate(wparam, lparam);
+      break;
+    case WM_SETFOCUS:
+      if (list_ != nullptr) SetFocus(list_);
+      return 0;
+    case WM_SIZE:
+      OnSize(wparam);
+      return 0;
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_TIMER:
+      if (wparam == kTickTimer) OnTimer();
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam));
+      return 0;
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<const NMHDR*>(lparam));
+    case WM_MENUSELECT:
+      OnMenuSelect(wparam, lparam);
+      return 0;
+    case WM_HELP:
+      OnHelp(*reinterpret_cast<const HELPINFO*>(lparam));
+      return TRUE;
+  }
+  return DefWindowProcA(window_, message, wparam, lparam);
+}
+
+bool MainWindow::OnCreate() {
+  if (!CreateControls()) return false;
+  tray_window_ = CreateTrayControlWindow(window_);
+  tray_ = std::make_unique<SysTray>(tray_platform_, tray_window_.handle());
+  profile_ = OpenPlatformProfile(ProgramFolder() + "\\" + std::string(kSettingsFileName));
+  file_dialog_.SetOwner(window_);
+  logic_ = std::make_unique<MainWindowLogic>(MainWindowServices{
+      *this, SystemFileAccess(), *profile_, file_dialog_, *tray_, UserTextLocale(), ProgramName()});
+  tray_->SetEvents(logic_.get());
+  logic_->Load(FromIconHandle(icon_.get()), ResourceText(kTextMainCaption));
+  SetTimer(window_, kTickTimer, kTickMilliseconds, nullptr);
+  return true;
+}
+
+void MainWindow::OnDestroy() {
+  KillTimer(window_, kTickTimer);
+  if (tray_) tray_->SetEvents(nullptr);
+  PostQuitMessage(0);
+}
+
+void MainWindow::OnClose() {
+  if (logic_) {
+    logic_->Run(Command::kExit);
+  } else {
+    ::DestroyWindow(window_);
+  }
+}
+
+void MainWindow::OnActivate(WPARAM wparam, LPARAM lparam) {
+  if (LOWORD(wparam) == WA_INACTIVE || HIWORD(wparam) != 0 || !logic_) return;
+  // The program's own windows only (a message box, the help window), and the
+  // first activation after the window is shown; not a switch from another program.
+  HWND previous = reinterpret_cast<HWND>(lparam);
+  DWORD previous_process = 0;
+  if (previous != nullptr) GetWindowThreadProcessId(previous, &previous_process);
+  bool from_program = previous_process == GetCurrentProcessId();
+  if (!activated_before_ || from_program) logic_->Activate();
+  activated_before_ = true;
+}
+
+void MainWindow::OnSize(WPARAM kind) {
+  if (toolbar_ != nullptr) {
+    RECT client;
+    GetClientRect(window_, &client);
+    if (client.right > 0) {
+      MoveWindow(toolbar_, 0, 0, client.right, layout::kToolbarHeight, TRUE);
+    }
+    SendMessageA(status_, WM_SIZE, 0, 0);
+    // The rule lines run across the whole window.
+    RECT rules{0, layout::kUpperRuleTop, client.right, layout::kLowerRuleTop + 2};
+    InvalidateRect(window_, &rules, TRUE);
+  }
+  if (logic_) logic_->Resize(kind == SIZE_MINIMIZED);
+}
+
+void MainWindow::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  RECT outer;
+  GetWindowRect(window_, &outer);
+  const int width = outer.right - outer.left;
+  RECT upper{0, layout::kUpperRuleTop, width, layout::kUpperRuleTop + 1};
+  FillRect(dc, &upper, GetSysColorBrush(COLOR_BACKGROUND));
+  RECT lower{0, layout::kLowerRuleTop, width, layout::kLowerRuleTop + 2};
+  FillRect(dc, &lower, GetSysColorBrush(COLOR_WINDOW));
+  EndPaint(window_, &paint);
+}
+
+void MainWindow::OnTimer() {
+  if (logic_) logic_->Tick();
+}
+
+void MainWindow::OnCommand(int id) {
+  std::optional<Command> command = CommandOfId(id);
+  if (command && logic_) logic_->Run(*command);
+}
+
+LRESULT MainWindow::OnNotify(const NMHDR& header) {
+  if (header.hwndFrom == list_) return OnListNotify(header);
+  if (header.code == TTN_GETDISPINFOA || header.code == TTN_GETDISPINFOW) OnToolTip(header);
+  return 0;
+}
+
+LRESULT MainWindow::OnListNotify(const NMHDR& header) {
+  if (!logic_) return 0;
+  switch (header.code) {
+    case LVN_GETDISPINFOA:
+      OnGetDispInfo(*reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(&header)));
+      return 0;
+    case LVN_ODFINDITEMA:
+    case LVN_ODFINDITEMW:
+      return -1;  // the rows have no text of their own to find
+    case LVN_ITEMCHANGED: {
+      const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+      if (!syncing_selection_ && (change.uChanged & LVIF_STATE) &&
+          ((change.uNewState ^ change.uOldState) & LVIS_SELECTED)) {
+        logic_->ListSelectionChanged(ListSelection(list_));
+      }
+      return 0;
+    }
+    case LVN_ODSTATECHANGED:
+      if (!syncing_selection_) logic_->ListSelectionChanged(ListSelection(list_));
+      return 0;
+    case NM_CLICK:
+      logic_->ListClick();
+      return 0;
+    case NM_DBLCLK:
+      logic_->ListDblClick();
+      return 0;
+    case LVN_COLUMNCLICK:
+      logic_->ColumnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem + 1);
+      return 0;
+    case HDN_BEGINTRACKA:
+    case HDN_BEGINTRACKW:
+    case HDN_DIVIDERDBLCLICKA:
+    case HDN_DIVIDERDBLCLICKW:
+      // The two hidden columns stay hidden.
+      return reinterpret_cast<const NMHEADERA&>(header).iItem >= kColumnSeverityText - 1;
+  }
+  return 0;
+}
+
+void MainWindow::OnGetDispInfo(NMLVDISPINFOA& info) const {
+  LVITEMA& item = info.item;
+  const AttackListModel& list = logic_->ListState().list;
+  if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= list.RowCount()) return;
+  const size_t row = static_cast<size_t>(item.iItem);
+  if ((item.mask & LVIF_IMAGE) && item.iSubItem == 0) item.iImage = list.SeverityAt(row) - 1;
+  if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0) {
+    std::string_view cell = list.CellAt(row, item.iSubItem + 1);
+    size_t length = std::min(cell.size(), static_cast<size_t>(item.cchTextMax - 1));
+    std::memcpy(item.pszText, cell.data(), length);
+    item.pszText[length] = '\0';
+  }
+}
+
+void MainWindow::OnToolTip(const NMHDR& header) {
+  int text_id = 0;
+  switch (header.idFrom) {
+    case kToolbarBase + 2:
+      text_id = kTextTipOpen;
+      break;
+    case kToolbarBase + 3:
+      text_id = kTextTipPrint;
+      break;
+    case kToolbarBase + 5:
+      text_id = kTextTipDetails;
+      break;
+    case kToolbarBase + 7:
+      text_id = kTextTipHelp;
+      break;
+    case kToolbarBase + 8:
+      text_id = kTextTipExit;
+      break;
+    default:
+      return;
+  }
+  std::string tip = ResourceText(static_cast<unsigned>(text_id));
+  if (header.code == TTN_GETDISPINFOA) {
+    auto& info = reinterpret_cast<NMTTDISPINFOA&>(const_cast<NMHDR&>(header));
+    lstrcpynA(info.szText, tip.c_str(), sizeof info.szText);
+    info.lpszText = info.szText;
+  } else {
+    auto& info = reinterpret_cast<NMTTDISPINFOW&>(const_cast<NMHDR&>(header));
+    MultiByteToWideChar(CP_ACP, 0, tip.c_str(), -1, info.szText,
+                        sizeof info.szText / sizeof info.szText[0]);
+    info.szText[sizeof info.szText / sizeof info.szText[0] - 1] = L'\0';
+    info.lpszText = info.szText;
+  }
+}
+
+void MainWindow::OnMenuSelect(WPARAM wparam, LPARAM lparam) {
+  const UINT flags = HIWORD(wparam);
+  const HMENU menu = reinterpret_cast<HMENU>(lparam);
+  if (flags == 0xFFFF && menu == nullptr) {
+    highlighted_menu_topic_ = 0;  // the menu closed
+  } else if (flags & MF_POPUP) {
+    // A menu of the bar: the item is its position.
+    highlighted_menu_topic_ =
+        menu == GetMenu(window_) ? TopMenuHelpTopic(static_cast<int>(LOWORD(wparam)) + 1) : 0;
+  } else {
+    highlighted_menu_topic_ = MenuItemHelpTopic(LOWORD(wparam));
+  }
+}
+
+void MainWindow::OnHelp(const HELPINFO& info) {
+  if (info.iContextType != HELPINFO_MENUITEM || highlighted_menu_topic_ == 0 || !logic_) return;
+  int topic = highlighted_menu_topic_;
+  EndMenu();
+  logic_->MenuHelp(topic);
+}
+
+// ---- The platform side of the logic ----
+
+MessageAnswer MainWindow::ShowMessage(std::string_view text, std::string_view caption,
+                                      MessageIcon icon, MessageButtons buttons) {
+  UINT style = (icon == MessageIcon::kCritical ? MB_ICONSTOP : MB_ICONEXCLAMATION) |
+               (buttons == MessageButtons::kOkCancel ? MB_OKCANCEL : MB_OK);
+  int answer = MessageBoxA(window_, std::string(text).c_str(), std::string(caption).c_str(), style);
+  return answer == IDOK ? MessageAnswer::kOk : MessageAnswer::kCancel;
+}
+
+bool MainWindow::ShowHelp(HelpCommand command, int data) {
+  return lomvex::ShowHelp(window_, command, data);
+}
+
+void MainWindow::ShowPrintSetup(PageOrientation& orientation) {
+  print_setup_.ShowDialog(window_, orientation);
+}
+
+CalendarDate MainWindow::Today() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay};
+}
+
+TimeOfDay MainWindow::Now() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return {now.wHour, now.wMinute, now.wSecond};
+}
+
+void MainWindow::SetPanelText(int panel, const std::string& text) {
+  // Written only when it changes, so the clock does not flicker every second.
+  if (panel_texts_[panel] == text) return;
+  panel_texts_[panel] = text;
+  SendMessageA(status_, SB_SETTEXTA, static_cast<WPARAM>(panel),
+               reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void MainWindow::UpdateView(unsigned parts) {
+  if (window_ == nullptr || !logic_) return;
+  const MainListState& state = logic_->ListState();
+  if (parts & kViewRows) {
+    ListView_SetItemCountEx(list_, static_cast<int>(state.list.RowCount()), 0);
+    InvalidateRect(list_, nullptr, FALSE);
+  }
+  if (parts & kViewSelection) SyncSelectionToList();
+  if (parts & kViewLabel) SetWindowTextA(label_, state.count_label.c_str());
+  if (parts & kViewStatus) SetPanelText(0, state.status_text);
+  if (parts & kViewDate) SetPanelText(1, logic_->DateText());
+  if (parts & kViewClock) SetPanelText(2, logic_->ClockText());
+  if (parts & kViewCommands) {
+    HMENU menu = GetMenu(window_);
+    for (int id : kListCommandIds) {
+      if (id >= kToolbarBase) {
+        SendMessageA(toolbar_, TB_ENABLEBUTTON, static_cast<WPARAM>(id),
+                     MAKELPARAM(state.list_commands_enabled, 0));
+      } else {
+        EnableMenuItem(menu, static_cast<UINT>(id),
+                       MF_BYCOMMAND | (state.list_commands_enabled ? MF_ENABLED : MF_GRAYED));
+      }
+    }
+  }
+}
+
+void MainWindow::SyncSelectionToList() {
+  syncing_selection_ = true;
+  ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  std::optional<size_t> selected = logic_->ListState().list.SelectedRow();
+  if (selected) {
+    int row = static_cast<int>(*selected);
+    ListView_SetItemState(list_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetSelectionMark(list_, row);
+    ListView_EnsureVisible(list_, row, FALSE);
+  }
+  syncing_selection_ = false;
+}
+
+void MainWindow::ShowSortMarks(const ColumnClickEffect& effect) {
+  if (effect.unmarked_column > 0) {
+    LVCOLUMNA column{};
+    column.mask = LVCF_FMT;
+    column.fmt = LVCFMT_LEFT;
+    ListView_SetColumn(list_, effect.unmarked_column - 1, &column);
+  }
+  LVCOLUMNA column{};
+  column.mask = LVCF_FMT | LVCF_IMAGE;
+  column.fmt = LVCFMT_LEFT | LVCFMT_IMAGE | LVCFMT_BITMAP_ON_RIGHT;
+  column.iImage = effect.mark_image - 1;
+  ListView_SetColumn(list_, effect.marked_column - 1, &column);
+}
+
+void MainWindow::HideWindow() { ShowWindow(window_, SW_HIDE); }
+
+void MainWindow::RestoreWindow() {
+  ShowWindow(window_, SW_RESTORE);
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+}
+
+void MainWindow::ShowTrayMenu() {
+  HMENU popup = GetSubMenu(tray_menu_.get(), 0);
+  if (popup == nullptr) return;
+  // In front first, so that the menu closes when the user clicks elsewhere.
+  SetForegroundWindow(window_);
+  POINT at;
+  GetCursorPos(&at);
+  TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+  PostMessageA(window_, WM_NULL, 0, 0);
+}
+
+void MainWindow::DestroyWindow() {
+  if (window_ != nullptr) ::DestroyWindow(window_);
+}
+
+}  // namespace lomvex

@@ -1,0 +1,95 @@
+// frmMain on Windows: the window, its controls, and the platform side of the
+// main window's logic. The window's state is this object, attached to the
+// window; each message has its own handler.
+#pragma once
+
+#include <commctrl.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "gdi_handles_win32.h"
+#include "gdi_printer_win32.h"
+#include "main_window_logic.h"
+#include "open_file_dialog_win32.h"
+#include "sys_tray_win32.h"
+
+namespace lomvex {
+
+class MainWindow final : public MainWindowPlatform {
+ public:
+  MainWindow();
+  ~MainWindow() override;
+
+  // Creates the window (which reads the settings and loads the list); null
+  // when it cannot be created.
+  HWND Create(HINSTANCE instance);
+
+  // MainWindowPlatform
+  MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon,
+                            MessageButtons buttons) override;
+  bool ShowHelp(HelpCommand command, int data) override;
+  void ShowPrintSetup(PageOrientation& orientation) override;
+  Printer& PlatformPrinter() override { return printer_; }
+  CalendarDate Today() override;
+  TimeOfDay Now() override;
+  void UpdateView(unsigned parts) override;
+  void ShowSortMarks(const ColumnClickEffect& effect) override;
+  void HideWindow() override;
+  void RestoreWindow() override;
+  void ShowTrayMenu() override;
+  void DestroyWindow() override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
+                                   UINT_PTR id, DWORD_PTR data);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+  // One handler per message.
+  bool OnCreate();
+  void OnDestroy();
+  void OnClose();
+  void OnActivate(WPARAM wparam, LPARAM lparam);
+  void OnSize(WPARAM kind);
+  void OnPaint();
+  void OnTimer();
+  void OnCommand(int id);
+  LRESULT OnNotify(const NMHDR& header);
+  void OnMenuSelect(WPARAM wparam, LPARAM lparam);
+  void OnHelp(const HELPINFO& info);
+  LRESULT OnListNotify(const NMHDR& header);
+  void OnGetDispInfo(NMLVDISPINFOA& info) const;
+  void OnToolTip(const NMHDR& header);
+
+  bool CreateControls();
+  void SyncSelectionToList();
+  void SetPanelText(int panel, const std::string& text);
+
+  HWND window_ = nullptr;
+  HWND toolbar_ = nullptr;
+  HWND list_ = nullptr;
+  HWND label_ = nullptr;
+  HWND status_ = nullptr;
+  UniqueImageList images_;
+  UniqueMenu tray_menu_;
+  UniqueIcon icon_;
+  UniqueIcon small_icon_;
+  std::string panel_texts_[3];
+
+  Win32TrayPlatform tray_platform_;
+  TrayControlWindow tray_window_;
+  std::unique_ptr<SysTray> tray_;
+  std::unique_ptr<ProfileStore> profile_;
+  Win32OpenFileDialog file_dialog_;
+  PrintSetupChoice print_setup_;
+  GdiPrinter printer_{print_setup_};
+  std::unique_ptr<MainWindowLogic> logic_;
+
+  bool activated_before_ = false;
+  bool syncing_selection_ = false;
+  int highlighted_menu_topic_ = 0;
+};
+
+}  // namespace lomvex
