@@ -2,8 +2,9 @@
 // menus and icons the window and the printer use.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include "win32_handles.h"
 

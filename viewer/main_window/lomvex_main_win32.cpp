@@ -1,6 +1,7 @@
 // Lomvex.exe: creates the main window and runs its messages until it is gone.
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include "main_window_win32.h"
 

@@ -3,8 +3,9 @@
 // window; each message has its own handler.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
