@@ -49,8 +49,8 @@ bool FindRunningApp(Services& services, const std::string& name, bool nt_family)
 }
 
 bool InAdminGroup(SystemPlatform& system) {
-  const TokenGroups groups = system.ReadTokenGroups();
-  if (groups.status != TokenGroups::Status::kRead) return false;
+  const TokenGroupList groups = system.ReadTokenGroups();
+  if (groups.status != TokenGroupList::Status::kRead) return false;
   // Every group counts, however many the token holds.
   return std::find(groups.sids.begin(), groups.sids.end(), kAdministratorsSid) != groups.sids.end();
 }

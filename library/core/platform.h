@@ -28,7 +28,7 @@ struct MemoryStatus {
 };
 
 // The caller's token groups as SID texts ("S-1-5-32-544"); an invalid SID is empty.
-struct TokenGroups {
+struct TokenGroupList {
   enum class Status { kNoToken, kNoGroups, kReadFailed, kRead };
   Status status = Status::kNoToken;
   std::vector<std::string> sids;
@@ -51,7 +51,7 @@ class SystemPlatform {
   virtual std::optional<std::string> ProcessImagePath(uint32_t id) = 0;
   // The executable paths of a process snapshot (the older platform family).
   virtual std::vector<std::string> SnapshotImagePaths() = 0;
-  virtual TokenGroups ReadTokenGroups() = 0;
+  virtual TokenGroupList ReadTokenGroups() = 0;
 };
 
 // Registry calls; results are the platform's error codes (0 is success).

@@ -5,8 +5,9 @@
 // "<word> <word>", with that name as its help string too.
 //
 //   pelmar_typelib_writer SOURCE.tlb TARGET.tlb win32|win64
-#include <oleauto.h>
 #include <windows.h>
+
+#include <oleauto.h>
 
 #include <cstdio>
 #include <cstring>

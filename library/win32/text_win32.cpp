@@ -1,0 +1,115 @@
+#include "text_win32.h"
+
+#include "com_owners_win32.h"
+
+namespace pelmar {
+
+std::string Narrow(const wchar_t* text, size_t length) {
+  if (!text || length == 0) return {};
+  const int size =
+      WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+  std::string narrow(size > 0 ? size : 0, '\0');
+  if (size > 0) {
+    WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), narrow.data(), size, nullptr,
+                        nullptr);
+  }
+  return narrow;
+}
+
+std::string Narrow(BSTR text) { return Narrow(text, text ? SysStringLen(text) : 0); }
+
+std::wstring Widen(const std::string& text) {
+  if (text.empty()) return {};
+  const int size =
+      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(size > 0 ? size : 0, L'\0');
+  if (size > 0) {
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+  }
+  return wide;
+}
+
+HRESULT ToBstr(const std::string& text, BSTR* out) {
+  const std::wstring wide = Widen(text);
+  *out = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+  return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+Value ToValue(const VARIANT& variant) {
+  UniqueVariant plain;
+  if (FAILED(VariantCopyInd(plain.get(), const_cast<VARIANT*>(&variant)))) return OpaqueValue{};
+  const VARIANT& v = *plain;
+  switch (V_VT(&v)) {
+    case VT_EMPTY:
+      return std::monostate{};
+    case VT_NULL:
+      return NullValue{};
+    case VT_BOOL:
+      return V_BOOL(&v) != VARIANT_FALSE;
+    case VT_BSTR:
+      return Narrow(V_BSTR(&v));
+    case VT_I1:
+      return int64_t{V_I1(&v)};
+    case VT_UI1:
+      return int64_t{V_UI1(&v)};
+    case VT_I2:
+      return int64_t{V_I2(&v)};
+    case VT_UI2:
+      return int64_t{V_UI2(&v)};
+    case VT_I4:
+      return int64_t{V_I4(&v)};
+    case VT_UI4:
+      return int64_t{V_UI4(&v)};
+    case VT_INT:
+      return int64_t{V_INT(&v)};
+    case VT_UINT:
+      return int64_t{V_UINT(&v)};
+    case VT_I8:
+      return int64_t{V_I8(&v)};
+    case VT_UI8:
+      if (V_UI8(&v) > static_cast<ULONGLONG>(INT64_MAX)) return OpaqueValue{};
+      return static_cast<int64_t>(V_UI8(&v));
+    case VT_R4:
+    case VT_R8:
+    case VT_CY:
+    case VT_DATE:
+    case VT_DECIMAL: {
+      UniqueVariant number;
+      if (FAILED(VariantChangeType(number.get(), const_cast<VARIANT*>(&v), 0, VT_R8)))
+        return OpaqueValue{};
+      return V_R8(&*number);
+    }
+    default:
+      return OpaqueValue{};
+  }
+}
+
+HRESULT ToVariant(const Value& value, VARIANT* out) {
+  VariantClear(out);
+  if (const auto* text = std::get_if<std::string>(&value)) {
+    BSTR bstr = nullptr;
+    if (HRESULT hr = ToBstr(*text, &bstr); FAILED(hr)) return hr;
+    V_VT(out) = VT_BSTR;
+    V_BSTR(out) = bstr;
+  } else if (const auto* number = std::get_if<int64_t>(&value)) {
+    V_VT(out) = VT_I4;
+    V_I4(out) = static_cast<LONG>(*number);
+  }
+  return S_OK;
+}
+
+HRESULT RaiseAutomationError(const AutomationError& error, REFIID source_interface) {
+  ComPtr<ICreateErrorInfo> create;
+  if (SUCCEEDED(CreateErrorInfo(create.out()))) {
+    const std::wstring description = Widen(error.description);
+    create->SetGUID(source_interface);
+    create->SetDescription(const_cast<LPOLESTR>(description.c_str()));
+    ComPtr<IErrorInfo> info;
+    if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(info.out())))) {
+      SetErrorInfo(0, info.get());
+    }
+  }
+  return MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, error.number);
+}
+
+}  // namespace pelmar

@@ -1,0 +1,32 @@
+// Text between automation strings and the system's single-byte code page, and
+// values between VARIANTs and the library's rules.
+#pragma once
+
+#include <windows.h>
+
+#include <oleauto.h>
+
+#include <string>
+
+#include "messages.h"
+#include "value.h"
+
+namespace pelmar {
+
+std::string Narrow(const wchar_t* text, size_t length);
+std::string Narrow(BSTR text);
+std::wstring Widen(const std::string& text);
+// A new BSTR owned by the caller; E_OUTOFMEMORY when it cannot be made.
+HRESULT ToBstr(const std::string& text, BSTR* out);
+
+Value ToValue(const VARIANT& variant);
+// Fills an initialised VARIANT with a String, a Long or Empty.
+HRESULT ToVariant(const Value& value, VARIANT* out);
+
+inline VARIANT_BOOL ToVariantBool(bool flag) { return flag ? VARIANT_TRUE : VARIANT_FALSE; }
+
+// Sets the thread's error information and gives the HRESULT that carries the
+// error number to automation clients (facility control).
+HRESULT RaiseAutomationError(const AutomationError& error, REFIID source_interface);
+
+}  // namespace pelmar
