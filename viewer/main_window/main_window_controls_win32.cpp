@@ -70,6 +70,8 @@ bool MainWindow::CreateControls() {
   SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   ListView_SetImageList(list_, images_.get(), LVSIL_SMALL);
+  // The header's sort marks come from the same images.
+  Header_SetImageList(ListView_GetHeader(list_), images_.get());
   for (int column = 0; column < kListColumns; ++column) {
     const layout::ColumnDesign& design = layout::kColumns[column];
     std::string text = design.text_id ? ResourceText(static_cast<unsigned>(design.text_id)) : "";

@@ -386,17 +386,24 @@ void MainWindow::SyncSelectionToList() {
 }
 
 void MainWindow::ShowSortMarks(const ColumnClickEffect& effect) {
-  if (effect.unmarked_column > 0) {
-    LVCOLUMNA column{};
-    column.mask = LVCF_FMT;
-    column.fmt = LVCFMT_LEFT;
-    ListView_SetColumn(list_, effect.unmarked_column - 1, &column);
-  }
-  LVCOLUMNA column{};
-  column.mask = LVCF_FMT | LVCF_IMAGE;
-  column.fmt = LVCFMT_LEFT | LVCFMT_IMAGE | LVCFMT_BITMAP_ON_RIGHT;
-  column.iImage = effect.mark_image - 1;
-  ListView_SetColumn(list_, effect.marked_column - 1, &column);
+  // Straight on the header: the list's own column format does not carry a
+  // header image everywhere.
+  HWND header = ListView_GetHeader(list_);
+  auto mark = [header](int column, int image) {
+    HDITEMA item{};
+    item.mask = HDI_FORMAT;
+    Header_GetItem(header, column - 1, &item);
+    item.mask = HDI_FORMAT | HDI_IMAGE;
+    item.fmt &= ~(HDF_JUSTIFYMASK | HDF_IMAGE | HDF_BITMAP_ON_RIGHT);
+    item.fmt |= HDF_LEFT;
+    if (image > 0) {
+      item.fmt |= HDF_IMAGE | HDF_BITMAP_ON_RIGHT;
+      item.iImage = image - 1;
+    }
+    Header_SetItem(header, column - 1, &item);
+  };
+  if (effect.unmarked_column > 0) mark(effect.unmarked_column, 0);
+  mark(effect.marked_column, effect.mark_image);
 }
 
 void MainWindow::HideWindow() { ShowWindow(window_, SW_HIDE); }
