@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "fake_tray_platform.h"
+#include "recording_tray_events.h"
 
 namespace lomvex {
 namespace {
 
 using testing::FakeTrayPlatform;
 using testing::PlatformCall;
+using testing::RecordingTrayEvents;
 
 constexpr std::uintptr_t kWindow = 0x4242;
 constexpr std::uintptr_t kIcon = 0x77;
@@ -284,19 +286,6 @@ TEST(SysTrayTest, SecondControlIsRefusedAndFirstKeepsTheTray) {
 
 // ---- Mouse notifications ----
 
-class RecordingEvents : public TrayEvents {
- public:
-  void OnTrayMouseDown(int button, std::uint32_t id) override { Add("down", button, id); }
-  void OnTrayMouseUp(int button, std::uint32_t id) override { Add("up", button, id); }
-  void OnTrayMouseDblClick(int button, std::uint32_t id) override { Add("dbl", button, id); }
-  std::vector<std::string> raised;
-
- private:
-  void Add(const char* kind, int button, std::uint32_t id) {
-    raised.push_back(std::string(kind) + " " + std::to_string(button) + " " + std::to_string(id));
-  }
-};
-
 struct MouseCase {
   std::uint32_t message;
   const char* raised;  // empty: nothing
@@ -307,7 +296,7 @@ class MouseMessageTest : public ::testing::TestWithParam<MouseCase> {};
 TEST_P(MouseMessageTest, RaisesTheMatchingEvent) {
   FakeTrayPlatform platform;
   SysTray tray(platform, kWindow);
-  RecordingEvents events;
+  RecordingTrayEvents events;
   tray.SetEvents(&events);
   tray.HandleTrayMessage(GetParam().message, 9);
   const std::string expected = GetParam().raised;

@@ -3,8 +3,9 @@
 // notifications reach the control.
 #pragma once
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, on which it builds.
+#include <shellapi.h>
 
 #include <utility>
 
