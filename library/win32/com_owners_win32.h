@@ -17,6 +17,10 @@ class ComPtr {
   ComPtr(const ComPtr&) = delete;
   ComPtr& operator=(const ComPtr&) = delete;
   ComPtr(ComPtr&& other) noexcept : ptr_(std::exchange(other.ptr_, nullptr)) {}
+  ComPtr& operator=(ComPtr&& other) noexcept {
+    if (this != &other) reset(std::exchange(other.ptr_, nullptr));
+    return *this;
+  }
   ~ComPtr() { reset(); }
   T** out() {
     reset();

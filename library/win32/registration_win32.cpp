@@ -16,6 +16,7 @@ namespace pelmar {
 namespace {
 
 constexpr char kHelpDirectory[] = "c:\\%system%\\help";
+constexpr LCID kLibraryLocale = 0x409;
 
 struct ClassEntry {
   const CLSID& clsid;
@@ -103,8 +104,10 @@ STDAPI DllUnregisterServer() {
     removed = DeleteTree("CLSID\\" + GuidText(entry.clsid)) && removed;
     removed = DeleteTree(entry.prog_id) && removed;
   }
-  const HRESULT hr = UnRegisterTypeLib(LIBID_Pelmar, 1, 0, 0x409, OwnSyskind());
-  if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED) {
+  // A library no longer registered is no failure: there is nothing left to remove.
+  UniqueBstr registered_path;
+  if (SUCCEEDED(QueryPathOfRegTypeLib(LIBID_Pelmar, 1, 0, kLibraryLocale, registered_path.out())) &&
+      FAILED(UnRegisterTypeLib(LIBID_Pelmar, 1, 0, kLibraryLocale, OwnSyskind()))) {
     return SELFREG_E_TYPELIB;
   }
   return removed ? S_OK : SELFREG_E_CLASS;

@@ -27,7 +27,7 @@ class FakeSystem : public SystemPlatform {
   std::map<uint32_t, std::string> image_paths;  // a process without one cannot be opened
   std::vector<size_t> enumerate_table_sizes;
   std::vector<std::string> snapshot;
-  TokenGroups token;
+  TokenGroupList token;
 
   bool QueryVersion(OsVersionRecord& record) override {
     if (!version) return false;
@@ -53,7 +53,7 @@ class FakeSystem : public SystemPlatform {
     return found->second;
   }
   std::vector<std::string> SnapshotImagePaths() override { return snapshot; }
-  TokenGroups ReadTokenGroups() override { return token; }
+  TokenGroupList ReadTokenGroups() override { return token; }
 };
 
 inline OsVersionRecord NtVersion(int major, int minor, int build) {

@@ -140,17 +140,17 @@ TEST(IsAdminGroup, LooksAtEveryGroupOfTheToken) {
   admins_late[25] = "S-1-5-32-544";
   const struct {
     bool nt_family;
-    TokenGroups token;
+    TokenGroupList token;
     bool expected;
   } cases[] = {
-      {true, {TokenGroups::Status::kRead, {"S-1-1-0", "S-1-5-32-544"}}, true},
-      {true, {TokenGroups::Status::kRead, {"S-1-1-0", "S-1-5-32-545"}}, false},
-      {true, {TokenGroups::Status::kRead, admins_late}, true},
-      {true, {TokenGroups::Status::kRead, many_groups}, false},
-      {true, {TokenGroups::Status::kRead, {"", "S-1-5-32-544"}}, true},
-      {true, {TokenGroups::Status::kNoToken, {"S-1-5-32-544"}}, false},
-      {true, {TokenGroups::Status::kReadFailed, {"S-1-5-32-544"}}, false},
-      {false, {TokenGroups::Status::kRead, {"S-1-5-32-544"}}, false},
+      {true, {TokenGroupList::Status::kRead, {"S-1-1-0", "S-1-5-32-544"}}, true},
+      {true, {TokenGroupList::Status::kRead, {"S-1-1-0", "S-1-5-32-545"}}, false},
+      {true, {TokenGroupList::Status::kRead, admins_late}, true},
+      {true, {TokenGroupList::Status::kRead, many_groups}, false},
+      {true, {TokenGroupList::Status::kRead, {"", "S-1-5-32-544"}}, true},
+      {true, {TokenGroupList::Status::kNoToken, {"S-1-5-32-544"}}, false},
+      {true, {TokenGroupList::Status::kReadFailed, {"S-1-5-32-544"}}, false},
+      {false, {TokenGroupList::Status::kRead, {"S-1-5-32-544"}}, false},
   };
   for (const auto& c : cases) {
     FakeServices fake;

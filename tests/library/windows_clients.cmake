@@ -1,0 +1,37 @@
+# Clients of the Pelmar DLL, run under Wine in the test run's prefix: the DLL is
+# registered with regsvr32, then a C++ client and a VBScript client use it, and
+# last the C++ client takes the registration away and puts it back.
+add_executable(pelmar_client_tests
+  client_support.cpp
+  reg_cls_client_test.cpp
+  registration_client_test.cpp
+  sys_cls_client_test.cpp
+)
+target_include_directories(pelmar_client_tests PRIVATE ${CMAKE_SOURCE_DIR}/library/win32)
+target_link_libraries(pelmar_client_tests PRIVATE
+  GTest::gtest pelmar_interfaces lomvex_options ole32 oleaut32 uuid advapi32 user32)
+add_dependencies(pelmar_client_tests pelmar)
+
+if(LOMVEX_WINE_RUN)
+  set(pelmar_dll "Z:$<TARGET_FILE:pelmar>")
+  set(unregistration_test Module.UnregistrationRemovesWhatRegistrationWrote)
+  add_test(NAME pelmar_register COMMAND ${LOMVEX_WINE_RUN} regsvr32 /s ${pelmar_dll})
+  add_test(NAME pelmar_cpp_client
+           COMMAND pelmar_client_tests ${pelmar_dll} --gtest_filter=-${unregistration_test})
+  add_test(NAME pelmar_vbscript_client
+           COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/run_vbscript.sh ${LOMVEX_WINE_RUN}
+                   ${CMAKE_CURRENT_SOURCE_DIR}/pelmar_client.vbs
+                   ${CMAKE_CURRENT_BINARY_DIR}/vbscript-work)
+  add_test(NAME pelmar_unregistration
+           COMMAND pelmar_client_tests ${pelmar_dll} --gtest_filter=${unregistration_test})
+
+  set_tests_properties(pelmar_register PROPERTIES
+    FIXTURES_REQUIRED wine FIXTURES_SETUP pelmar_registered
+    RESOURCE_LOCK pelmar_registration TIMEOUT 60)
+  set_tests_properties(pelmar_cpp_client pelmar_vbscript_client pelmar_unregistration PROPERTIES
+    FIXTURES_REQUIRED "wine;pelmar_registered" RESOURCE_LOCK pelmar_registration TIMEOUT 120)
+  set_tests_properties(pelmar_vbscript_client PROPERTIES
+    PASS_REGULAR_EXPRESSION "(^|\n)[0-9]+ passed, 0 failed\r?\n")
+  set_tests_properties(pelmar_unregistration PROPERTIES
+    DEPENDS "pelmar_cpp_client;pelmar_vbscript_client")
+endif()
