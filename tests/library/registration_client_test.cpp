@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "client_support.h"
 
@@ -279,6 +280,46 @@ TEST_F(Module, CountsObjectsAndLocksBeforeItMayUnload) {
   EXPECT_EQ(
       get_class_object(IID__SysCls, IID_IClassFactory, reinterpret_cast<void**>(unknown.out())),
       CLASS_E_CLASSNOTAVAILABLE);
+}
+
+TEST_F(Module, CarriesItsMessagesAndVersion) {
+  const struct {
+    UINT id;
+    const char* text;
+  } messages[] = {
+      {101, "Microsoft Windows && - Ver: "}, {102, "or Compatible Processor."},
+      {103, " Bytes Total Memory"},          {104, " Bytes Available Memory"},
+      {1001, "Missing SubKey Name."},        {1002, "Missing ChildKey Name."},
+      {1003, "Missing DataKey Name."},       {1004, "Failed to open registry key(s) '&&&'."},
+  };
+  for (const auto& message : messages) {
+    char text[128] = "";
+    LoadStringA(module, message.id, text, sizeof text);
+    EXPECT_STREQ(text, message.text) << message.id;
+  }
+
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(LibraryPath().c_str(), &ignored);
+  ASSERT_GT(size, 0u);
+  std::vector<char> version(size);
+  ASSERT_TRUE(GetFileVersionInfoA(LibraryPath().c_str(), 0, size, version.data()));
+  const struct {
+    const char* entry;
+    const char* value;
+  } entries[] = {
+      {"FileVersion", "1.00"},    {"ProductVersion", "1.00"},
+      {"InternalName", "Pelmar"}, {"OriginalFilename", "Pelmar.dll"},
+      {"OLESelfRegister", ""},
+  };
+  for (const auto& entry : entries) {
+    char* value = nullptr;
+    UINT length = 0;
+    const std::string path = std::string("\\StringFileInfo\\040904B0\\") + entry.entry;
+    ASSERT_TRUE(
+        VerQueryValueA(version.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
+        << entry.entry;
+    EXPECT_STREQ(value, entry.value) << entry.entry;
+  }
 }
 
 // Run on its own, after the other clients: it takes the registration away and
