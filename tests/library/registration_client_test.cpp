@@ -159,6 +159,16 @@ TEST_F(TypeLibrary, ClassesAndInterfacesHaveTheirFlags) {
     EXPECT_EQ(attr.typekind, TKIND_DISPATCH);
     const WORD wanted = TYPEFLAG_FDUAL | TYPEFLAG_FHIDDEN | TYPEFLAG_FNONEXTENSIBLE;
     EXPECT_EQ(attr.wTypeFlags & wanted, wanted) << std::hex << attr.wTypeFlags;
+    ComPtr<ITypeInfo> dispatch_half, vtable_half;
+    ASSERT_EQ(library->GetTypeInfoOfGuid(*iid, dispatch_half.out()), S_OK);
+    HREFTYPE vtable_ref = 0;
+    ASSERT_EQ(dispatch_half->GetRefTypeOfImplType(-1, &vtable_ref), S_OK);
+    ASSERT_EQ(dispatch_half->GetRefTypeInfo(vtable_ref, vtable_half.out()), S_OK);
+    TYPEATTR* vtable_attr = nullptr;
+    ASSERT_EQ(vtable_half->GetTypeAttr(&vtable_attr), S_OK);
+    EXPECT_EQ(vtable_attr->typekind, TKIND_INTERFACE);
+    EXPECT_TRUE(vtable_attr->wTypeFlags & TYPEFLAG_FOLEAUTOMATION);
+    vtable_half->ReleaseTypeAttr(vtable_attr);
   }
 }
 

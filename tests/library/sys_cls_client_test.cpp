@@ -225,25 +225,6 @@ TEST_F(SysClsClient, GivesTodayAndTheTimeOfDay) {
   EXPECT_LT(V_R8(&time.value), 1.0);
 }
 
-TEST_F(SysClsClient, AnswersTextQuestions) {
-  const struct {
-    const wchar_t* member;
-    std::wstring text;
-    std::wstring expected;
-  } cases[] = {
-      {L"GetFileExt", L"Report.Final.Doc", L"Doc"},
-      {L"GetFileExt", L"C:\\Data.Old\\Readme", L"Old\\Readme"},
-      {L"GetFileExt", L"README", L"README"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(Call(sys(), c.member, Arguments().Text(c.text)).Text(), c.expected);
-  }
-  for (const auto& [text, expected] : std::vector<std::pair<std::wstring, bool>>{
-           {L"-3.5", true}, {L"12a", false}, {L"", false}, {L"1.2.3", true}}) {
-    EXPECT_EQ(Call(sys(), L"IsNumber", Arguments().Text(text)).Bool(), expected);
-  }
-}
-
 // A client's form: an automation object whose "hWnd" property is a window.
 class FakeForm : public IDispatch {
  public:
