@@ -56,102 +56,77 @@ INSTANTIATE_TEST_SUITE_P(
                       TipCase{"DefaultWithNul", kDefaultTip, kDefaultTip}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// ---- The record of the add command ----
+// ---- The record of each command ----
 
-struct AddCase {
+using Step = void (*)(SysTray&);
+
+struct RecordCase {
   const char* name;
-  std::uintptr_t icon;
-  std::string tip;
+  Step before;  // brings the control to the state under test
+  Step action;  // sends the one command whose record is checked
+  TrayCommand command;
   std::uint32_t flags;
+  std::uint32_t callback_message;
+  std::uintptr_t icon;
+  std::string tip_field;  // the whole field; empty: all NUL (not set)
 };
 
-class AddRecordTest : public ::testing::TestWithParam<AddCase> {};
+class RecordTest : public ::testing::TestWithParam<RecordCase> {};
 
-TEST_P(AddRecordTest, FlagsFollowWhatIsSet) {
+TEST_P(RecordTest, CarriesOnlyWhatTheCommandNeeds) {
+  const RecordCase& c = GetParam();
   FakeTrayPlatform platform;
   SysTray tray(platform, kWindow);
-  tray.SetTrayIcon(GetParam().icon);
-  tray.SetTrayTip(GetParam().tip);
-  ASSERT_TRUE(platform.calls.empty()) << "nothing is sent while the icon is not shown";
-
-  tray.SetInTray(true);
-  ASSERT_EQ(platform.calls.size(), 2u);
-  EXPECT_EQ(platform.calls[0].kind, PlatformCall::kAttach);
-  const PlatformCall& add = platform.calls[1];
-  EXPECT_EQ(add.command, TrayCommand::kAdd);
-  EXPECT_EQ(add.record.size, 88u);
-  EXPECT_EQ(add.record.window, kWindow);
-  EXPECT_EQ(add.record.id, 0u);
-  EXPECT_EQ(add.record.flags, GetParam().flags);
-  EXPECT_EQ(add.record.callback_message, 1125u);
-  EXPECT_EQ(add.record.icon, GetParam().icon);
-  if (GetParam().tip.empty()) {
-    EXPECT_EQ(Field(add.record.tip), std::string(NotifyIconRecord::kTipSize, '\0'));
-  } else {
-    EXPECT_EQ(Field(add.record.tip), ExpectedField(GetParam().tip));
-  }
-  EXPECT_TRUE(tray.InTray());
-  EXPECT_TRUE(tray.IconShown());
-}
-
-INSTANTIATE_TEST_SUITE_P(Records, AddRecordTest,
-                         ::testing::Values(AddCase{"NoIconNoTip", 0, "", 1},
-                                           AddCase{"IconOnly", kIcon, "", 3},
-                                           AddCase{"TipOnly", 0, "Lomvex", 5},
-                                           AddCase{"IconAndTip", kIcon, "Lomvex", 7}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SysTrayTest, NewControlAddsItsDefaultTip) {
-  FakeTrayPlatform platform;
-  SysTray tray(platform, kWindow);
-  EXPECT_EQ(tray.TrayTip(), kDefaultTip);
-  EXPECT_EQ(tray.TrayIcon(), 0u);
-  tray.SetInTray(true);
-  const auto add = platform.NotifyCalls().at(0);
-  EXPECT_EQ(add.record.flags, 5u);
-  EXPECT_EQ(std::string(add.record.tip), "SysTray Control.");
-}
-
-// ---- Changes while the icon is shown ----
-
-struct ModifyCase {
-  const char* name;
-  void (*change)(SysTray&);
-  std::uint32_t flags;
-  std::uintptr_t icon;
-  std::string tip_field;  // empty: the field is untouched (all NUL)
-};
-
-class ModifyTest : public ::testing::TestWithParam<ModifyCase> {};
-
-TEST_P(ModifyTest, SendsOnlyTheChangedField) {
-  FakeTrayPlatform platform;
-  SysTray tray(platform, kWindow);
-  tray.SetInTray(true);
+  c.before(tray);
   platform.calls.clear();
 
-  GetParam().change(tray);
-  ASSERT_EQ(platform.calls.size(), 1u);
-  const PlatformCall& modify = platform.calls[0];
-  EXPECT_EQ(modify.command, TrayCommand::kModify);
-  EXPECT_EQ(modify.record.size, 88u);
-  EXPECT_EQ(modify.record.window, kWindow);
-  EXPECT_EQ(modify.record.flags, GetParam().flags);
-  EXPECT_EQ(modify.record.callback_message, 0u);
-  EXPECT_EQ(modify.record.icon, GetParam().icon);
-  const std::string expected_tip = GetParam().tip_field.empty()
-                                       ? std::string(NotifyIconRecord::kTipSize, '\0')
-                                       : GetParam().tip_field;
-  EXPECT_EQ(Field(modify.record.tip), expected_tip);
+  c.action(tray);
+  const auto notifies = platform.NotifyCalls();
+  ASSERT_EQ(notifies.size(), 1u);
+  const NotifyIconRecord& record = notifies[0].record;
+  EXPECT_EQ(notifies[0].command, c.command);
+  EXPECT_EQ(record.size, 88u);
+  EXPECT_EQ(record.window, kWindow);
+  EXPECT_EQ(record.id, 0u);
+  EXPECT_EQ(record.flags, c.flags);
+  EXPECT_EQ(record.callback_message, c.callback_message);
+  EXPECT_EQ(record.icon, c.icon);
+  EXPECT_EQ(Field(record.tip),
+            c.tip_field.empty() ? std::string(NotifyIconRecord::kTipSize, '\0') : c.tip_field);
 }
 
+void Nothing(SysTray&) {}
+void NoTip(SysTray& t) { t.SetTrayTip(""); }
+void IconNoTip(SysTray& t) {
+  t.SetTrayIcon(kIcon);
+  t.SetTrayTip("");
+}
+void IconAndTip(SysTray& t) {
+  t.SetTrayIcon(kIcon);
+  t.SetTrayTip("Lomvex");
+}
+void Show(SysTray& t) { t.SetInTray(true); }
+void ShowWithIcon(SysTray& t) {
+  t.SetTrayIcon(kIcon);
+  t.SetInTray(true);
+}
+void Hide(SysTray& t) { t.SetInTray(false); }
+
 INSTANTIATE_TEST_SUITE_P(
-    Changes, ModifyTest,
-    ::testing::Values(ModifyCase{"Icon", [](SysTray& t) { t.SetTrayIcon(kIcon); }, 2, kIcon, ""},
-                      ModifyCase{"Tip", [](SysTray& t) { t.SetTrayTip("Lomvex"); }, 4, 0,
-                                 ExpectedField("Lomvex")},
-                      ModifyCase{"EmptyTip", [](SysTray& t) { t.SetTrayTip(""); }, 4, 0,
-                                 ExpectedField("")}),
+    Commands, RecordTest,
+    ::testing::Values(RecordCase{"AddBare", NoTip, Show, TrayCommand::kAdd, 1, 1125, 0, ""},
+                      RecordCase{"AddIcon", IconNoTip, Show, TrayCommand::kAdd, 3, 1125, kIcon, ""},
+                      RecordCase{"AddDefaultTip", Nothing, Show, TrayCommand::kAdd, 5, 1125, 0,
+                                 ExpectedField(kDefaultTip)},
+                      RecordCase{"AddIconAndTip", IconAndTip, Show, TrayCommand::kAdd, 7, 1125,
+                                 kIcon, ExpectedField("Lomvex")},
+                      RecordCase{"ModifyIcon", Show, [](SysTray& t) { t.SetTrayIcon(kIcon); },
+                                 TrayCommand::kModify, 2, 0, kIcon, ""},
+                      RecordCase{"ModifyTip", Show, [](SysTray& t) { t.SetTrayTip("Lomvex"); },
+                                 TrayCommand::kModify, 4, 0, 0, ExpectedField("Lomvex")},
+                      RecordCase{"ModifyEmptyTip", Show, NoTip, TrayCommand::kModify, 4, 0, 0,
+                                 ExpectedField("")},
+                      RecordCase{"Delete", ShowWithIcon, Hide, TrayCommand::kDelete, 0, 0, 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Changes that do nothing ----
@@ -190,14 +165,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Switching off and the control's end ----
 
+// The icon goes before the window gets its procedure back.
 void ExpectRemoved(const std::vector<PlatformCall>& calls) {
   ASSERT_EQ(calls.size(), 2u);
-  EXPECT_EQ(calls[0].kind, PlatformCall::kNotify);
   EXPECT_EQ(calls[0].command, TrayCommand::kDelete);
-  EXPECT_EQ(calls[0].record.size, 88u);
-  EXPECT_EQ(calls[0].record.window, kWindow);
-  EXPECT_EQ(calls[0].record.flags, 0u);
-  EXPECT_EQ(calls[0].record.icon, 0u);
   EXPECT_EQ(calls[1].kind, PlatformCall::kDetach);
   EXPECT_EQ(calls[1].window, kWindow);
 }
@@ -205,12 +176,10 @@ void ExpectRemoved(const std::vector<PlatformCall>& calls) {
 TEST(SysTrayTest, SwitchingOffRemovesIconThenGivesProcedureBack) {
   FakeTrayPlatform platform;
   SysTray tray(platform, kWindow);
-  tray.SetTrayIcon(kIcon);
-  tray.SetInTray(true);
+  ShowWithIcon(tray);
   platform.calls.clear();
   tray.SetInTray(false);
   ExpectRemoved(platform.calls);
-  EXPECT_FALSE(tray.InTray());
   EXPECT_FALSE(tray.IconShown());
   EXPECT_EQ(tray.TrayIcon(), kIcon);
 }
@@ -231,8 +200,9 @@ TEST(SysTrayTest, TipSetWhileHiddenIsUsedByNextAdd) {
   SysTray tray(platform, kWindow);
   tray.SetInTray(true);
   tray.SetInTray(false);
-  tray.SetTrayTip("Restored tip");
   platform.calls.clear();
+  tray.SetTrayTip("Restored tip");
+  EXPECT_TRUE(platform.calls.empty());
   tray.SetInTray(true);
   EXPECT_EQ(std::string(platform.NotifyCalls().at(0).record.tip), "Restored tip");
   EXPECT_EQ(tray.TrayTip(), "Restored tip");
