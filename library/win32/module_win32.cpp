@@ -104,10 +104,7 @@ HRESULT LoadInterfaceTypeInfo(REFIID iid, ITypeInfo** out) {
 extern "C" {
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    pelmar::SetLibraryModule(instance);
-    DisableThreadLibraryCalls(instance);
-  }
+  if (reason == DLL_PROCESS_ATTACH) pelmar::SetLibraryModule(instance);
   return TRUE;
 }
 

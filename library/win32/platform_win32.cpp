@@ -5,6 +5,7 @@
 #include <tlhelp32.h>
 
 #include <memory>
+#include <type_traits>
 
 #include "com_owners_win32.h"
 
@@ -262,12 +263,15 @@ std::string ResourceMessages::Load(int id) {
 }
 
 Services ApartmentServices() {
-  // The platform objects hold nothing; the module state is one per thread.
+  // The platform objects and the message loader hold nothing; the module state
+  // is one per thread (trivially destructible, so nothing runs at thread exit
+  // after the library may have been unloaded).
   static WindowsSystem system;
   static WindowsRegistry registry;
   static WindowsFiles files;
-  thread_local ResourceMessages messages;
+  static ResourceMessages messages;
   thread_local ApartmentState state;
+  static_assert(std::is_trivially_destructible_v<ApartmentState>);
   return {system, registry, files, messages, state};
 }
 
