@@ -17,12 +17,6 @@ TEST(DayNumber, CountsFromTheThirtiethOfDecember1899) {
   EXPECT_EQ(DayNumber(At(2024, 2, 29)), 45351);
 }
 
-TEST(DayFraction, IsThePartOfTheDayElapsed) {
-  EXPECT_DOUBLE_EQ(DayFraction(At(2000, 1, 1, 0, 0, 0)), 0.0);
-  EXPECT_DOUBLE_EQ(DayFraction(At(2000, 1, 1, 12, 0, 0)), 0.5);
-  EXPECT_DOUBLE_EQ(DayFraction(At(2000, 1, 1, 18, 0, 0)), 0.75);
-}
-
 TEST(FormatDateTime, WritesTheFourDateTypes) {
   const DateLocale english = EnglishDateLocale();
   const struct {

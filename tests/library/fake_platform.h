@@ -21,8 +21,6 @@ class FakeSystem : public SystemPlatform {
   MemoryStatus memory;
   uint32_t processor = 586;
   std::string separator = ",";
-  bool set_topmost_result = true;
-  std::vector<std::pair<std::intptr_t, bool>> topmost_calls;
   std::vector<uint32_t> processes;
   std::map<uint32_t, std::string> image_paths;  // a process without one cannot be opened
   std::vector<size_t> enumerate_table_sizes;
@@ -37,10 +35,7 @@ class FakeSystem : public SystemPlatform {
   MemoryStatus QueryMemory() override { return memory; }
   uint32_t ProcessorType() override { return processor; }
   std::string ThousandsSeparator() override { return separator; }
-  bool SetTopmost(std::intptr_t window, bool topmost) override {
-    topmost_calls.emplace_back(window, topmost);
-    return set_topmost_result;
-  }
+  bool SetTopmost(std::intptr_t, bool) override { return true; }
   uint32_t EnumerateProcesses(std::vector<uint32_t>& ids) override {
     enumerate_table_sizes.push_back(ids.size());
     const size_t count = std::min(ids.size(), processes.size());

@@ -161,17 +161,5 @@ TEST(IsAdminGroup, LooksAtEveryGroupOfTheToken) {
   }
 }
 
-TEST(FormOnTop, MovesTheWindowOnlyWhenTheFormHasOne) {
-  FakeServices fake;
-  EXPECT_TRUE(FormOnTop(fake.services, 0x1234, true));
-  EXPECT_TRUE(FormOnTop(fake.services, 0x1234, false));
-  EXPECT_FALSE(FormOnTop(fake.services, std::nullopt, true));
-  fake.system.set_topmost_result = false;
-  EXPECT_FALSE(FormOnTop(fake.services, 0x1234, true));
-  using Call = std::pair<std::intptr_t, bool>;
-  EXPECT_EQ(fake.system.topmost_calls,
-            (std::vector<Call>{{0x1234, true}, {0x1234, false}, {0x1234, true}}));
-}
-
 }  // namespace
 }  // namespace pelmar

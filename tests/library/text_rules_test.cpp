@@ -37,20 +37,6 @@ TEST(AllNumberChars, AcceptsOnlyDigitsSignsAndDots) {
   for (const auto& c : cases) EXPECT_EQ(AllNumberChars(c.text), c.expected) << c.text;
 }
 
-TEST(SplitRequest, SplitsAtEveryBar) {
-  EXPECT_TRUE(SplitRequest("").empty());
-  EXPECT_EQ(SplitRequest("App|Main|Path"), (std::vector<std::string>{"App", "Main", "Path"}));
-  EXPECT_EQ(SplitRequest("a||"), (std::vector<std::string>{"a", "", ""}));
-  EXPECT_EQ(SplitRequest("|"), (std::vector<std::string>{"", ""}));
-}
-
-TEST(IniFileName, AppendsExtensionOnlyWithoutAnyDot) {
-  EXPECT_EQ(IniFileName("App"), "App.Ini");
-  EXPECT_EQ(IniFileName("c:\\cfg\\app.cfg"), "c:\\cfg\\app.cfg");
-  EXPECT_EQ(IniFileName("c:\\my.dir\\app"), "c:\\my.dir\\app");
-  EXPECT_EQ(IniFileName(""), ".Ini");
-}
-
 TEST(FileExtension, TakesTextAfterTheLastDot) {
   const struct {
     std::string name;
