@@ -1,6 +1,8 @@
 // Drives the real Lomvex.exe as a user would and checks what the user sees.
 //   lomvex_gui_driver suite FOLDER SAMPLE_CSV SCREENSHOT_BMP
 //   lomvex_gui_driver tick FOLDER SAMPLE_CSV
+//   lomvex_gui_driver show FOLDER SCREENSHOT_BMP   (the settings are the caller's)
+//   lomvex_gui_driver bench FOLDER ROWS            (FOLDER holds attack-list.csv)
 // FOLDER holds Lomvex.exe; the driver writes the settings file and the attack
 // list there. Prints one line per check and "N passed, M failed" at the end.
 #include <windows.h>
@@ -9,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -90,7 +93,7 @@ class Viewer {
     }
   }
 
-  bool Start() {
+  bool Start(std::chrono::milliseconds timeout = 30s) {
     std::string program = folder_ + "\\Lomvex.exe";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -105,7 +108,7 @@ class Viewer {
         [&] {
           return FindMain() != nullptr || !TopLevelWindows(process_.dwProcessId, "#32770").empty();
         },
-        30s);
+        timeout);
   }
 
   // The main window once it is shown, and its controls.
@@ -212,6 +215,7 @@ class Viewer {
     return code;
   }
   DWORD ProcessId() const { return process_.dwProcessId; }
+  HANDLE Process() const { return process_.hProcess; }
   HWND main() const { return main_; }
   HWND tray_control() const { return tray_control_; }
   const std::string& folder() const { return folder_; }
@@ -476,6 +480,60 @@ int RunSuite(const std::string& folder, const std::string& sample, const std::st
   return report.Finish();
 }
 
+// ---- Showing the viewer on the sample data, for a picture of it ----
+
+int RunShow(const std::string& folder, const std::string& shot) {
+  Report report;
+  Viewer viewer(folder);
+  if (!report.Check("the window opens", viewer.Start())) return report.Finish();
+  WaitForInputIdle(viewer.Process(), 20000);
+  viewer.Settle();
+  std::this_thread::sleep_for(500ms);
+  RECT frame;
+  GetWindowRect(viewer.main(), &frame);
+  report.Check("screenshot saved", SaveScreen(shot, &frame), shot);
+  PostMessageA(viewer.main(), WM_CLOSE, 0, 0);
+  report.Check("the viewer closes", viewer.Exited(15s));
+  return report.Finish();
+}
+
+// ---- A large list: time to a painted list, to a sort and to a scroll ----
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+int RunBench(const std::string& folder, int expected_rows) {
+  Report report;
+  WriteFile(folder + "\\Lomvex.Ini", Settings(folder + "\\attack-list.csv", "1", nullptr));
+  Viewer viewer(folder);
+  auto start = std::chrono::steady_clock::now();
+  if (!report.Check("the window opens", viewer.Start(120s))) return report.Finish();
+  // The first idle moment comes after the loading, the showing and the first paint.
+  WaitForInputIdle(viewer.Process(), 120000);
+  report.Equal("rows", viewer.Rows(), expected_rows);
+  std::string first = viewer.Cell(0, 4);
+  std::printf("# start to painted list: %.2f s\n", SecondsSince(start));
+
+  for (int click = 0; click < 2; ++click) {
+    auto sort_start = std::chrono::steady_clock::now();
+    viewer.ClickHeader(4);
+    bool sorted = WaitFor([&] { return viewer.HeaderImage(4) == 9 + click; }, 120s);
+    std::printf("# sort of %d rows by attack type (%s): %.2f s\n", expected_rows,
+                click == 0 ? "ascending" : "descending", SecondsSince(sort_start) - 0.3);
+    report.Check("sorted", sorted);
+  }
+  viewer.ClickRow(0);
+  auto scroll_start = std::chrono::steady_clock::now();
+  PressKey(VK_END);
+  bool scrolled = WaitFor([&] { return viewer.Selected() == expected_rows - 1; }, 60s);
+  std::printf("# End key to the last row: %.2f s\n", SecondsSince(scroll_start));
+  report.Check("scrolled to the last row", scrolled);
+  PostMessageA(viewer.main(), WM_CLOSE, 0, 0);
+  report.Check("the viewer closes", viewer.Exited(60s));
+  return report.Finish();
+}
+
 // ---- The tick: reloads, a bad file's message, exit while it is open ----
 
 int RunTick(const std::string& folder, const std::string& sample) {
@@ -531,12 +589,15 @@ int RunTick(const std::string& folder, const std::string& sample) {
 
 int main(int argc, char** argv) {
   if (argc < 4) {
-    std::fprintf(stderr, "usage: %s suite|tick FOLDER SAMPLE_CSV [SCREENSHOT_BMP]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s suite|tick|show|bench FOLDER ARGUMENT [SCREENSHOT_BMP]\n",
+                 argv[0]);
     return 2;
   }
   std::string mode = argv[1];
   if (mode == "suite") return lomvex::gui::RunSuite(argv[2], argv[3], argc > 4 ? argv[4] : "");
   if (mode == "tick") return lomvex::gui::RunTick(argv[2], argv[3]);
+  if (mode == "show") return lomvex::gui::RunShow(argv[2], argv[3]);
+  if (mode == "bench") return lomvex::gui::RunBench(argv[2], std::atoi(argv[3]));
   std::fprintf(stderr, "unknown mode %s\n", mode.c_str());
   return 2;
 }

@@ -207,9 +207,11 @@ POINT CenterOnScreen(HWND window, RECT rect) {
   return point;
 }
 
-bool SaveScreen(const std::string& path) {
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
+bool SaveScreen(const std::string& path, const RECT* part) {
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (part != nullptr) IntersectRect(&area, &area, part);
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info{};
@@ -223,7 +225,7 @@ bool SaveScreen(const std::string& path) {
   bool ok = false;
   if (bitmap != nullptr) {
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    ok = BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY) != 0;
+    ok = BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY) != 0;
     SelectObject(memory, previous);
     GdiFlush();
     const DWORD row = ((width * 3 + 3) / 4) * 4;

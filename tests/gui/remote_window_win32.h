@@ -69,7 +69,7 @@ void ClickAt(POINT screen_point, bool double_click = false);
 void PressKey(WORD virtual_key);
 POINT CenterOnScreen(HWND window, RECT client_rect);
 
-// The whole screen as a 24-bit BMP file.
-bool SaveScreen(const std::string& path);
+// The screen, or a part of it, as a 24-bit BMP file.
+bool SaveScreen(const std::string& path, const RECT* part = nullptr);
 
 }  // namespace lomvex::gui

@@ -1,0 +1,50 @@
+#!/bin/sh
+# Builds the viewer for Windows x86_64 and starts it under Wine on a copy of
+# the bundled sample data (samples/), so File > Clear cannot delete the
+# originals. On a display, the viewer opens there and this script waits until
+# it is closed. With no display, it runs on a virtual one (Xvfb), saves a
+# screenshot of the window and prints where it is.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${LOMVEX_WIN64_BUILD:-$root/build/win64}
+
+"$root/scripts/setup.sh"
+[ -f "$build/CMakeCache.txt" ] || (cd "$root" && cmake --preset win64 >/dev/null)
+cmake --build "$build" --target Lomvex lomvex_gui_driver -j2
+
+run=$build/viewer-run
+rm -rf "$run"
+mkdir -p "$run/data"
+cp -R "$root/samples/." "$run/data/"
+cp "$build/bin/Lomvex.exe" "$run/"
+windows_path() { printf 'Z:%s' "$1" | sed 's|/|\\|g'; }
+printf '[BlackIce]\r\nFileLocation=%s\r\nFileSet=1\r\n' \
+  "$(windows_path "$run/data/attack-list.csv")" >"$run/Lomvex.Ini"
+
+if [ -n "${DISPLAY:-}" ]; then
+  echo "Starting Lomvex on $DISPLAY (settings: $run/Lomvex.Ini)"
+  exec "$build/wine-run" "$run/Lomvex.exe"
+fi
+
+work=$(mktemp -d /tmp/lomvex-view.XXXXXX)
+xvfb_pid=""
+cleanup() {
+  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT INT TERM
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+while [ ! -s "$work/display" ]; do sleep 0.1; done
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+shot=$run/lomvex-main-window.png
+cp "$build/tests/gui/lomvex_gui_driver.exe" "$run/driver.exe"
+echo "No display: running Lomvex on a virtual one ($DISPLAY)"
+timeout 180 "$build/wine-run" explorer "/desktop=lomvex-view-$$,1024x768" \
+  "$(windows_path "$run/driver.exe")" show "$(windows_path "$run")" \
+  "$(windows_path "$run/shot.bmp")" 2>/dev/null | tr -d '\r' | grep -v '^ok' || true
+convert "$run/shot.bmp" "$shot"
+rm -f "$run/shot.bmp" "$run/driver.exe"
+echo "Screenshot of the viewer on the sample data: $shot"
