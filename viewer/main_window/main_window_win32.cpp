@@ -210,9 +210,18 @@ LRESULT MainWindow::OnListNotify(const NMHDR& header) {
       return -1;  // the rows have no text of their own to find
     case LVN_ITEMCHANGED: {
       const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-      if (!syncing_selection_ && (change.uChanged & LVIF_STATE) &&
-          ((change.uNewState ^ change.uOldState) & LVIS_SELECTED)) {
+      if (syncing_selection_ || !(change.uChanged & LVIF_STATE) ||
+          !((change.uNewState ^ change.uOldState) & LVIS_SELECTED)) {
+        return 0;
+      }
+      // One row at a time in a single-selection list; a search for the
+      // selected row would walk a large list.
+      if (change.iItem < 0) {
         logic_->ListSelectionChanged(ListSelection(list_));
+      } else if (change.uNewState & LVIS_SELECTED) {
+        logic_->ListSelectionChanged(static_cast<size_t>(change.iItem));
+      } else if (logic_->ListState().list.SelectedRow() == static_cast<size_t>(change.iItem)) {
+        logic_->ListSelectionChanged(std::nullopt);
       }
       return 0;
     }
