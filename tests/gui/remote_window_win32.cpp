@@ -132,24 +132,30 @@ std::string ClassName(HWND window) {
   return name;
 }
 
+namespace {
+
+struct WindowSearch {
+  DWORD process;
+  const char* class_name;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search.process && IsWindowVisible(window) &&
+      (search.class_name == nullptr || ClassName(window) == search.class_name)) {
+    search.found.push_back(window);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> TopLevelWindows(DWORD process, const char* class_name) {
-  struct Search {
-    DWORD process;
-    const char* class_name;
-    std::vector<HWND> found;
-  } search{process, class_name, {}};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& search = *reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == search.process && IsWindowVisible(window) &&
-            (search.class_name == nullptr || ClassName(window) == search.class_name)) {
-          search.found.push_back(window);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{process, class_name, {}};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
