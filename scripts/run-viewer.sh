@@ -17,7 +17,7 @@ rm -rf "$run"
 mkdir -p "$run/data"
 cp -R "$root/samples/." "$run/data/"
 cp "$build/bin/Lomvex.exe" "$run/"
-windows_path() { printf 'Z:%s' "$1" | sed 's|/|\\|g'; }
+. "$root/tests/gui/virtual_display.sh"
 printf '[BlackIce]\r\nFileLocation=%s\r\nFileSet=1\r\n' \
   "$(windows_path "$run/data/attack-list.csv")" >"$run/Lomvex.Ini"
 
@@ -33,11 +33,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT INT TERM
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-while [ ! -s "$work/display" ]; do sleep 0.1; done
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_virtual_display "$work"
 
 shot=$run/lomvex-main-window.png
 cp "$build/tests/gui/lomvex_gui_driver.exe" "$run/driver.exe"

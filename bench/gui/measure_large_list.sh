@@ -16,18 +16,14 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT INT TERM
-windows_path() { printf 'Z:%s' "$1" | sed 's|/|\\|g'; }
+. "$root/tests/gui/virtual_display.sh"
 
 python3 "$root/bench/gui/make_large_attack_list.py" "$work/attack-list.csv" "$rows"
 echo "attack list: $rows records, $(du -m "$work/attack-list.csv" | cut -f1) MB"
 cp "$build/bin/Lomvex.exe" "$work/"
 cp "$build/tests/gui/lomvex_gui_driver.exe" "$work/driver.exe"
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-while [ ! -s "$work/display" ]; do sleep 0.1; done
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_virtual_display "$work"
 
 "$build/wine-run" wineboot >/dev/null 2>&1 || true
 timeout 600 "$build/wine-run" explorer "/desktop=lomvex-bench-$$,1024x768" \

@@ -16,15 +16,8 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-windows_path() { printf 'Z:%s' "$1" | sed 's|/|\\|g'; }
-
-# A display of our own; Xvfb names a free one.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-i=0
-while [ ! -s "$work/display" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
-export DISPLAY=":$(head -n 1 "$work/display")"
+. "$(dirname "$0")/virtual_display.sh"
+start_virtual_display "$work"
 
 cp "$driver" "$work/driver.exe"
 cp "$sample" "$work/sample.csv"
