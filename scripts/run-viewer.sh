@@ -26,14 +26,8 @@ if [ -n "${DISPLAY:-}" ]; then
   exec "$build/wine-run" "$run/Lomvex.exe"
 fi
 
-work=$(mktemp -d /tmp/lomvex-view.XXXXXX)
-xvfb_pid=""
-cleanup() {
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT INT TERM
-start_virtual_display "$work"
+start_work_folder lomvex-view
+start_virtual_display
 
 shot=$run/lomvex-main-window.png
 cp "$build/tests/gui/lomvex_gui_driver.exe" "$run/driver.exe"

@@ -9,21 +9,15 @@ rows=${1:-1000000}
 build=${LOMVEX_WIN64_BUILD:-$root/build/win64}
 cmake --build "$build" --target Lomvex lomvex_gui_driver -j2 >/dev/null
 
-work=$(mktemp -d /tmp/lomvex-bench.XXXXXX)
-xvfb_pid=""
-cleanup() {
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT INT TERM
 . "$root/tests/gui/virtual_display.sh"
+start_work_folder lomvex-bench
 
 python3 "$root/bench/gui/make_large_attack_list.py" "$work/attack-list.csv" "$rows"
 echo "attack list: $rows records, $(du -m "$work/attack-list.csv" | cut -f1) MB"
 cp "$build/bin/Lomvex.exe" "$work/"
 cp "$build/tests/gui/lomvex_gui_driver.exe" "$work/driver.exe"
 
-start_virtual_display "$work"
+start_virtual_display
 
 "$build/wine-run" wineboot >/dev/null 2>&1 || true
 timeout 600 "$build/wine-run" explorer "/desktop=lomvex-bench-$$,1024x768" \

@@ -8,16 +8,9 @@ set -eu
 wine_run=$1 lomvex=$2 driver=$3 sample=$4 artifacts=$5
 
 mkdir -p "$artifacts"
-work=$(mktemp -d /tmp/lomvex-gui.XXXXXX)
-xvfb_pid=""
-cleanup() {
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT INT TERM
-
 . "$(dirname "$0")/virtual_display.sh"
-start_virtual_display "$work"
+start_work_folder lomvex-gui
+start_virtual_display
 
 cp "$driver" "$work/driver.exe"
 cp "$sample" "$work/sample.csv"
