@@ -467,6 +467,24 @@ int RunSuite(const std::string& folder, const std::string& sample, const std::st
     report.Check("clear cancelled: the file stays", FileExists(csv));
     report.Equal("clear cancelled: the rows stay", viewer.Rows(), 63);
   }
+  // Clear, confirmed, on a file that cannot be deleted: said so, the list stays.
+  SetFileAttributesA(csv.c_str(), FILE_ATTRIBUTE_READONLY);
+  viewer.Command(kClearId);
+  if ((box = viewer.WaitForBox("Lomvex")) != nullptr) {
+    Viewer::Press(box, IDOK);
+    WaitFor([&] { return viewer.MessageBoxWindow("Lomvex") != box; });
+    HWND failure = viewer.WaitForBox("Lomvex", 5s);
+    report.Check("clear on a read-only file says it could not delete it",
+                 failure != nullptr && Viewer::MessageText(failure).find(
+                                           "The attack list could not be deleted:") == 0);
+    if (failure != nullptr) Viewer::Press(failure, IDOK);
+    WaitFor([&] { return viewer.MessageBoxWindow("Lomvex") == nullptr; });
+    viewer.Settle();
+    report.Check("clear on a read-only file: the file stays", FileExists(csv));
+    report.Equal("clear on a read-only file: the rows stay", viewer.Rows(), 63);
+  }
+  SetFileAttributesA(csv.c_str(), FILE_ATTRIBUTE_NORMAL);
+
   // Clear, confirmed: the file is deleted and the list emptied.
   viewer.Command(kClearId);
   if ((box = viewer.WaitForBox("Lomvex")) != nullptr) {
