@@ -125,7 +125,8 @@ bool MainWindow::OnCreate() {
   logic_ = std::make_unique<MainWindowLogic>(MainWindowServices{
       *this, SystemFileAccess(), *profile_, file_dialog_, *tray_, UserTextLocale(), ProgramName()});
   tray_->SetEvents(logic_.get());
-  logic_->Load(FromIconHandle(icon_.get()), ResourceText(kTextMainCaption));
+  // The window's own icon, in the size the notification area shows.
+  logic_->Load(FromIconHandle(small_icon_.get()), ResourceText(kTextMainCaption));
   SetTimer(window_, kTickTimer, kTickMilliseconds, nullptr);
   return true;
 }
