@@ -210,6 +210,17 @@ class Viewer {
     PostMessageA(list_, WM_KEYDOWN, key, 1);
     PostMessageA(list_, WM_KEYUP, key, 0xC0000001);
   }
+  void HoverToolbar(int command) {
+    POINT point = CenterOnScreen(toolbar_, remote_.ToolbarButtonRect(toolbar_, command));
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof move);
+    move.mi.dx += 30;  // a small move over the button wakes the tool tip
+    SendInput(1, &move, sizeof move);
+  }
   void TrayNotify(UINT mouse_message) {
     PostMessageA(tray_control_, kTrayCallbackMessage, 0, mouse_message);
   }
@@ -356,6 +367,17 @@ int RunSuite(const std::string& folder, const std::string& sample, const std::st
   } else {
     report.Check("print list: a printer took the list (no error shown)", true);
   }
+
+  // A tool tip under the pointer on a toolbar button.
+  viewer.HoverToolbar(kToolbarPrint);
+  std::string tip;
+  report.Check("tool tip of the print button", WaitFor([&] {
+                 for (HWND window : TopLevelWindows(viewer.ProcessId(), TOOLTIPS_CLASSA)) {
+                   tip = WindowText(window);
+                 }
+                 return tip == "Print the table";
+               }),
+               tip);
 
   // F1 on a highlighted menu item opens its help topic.
   SetForegroundWindow(viewer.main());
