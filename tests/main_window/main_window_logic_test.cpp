@@ -343,6 +343,17 @@ TEST(MainWindowCommandsTest, HelpKeepsWhetherItWasAccepted) {
   EXPECT_EQ(f.window.help_requests.back(), (std::pair<HelpCommand, int>{kHelpContents, 0}));
 }
 
+TEST(MainWindowCommandsTest, MenuHelpOpensTheTopicAndIsClosedAtExit) {
+  MainWindowFixture f;
+  MainWindowLogic& logic = f.Start();
+  logic.MenuHelp(0);
+  EXPECT_TRUE(f.window.help_requests.empty()) << "an item without a topic";
+  logic.MenuHelp(60);
+  EXPECT_EQ(f.window.help_requests.back(), (std::pair<HelpCommand, int>{kHelpContext, 60}));
+  logic.Run(Command::kExit);
+  EXPECT_EQ(f.window.help_requests.back(), (std::pair<HelpCommand, int>{kHelpQuit, 0}));
+}
+
 TEST(MainWindowCommandsTest, PrinterSetupChoiceDrivesTheNextPrintout) {
   MainWindowFixture f;
   MainWindowLogic& logic = f.Start();
