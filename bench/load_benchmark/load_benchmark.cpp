@@ -2,8 +2,14 @@
 // plain memchr line count of the same bytes, the sort of every column, and
 // the peak memory. Prints figures; never fails on slowness.
 //
-//   load_benchmark [RECORDS] [PATH]    (defaults: 1000000, /tmp/lomvex-bench/attack-list.csv)
+//   load_benchmark [RECORDS] [PATH]    (defaults: 1000000, /tmp/lomvex-bench/attack-list.csv,
+//                                       on Windows lomvex-bench\attack-list.csv)
+#ifdef _WIN32
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <sys/resource.h>
+#endif
 
 #include <algorithm>
 #include <chrono>
@@ -54,16 +60,26 @@ void Generate(const std::string& path, long records) {
 }
 
 double PeakMegabytes() {
+#ifdef _WIN32
+  PROCESS_MEMORY_COUNTERS counters{};
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return counters.PeakWorkingSetSize / 1048576.0;
+#else
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return usage.ru_maxrss / 1024.0;
+#endif
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   long records = argc > 1 ? std::atol(argv[1]) : 1000000;
+#ifdef _WIN32
+  std::string path = argc > 2 ? argv[2] : "lomvex-bench\\attack-list.csv";
+#else
   std::string path = argc > 2 ? argv[2] : "/tmp/lomvex-bench/attack-list.csv";
+#endif
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   std::printf("generating %ld records into %s\n", records, path.c_str());
   Generate(path, records);
