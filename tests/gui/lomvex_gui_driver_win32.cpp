@@ -595,6 +595,8 @@ int RunBench(const std::string& folder, int expected_rows) {
   std::printf("# start to painted list: %.2f s\n", SecondsSince(start));
 
   for (int click = 0; click < 2; ++click) {
+    // Past the pause the driver keeps between two clicks, so it is not timed.
+    std::this_thread::sleep_for(std::chrono::milliseconds(GetDoubleClickTime() + 200));
     auto sort_start = std::chrono::steady_clock::now();
     viewer.ClickHeader(4);
     bool sorted = WaitFor([&] { return viewer.HeaderImage(4) == 9 + click; }, 120s);

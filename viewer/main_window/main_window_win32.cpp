@@ -384,7 +384,16 @@ void MainWindow::UpdateView(unsigned parts) {
 
 void MainWindow::SyncSelectionToList() {
   syncing_selection_ = true;
-  ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  // Only the rows that hold the state are cleared: clearing "all rows" (-1)
+  // visits every row of a virtual list in some list controls, a second for a
+  // million rows.
+  for (int guard = 0; guard < 4; ++guard) {
+    int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
+    if (row < 0) break;
+    ListView_SetItemState(list_, row, 0, LVIS_SELECTED);
+  }
+  int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
+  if (focused >= 0) ListView_SetItemState(list_, focused, 0, LVIS_FOCUSED);
   std::optional<size_t> selected = logic_->ListState().list.SelectedRow();
   if (selected) {
     int row = static_cast<int>(*selected);
