@@ -5,8 +5,8 @@
 //   load_benchmark [RECORDS] [PATH]    (defaults: 1000000, /tmp/lomvex-bench/attack-list.csv,
 //                                       on Windows lomvex-bench\attack-list.csv)
 #ifdef _WIN32
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 #else
 #include <sys/resource.h>
 #endif
