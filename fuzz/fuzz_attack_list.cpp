@@ -37,7 +37,7 @@ class CountingSink final : public lomvex::PrintSink {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   BytesAsFile file(std::string(reinterpret_cast<const char*>(data), size));
   lomvex::MainListState state;
-  state.file_location = "attack-list.csv";
+  state.FileLocation = "attack-list.csv";
   lomvex::LoadAttackList(state, file);
   // The first byte picks a column to sort on, so sorting is fuzzed too.
   int column = size > 0 ? 1 + data[0] % lomvex::kListColumns : 1;
@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     for (int c = 1; c <= lomvex::kListColumns; ++c) total += state.list.CellAt(row, c).size();
     total += state.list.AttackIdAt(row).size();
   }
-  for (size_t entry = 0; entry <= state.list.AttackIdCount() + 1; ++entry) {
-    total += state.list.AttackId(entry).size();
+  for (size_t entry = 0; entry <= state.list.AttackIdsCount() + 1; ++entry) {
+    total += state.list.AttackIds(entry).size();
   }
   lomvex::RefreshSelectionStatus(state);
   CountingSink sink;

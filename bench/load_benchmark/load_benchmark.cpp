@@ -5,8 +5,10 @@
 //   load_benchmark [RECORDS] [PATH]    (defaults: 1000000, /tmp/lomvex-bench/attack-list.csv,
 //                                       on Windows lomvex-bench\attack-list.csv)
 #ifdef _WIN32
-#include <psapi.h>
+// clang-format off
 #include <windows.h>
+#include <psapi.h>
+// clang-format on
 #else
 #include <sys/resource.h>
 #endif
@@ -109,7 +111,7 @@ int main(int argc, char** argv) {
   double best_load = 1e9;
   lomvex::MainListState state;
   for (int round = 0; round < kRounds; ++round) {
-    state.file_location = path;
+    state.FileLocation = path;
     Clock::time_point start = Clock::now();
     lomvex::LoadOutcome outcome = lomvex::LoadAttackList(state, files);
     best_load = std::min(best_load, SecondsSince(start));

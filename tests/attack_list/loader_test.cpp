@@ -25,7 +25,7 @@ class LoaderTest : public ::testing::Test {
     return Reload();
   }
   LoadOutcome Reload() {
-    state_.file_location = kPath;
+    state_.FileLocation = kPath;
     return LoadAttackList(state_, files_);
   }
   std::vector<std::string> Column(int column) const {
@@ -54,16 +54,16 @@ TEST_F(LoaderTest, WellFormedFileFillsRowsLabelStatusAndHostName) {
   EXPECT_EQ(second_row,
             (std::vector<std::string>{"", "Oct 12, 2000", "01:45:00 PM", "TCP port probe",
                                       "10.0.0.1", "GATEWAY", "12", "4", ""}));
-  EXPECT_EQ(state_.host_name, "SERVER1");
+  EXPECT_EQ(state_.HostName, "SERVER1");
   EXPECT_EQ(state_.count_label, FillValue(ViewerText(102), "2"));
   EXPECT_EQ(
       state_.status_text,
       "On hostSERVER1, BlackIce has determined that this intrusion event is Critical in nature.");
   EXPECT_EQ(list.SelectedRow(), 0u);
   EXPECT_TRUE(state_.list_commands_enabled);
-  EXPECT_EQ(list.AttackIdCount(), 2u);
-  EXPECT_EQ(list.AttackId(1), "A1");
-  EXPECT_EQ(list.AttackId(2), "A2");
+  EXPECT_EQ(list.AttackIdsCount(), 2u);
+  EXPECT_EQ(list.AttackIds(1), "A1");
+  EXPECT_EQ(list.AttackIds(2), "A2");
 }
 
 TEST_F(LoaderTest, LineRules) {
@@ -124,11 +124,11 @@ TEST_F(LoaderTest, FailingRecordKeepsEarlierRowsAndItsFilledCells) {
   for (int column = 2; column <= 8; ++column) partial.emplace_back(state_.list.CellAt(1, column));
   EXPECT_EQ(partial, (std::vector<std::string>{"Oct 12, 2000", "01:45:00 PM", "Ping sweep",
                                                "10.0.0.9", "PC9", "", ""}));
-  EXPECT_EQ(state_.list.AttackIdCount(), 1u);
-  EXPECT_EQ(state_.list.AttackId(1), "A2");
+  EXPECT_EQ(state_.list.AttackIdsCount(), 1u);
+  EXPECT_EQ(state_.list.AttackIds(1), "A2");
   EXPECT_EQ(state_.count_label, label);
   EXPECT_EQ(state_.status_text, status);
-  EXPECT_EQ(state_.host_name, "GOOD");
+  EXPECT_EQ(state_.HostName, "GOOD");
   EXPECT_FALSE(state_.list_commands_enabled);
 
   // The same file mended loads normally afterwards.
@@ -174,10 +174,10 @@ TEST_F(LoaderTest, MissingFileOrNoPathEmptiesTheListSilently) {
   files_.files.clear();
   EXPECT_EQ(Reload(), LoadOutcome::kNoFile);
   EXPECT_EQ(state_.list.RowCount(), 0u);
-  EXPECT_EQ(state_.list.AttackIdCount(), 0u);
+  EXPECT_EQ(state_.list.AttackIdsCount(), 0u);
   EXPECT_EQ(state_.status_text, status);
 
-  state_.file_location.clear();
+  state_.FileLocation.clear();
   EXPECT_EQ(LoadAttackList(state_, files_), LoadOutcome::kNoFile);
 }
 
@@ -192,14 +192,14 @@ TEST_F(LoaderTest, KeepsEveryIdentifierInFileOrder) {
   std::string contents = kHeader;
   for (int i = 1; i <= 250; ++i) contents += Record("10", "ID" + std::to_string(i)) + "\r\n";
   ASSERT_EQ(Load(contents), LoadOutcome::kLoaded);
-  ASSERT_EQ(state_.list.AttackIdCount(), 250u);
-  for (size_t i = 1; i <= 250; ++i) EXPECT_EQ(state_.list.AttackId(i), "ID" + std::to_string(i));
+  ASSERT_EQ(state_.list.AttackIdsCount(), 250u);
+  for (size_t i = 1; i <= 250; ++i) EXPECT_EQ(state_.list.AttackIds(i), "ID" + std::to_string(i));
   EXPECT_EQ(state_.count_label, FillValue(ViewerText(102), "250"));
 }
 
 TEST_F(LoaderTest, IdentifiersAreKeptUntrimmed) {
   Load(std::string(kHeader) + Record("10", " 2000001 "));
-  EXPECT_EQ(state_.list.AttackId(1), " 2000001 ");
+  EXPECT_EQ(state_.list.AttackIds(1), " 2000001 ");
 }
 
 TEST(BadAttackListMessage, HasLineBreaks) {

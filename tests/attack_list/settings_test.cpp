@@ -34,10 +34,10 @@ TEST_F(SettingsTest, StartupReading) {
   const std::string path300 = "C:\\" + std::string(297, 'e');
   struct Case {
     std::string stored;
-    std::string file_location;
-    bool file_set;
+    std::string FileLocation;
+    bool FileSet;
     std::string folder;
-    int refresh_rate;
+    int RefreshRate;
   } cases[] = {
       {"RefreshRate=10\r\n", "", false, "", 10},
       {"", "", false, "", 5},
@@ -60,10 +60,10 @@ TEST_F(SettingsTest, StartupReading) {
     SCOPED_TRACE(c.stored);
     Store(c.stored);
     StartupSettings settings = ReadStartupSettings(*profile_);
-    EXPECT_EQ(settings.file_location, c.file_location);
-    EXPECT_EQ(settings.file_set, c.file_set);
-    EXPECT_EQ(settings.attack_list_folder, c.folder);
-    EXPECT_EQ(settings.refresh_rate, c.refresh_rate);
+    EXPECT_EQ(settings.FileLocation, c.FileLocation);
+    EXPECT_EQ(settings.FileSet, c.FileSet);
+    EXPECT_EQ(settings.AttackListFolder, c.folder);
+    EXPECT_EQ(settings.RefreshRate, c.RefreshRate);
   }
 }
 
@@ -88,16 +88,16 @@ TEST_F(SettingsTest, ChoosingWritesTheKeysAndKeepsAValidRate) {
   Store("RefreshRate=10\r\n");
   ScriptedDialog dialog;
   dialog.answers = {"C:\\fw\\attack-list.csv"};
-  std::string file_location;
-  ChooseAttackList(*profile_, dialog, file_location);
-  EXPECT_EQ(file_location, "C:\\fw\\attack-list.csv");
+  std::string FileLocation;
+  ChooseAttackList(*profile_, dialog, FileLocation);
+  EXPECT_EQ(FileLocation, "C:\\fw\\attack-list.csv");
   EXPECT_EQ(dialog.last_request.filter_pattern, "attack-list.csv");
   EXPECT_EQ(dialog.last_request.title, "Opening BackIce Intruder List");
   EXPECT_EQ(dialog.last_request.flags, 4u);
   StartupSettings stored = ReadStartupSettings(*profile_);
-  EXPECT_EQ(stored.file_location, "C:\\fw\\attack-list.csv");
-  EXPECT_TRUE(stored.file_set);
-  EXPECT_EQ(stored.refresh_rate, 10);
+  EXPECT_EQ(stored.FileLocation, "C:\\fw\\attack-list.csv");
+  EXPECT_TRUE(stored.FileSet);
+  EXPECT_EQ(stored.RefreshRate, 10);
 }
 
 TEST_F(SettingsTest, ChoosingWritesRateFiveWhenNoneIsValid) {
@@ -105,8 +105,8 @@ TEST_F(SettingsTest, ChoosingWritesRateFiveWhenNoneIsValid) {
     Store(stored);
     ScriptedDialog dialog;
     dialog.answers = {"C:\\attack-list.csv"};
-    std::string file_location;
-    ChooseAttackList(*profile_, dialog, file_location);
+    std::string FileLocation;
+    ChooseAttackList(*profile_, dialog, FileLocation);
     EXPECT_EQ(ReadSetting(*profile_, kKeyRefreshRate, kRefreshRateBuffer), "5") << stored;
   }
 }
@@ -114,17 +114,17 @@ TEST_F(SettingsTest, ChoosingWritesRateFiveWhenNoneIsValid) {
 TEST_F(SettingsTest, CancelFirstChangesNothingCancelLaterChoosesAgain) {
   ScriptedDialog dialog;
   dialog.answers = {"", "C:\\a\\attack-list.csv", ""};
-  std::string file_location;
-  ChooseAttackList(*profile_, dialog, file_location);
-  EXPECT_EQ(file_location, "");
+  std::string FileLocation;
+  ChooseAttackList(*profile_, dialog, FileLocation);
+  EXPECT_EQ(FileLocation, "");
   EXPECT_FALSE(fs::exists(path_));
 
-  ChooseAttackList(*profile_, dialog, file_location);
+  ChooseAttackList(*profile_, dialog, FileLocation);
   fs::remove(path_);
-  file_location = "changed meanwhile";
-  ChooseAttackList(*profile_, dialog, file_location);
-  EXPECT_EQ(file_location, "C:\\a\\attack-list.csv");
-  EXPECT_EQ(ReadStartupSettings(*profile_).file_location, "C:\\a\\attack-list.csv");
+  FileLocation = "changed meanwhile";
+  ChooseAttackList(*profile_, dialog, FileLocation);
+  EXPECT_EQ(FileLocation, "C:\\a\\attack-list.csv");
+  EXPECT_EQ(ReadStartupSettings(*profile_).FileLocation, "C:\\a\\attack-list.csv");
 }
 
 }  // namespace

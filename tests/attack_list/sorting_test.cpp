@@ -18,7 +18,7 @@ MainListState Loaded(const std::vector<std::array<const char*, 4>>& rows) {
   }
   files.files["list"] = contents;
   MainListState state;
-  state.file_location = "list";
+  state.FileLocation = "list";
   EXPECT_EQ(LoadAttackList(state, files), LoadOutcome::kLoaded);
   return state;
 }
@@ -55,7 +55,7 @@ TEST(ColumnClick, FlipsOrderOnEveryClickAndMovesTheMark) {
     EXPECT_EQ(effect.marked_column, step.column);
     EXPECT_EQ(effect.mark_image, step.image);
     EXPECT_EQ(effect.sort_key_column, step.key);
-    EXPECT_EQ(state.last_sort_column, step.column);
+    EXPECT_EQ(state.LastSortColumn, step.column);
     EXPECT_EQ(Ids(state), step.ids);
   }
 }
@@ -101,7 +101,7 @@ TEST(SelectionStatus, DescribesTheSelectedRowOrDoesNothing) {
   state.list.RemoveAllRows();
   EXPECT_FALSE(RefreshSelectionStatus(state));
   EXPECT_EQ(state.status_text, "kept");
-  EXPECT_EQ(state.list.AttackIdCount(), 2u);  // clearing the rows keeps the identifiers
+  EXPECT_EQ(state.list.AttackIdsCount(), 2u);  // clearing the rows keeps the identifiers
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ MainListState LoadedRows(int rows, const std::string& host = "SERVER1",
   }
   files.files["list"] = contents;
   MainListState state;
-  state.file_location = "list";
+  state.FileLocation = "list";
   LoadAttackList(state, files);
   return state;
 }
@@ -124,7 +124,7 @@ TEST(ListPrintout, RowsFollowTheSortOrder) {
   FakeFileAccess files;
   files.files["list"] = "h\r\nh\r\n10,s,a,bbb,ip,n,H,0,,1\r\n90,s,b,aaa,ip,n,H,0,,2\r\n";
   MainListState state;
-  state.file_location = "list";
+  state.FileLocation = "list";
   ASSERT_EQ(LoadAttackList(state, files), LoadOutcome::kLoaded);
   OnColumnClick(state, 4);
   std::vector<std::string> lines = Lines(Pages(state)[0]);

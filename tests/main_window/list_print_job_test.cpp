@@ -19,7 +19,7 @@ MainListState LoadedList(int rows) {
   for (int i = 0; i < rows; ++i) records.push_back(Record(10 + i % 90));
   files.files["C:\\bi\\attack-list.csv"] = AttackListFile(records);
   MainListState state;
-  state.file_location = "C:\\bi\\attack-list.csv";
+  state.FileLocation = "C:\\bi\\attack-list.csv";
   EXPECT_EQ(LoadAttackList(state, files), LoadOutcome::kLoaded);
   return state;
 }

@@ -90,7 +90,7 @@ class RecordingTrayPlatform final : public TrayPlatform {
           : command == TrayCommand::kDelete ? "tray delete"
                                             : "tray modify");
   }
-  bool AttachWindowProcedure(std::uintptr_t window, SysTray& control) override {
+  bool AttachWindowProcedure(std::uintptr_t window, cSysTray& control) override {
     if (attached) return false;
     attached = true;
     return true;
@@ -206,7 +206,7 @@ struct MainWindowFixture {
   MemoryProfile profile;
   ScriptedFileDialog dialog;
   RecordingTrayPlatform tray_platform;
-  SysTray tray{tray_platform, 0x1234};
+  cSysTray tray{tray_platform, 0x1234};
   std::unique_ptr<MainWindowLogic> logic;
 
   MainWindowFixture() {

@@ -20,9 +20,9 @@ const std::string kTwoRows = AttackListFile({Record(90), Record(10)});
 
 struct StartCase {
   const char* name;
-  const char* file_location;
+  const char* FileLocation;
   bool file_exists;
-  const char* file_set;  // nullptr: the key is missing
+  const char* FileSet;  // nullptr: the key is missing
   size_t rows;
   bool commands_after_activation;
 };
@@ -37,8 +37,8 @@ TEST(MainWindowStartTest, LoadsAndSwitchesCommandsByFileSet) {
   };
   for (const StartCase& c : cases) {
     MainWindowFixture f;
-    if (c.file_location) f.profile.keys["FileLocation"] = c.file_location;
-    if (c.file_set) f.profile.keys["FileSet"] = c.file_set;
+    if (c.FileLocation) f.profile.keys["FileLocation"] = c.FileLocation;
+    if (c.FileSet) f.profile.keys["FileSet"] = c.FileSet;
     if (c.file_exists) f.files.files[kPath] = kTwoRows;
     MainWindowLogic& logic = f.Start();
     EXPECT_EQ(logic.ListState().list.RowCount(), c.rows) << c.name;
@@ -61,7 +61,7 @@ TEST(MainWindowStartTest, LoadingPreparesTrayPrinterAndStatusBar) {
   EXPECT_EQ(logic.PrintOrientation(), PageOrientation::kLandscape);
   EXPECT_EQ(logic.DateText(), "Dec 06, 2026");
   EXPECT_EQ(logic.ClockText(), "03:07 PM");
-  EXPECT_EQ(logic.Settings().refresh_rate, 5);
+  EXPECT_EQ(logic.Settings().RefreshRate, 5);
 }
 
 TEST(MainWindowStartTest, BadFileIsReportedOnceWithMessage113) {
@@ -82,7 +82,7 @@ TEST(MainWindowStartTest, BadFileIsReportedOnceWithMessage113) {
 struct ClearCase {
   const char* name;
   MessageAnswer answer;
-  const char* file_location;
+  const char* FileLocation;
   bool exists;
   bool locked;
   bool file_left;
@@ -101,8 +101,8 @@ TEST(MainWindowClearTest, ConfirmsThenDeletesAndEmpties) {
   for (const ClearCase& c : cases) {
     MainWindowFixture f;
     f.profile.keys["FileSet"] = "1";
-    if (*c.file_location) {
-      f.profile.keys["FileLocation"] = c.file_location;
+    if (*c.FileLocation) {
+      f.profile.keys["FileLocation"] = c.FileLocation;
       f.files.files[kPath] = kTwoRows;
     }
     MainWindowLogic& logic = f.Start();
@@ -139,8 +139,8 @@ TEST(MainWindowClearTest, KeepsIdentifiersAndHostName) {
   f.files.files[kPath] = kTwoRows;
   MainWindowLogic& logic = f.Start();
   logic.Run(Command::kClear);
-  EXPECT_EQ(logic.ListState().list.AttackIdCount(), 2u);
-  EXPECT_EQ(logic.ListState().host_name, "SERVER1");
+  EXPECT_EQ(logic.ListState().list.AttackIdsCount(), 2u);
+  EXPECT_EQ(logic.ListState().HostName, "SERVER1");
   logic.Activate();  // FileSet is off: the commands stay off
   EXPECT_FALSE(logic.ListState().list_commands_enabled);
 }
@@ -164,12 +164,12 @@ TEST(MainWindowOpenTest, ChoiceLoadsAndSwitchesCommandsOn) {
   f.dialog.answers = {kPath};
   MainWindowLogic& logic = f.Start();
   logic.Run(Command::kOpen);
-  EXPECT_EQ(logic.ListState().file_location, kPath);
+  EXPECT_EQ(logic.ListState().FileLocation, kPath);
   EXPECT_EQ(logic.ListState().list.RowCount(), 2u);
   EXPECT_TRUE(logic.ListState().list_commands_enabled);
   EXPECT_EQ(f.profile.keys["FileLocation"], kPath);
   EXPECT_EQ(f.profile.keys["FileSet"], "1");
-  EXPECT_FALSE(logic.Settings().file_set) << "the flag read at start-up is kept";
+  EXPECT_FALSE(logic.Settings().FileSet) << "the flag read at start-up is kept";
 }
 
 TEST(MainWindowOpenTest, CancelAfterAChoiceReloadsTheSameFile) {
@@ -311,7 +311,7 @@ TEST(MainWindowUnloadTest, StepsInOrder) {
     EXPECT_EQ(f.window.events, c.events) << c.name;
     EXPECT_EQ(logic.PrintOrientation(), PageOrientation::kPortrait) << c.name;
     EXPECT_EQ(f.window.printer.font, (PrinterFont{"Times", 12, true})) << c.name;
-    EXPECT_EQ(logic.ListState().list.AttackIdCount(), 0u) << c.name;
+    EXPECT_EQ(logic.ListState().list.AttackIdsCount(), 0u) << c.name;
     EXPECT_FALSE(f.tray.InTray()) << c.name;
   }
 }
@@ -422,7 +422,7 @@ TEST(MainWindowListTest, ColumnsOutsideTheListAreIgnored) {
   logic.ColumnClick(0);
   logic.ColumnClick(10);
   EXPECT_TRUE(f.window.sort_marks.empty());
-  EXPECT_EQ(logic.ListState().last_sort_column, 0);
+  EXPECT_EQ(logic.ListState().LastSortColumn, 0);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ class FakeTrayPlatform : public TrayPlatform {
   void NotifyIcon(TrayCommand command, const NotifyIconRecord& record) override {
     calls.push_back({PlatformCall::kNotify, command, record, record.window});
   }
-  bool AttachWindowProcedure(std::uintptr_t window, SysTray& control) override {
+  bool AttachWindowProcedure(std::uintptr_t window, cSysTray& control) override {
     calls.push_back({PlatformCall::kAttach, TrayCommand::kAdd, {}, window});
     if (holder != nullptr) return false;
     holder = &control;
@@ -41,7 +41,7 @@ class FakeTrayPlatform : public TrayPlatform {
   }
 
   std::vector<PlatformCall> calls;
-  SysTray* holder = nullptr;
+  cSysTray* holder = nullptr;
 };
 
 }  // namespace lomvex::testing

@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- The record of each command ----
 
-using Step = void (*)(SysTray&);
+using Step = void (*)(cSysTray&);
 
 struct RecordCase {
   const char* name;
@@ -76,7 +76,7 @@ class RecordTest : public ::testing::TestWithParam<RecordCase> {};
 TEST_P(RecordTest, CarriesOnlyWhatTheCommandNeeds) {
   const RecordCase& c = GetParam();
   FakeTrayPlatform platform;
-  SysTray tray(platform, kWindow);
+  cSysTray tray(platform, kWindow);
   c.before(tray);
   platform.calls.clear();
 
@@ -95,22 +95,22 @@ TEST_P(RecordTest, CarriesOnlyWhatTheCommandNeeds) {
             c.tip_field.empty() ? std::string(NotifyIconRecord::kTipSize, '\0') : c.tip_field);
 }
 
-void Nothing(SysTray&) {}
-void NoTip(SysTray& t) { t.SetTrayTip(""); }
-void IconNoTip(SysTray& t) {
+void Nothing(cSysTray&) {}
+void NoTip(cSysTray& t) { t.SetTrayTip(""); }
+void IconNoTip(cSysTray& t) {
   t.SetTrayIcon(kIcon);
   t.SetTrayTip("");
 }
-void IconAndTip(SysTray& t) {
+void IconAndTip(cSysTray& t) {
   t.SetTrayIcon(kIcon);
   t.SetTrayTip("Lomvex");
 }
-void Show(SysTray& t) { t.SetInTray(true); }
-void ShowWithIcon(SysTray& t) {
+void Show(cSysTray& t) { t.SetInTray(true); }
+void ShowWithIcon(cSysTray& t) {
   t.SetTrayIcon(kIcon);
   t.SetInTray(true);
 }
-void Hide(SysTray& t) { t.SetInTray(false); }
+void Hide(cSysTray& t) { t.SetInTray(false); }
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, RecordTest,
@@ -120,9 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
                                  ExpectedField(kDefaultTip)},
                       RecordCase{"AddIconAndTip", IconAndTip, Show, TrayCommand::kAdd, 7, 1125,
                                  kIcon, ExpectedField("Lomvex")},
-                      RecordCase{"ModifyIcon", Show, [](SysTray& t) { t.SetTrayIcon(kIcon); },
+                      RecordCase{"ModifyIcon", Show, [](cSysTray& t) { t.SetTrayIcon(kIcon); },
                                  TrayCommand::kModify, 2, 0, kIcon, ""},
-                      RecordCase{"ModifyTip", Show, [](SysTray& t) { t.SetTrayTip("Lomvex"); },
+                      RecordCase{"ModifyTip", Show, [](cSysTray& t) { t.SetTrayTip("Lomvex"); },
                                  TrayCommand::kModify, 4, 0, 0, ExpectedField("Lomvex")},
                       RecordCase{"ModifyEmptyTip", Show, NoTip, TrayCommand::kModify, 4, 0, 0,
                                  ExpectedField("")},
@@ -134,14 +134,14 @@ INSTANTIATE_TEST_SUITE_P(
 struct IgnoredCase {
   const char* name;
   bool shown_first;
-  void (*change)(SysTray&);
+  void (*change)(cSysTray&);
 };
 
 class IgnoredChangeTest : public ::testing::TestWithParam<IgnoredCase> {};
 
 TEST_P(IgnoredChangeTest, NothingSentAndStateKept) {
   FakeTrayPlatform platform;
-  SysTray tray(platform, kWindow);
+  cSysTray tray(platform, kWindow);
   tray.SetTrayIcon(kIcon);
   tray.SetInTray(GetParam().shown_first);
   platform.calls.clear();
@@ -156,11 +156,11 @@ TEST_P(IgnoredChangeTest, NothingSentAndStateKept) {
 INSTANTIATE_TEST_SUITE_P(
     Ignored, IgnoredChangeTest,
     ::testing::Values(
-        IgnoredCase{"BitmapWhileShown", true, [](SysTray& t) { t.SetTrayIcon(0x99, false); }},
-        IgnoredCase{"NoneWhileShown", true, [](SysTray& t) { t.SetTrayIcon(0); }},
-        IgnoredCase{"BitmapWhileHidden", false, [](SysTray& t) { t.SetTrayIcon(0x99, false); }},
-        IgnoredCase{"TrueTwice", true, [](SysTray& t) { t.SetInTray(true); }},
-        IgnoredCase{"FalseWhenFalse", false, [](SysTray& t) { t.SetInTray(false); }}),
+        IgnoredCase{"BitmapWhileShown", true, [](cSysTray& t) { t.SetTrayIcon(0x99, false); }},
+        IgnoredCase{"NoneWhileShown", true, [](cSysTray& t) { t.SetTrayIcon(0); }},
+        IgnoredCase{"BitmapWhileHidden", false, [](cSysTray& t) { t.SetTrayIcon(0x99, false); }},
+        IgnoredCase{"TrueTwice", true, [](cSysTray& t) { t.SetInTray(true); }},
+        IgnoredCase{"FalseWhenFalse", false, [](cSysTray& t) { t.SetInTray(false); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Switching off and the control's end ----
@@ -175,7 +175,7 @@ void ExpectRemoved(const std::vector<PlatformCall>& calls) {
 
 TEST(SysTrayTest, SwitchingOffRemovesIconThenGivesProcedureBack) {
   FakeTrayPlatform platform;
-  SysTray tray(platform, kWindow);
+  cSysTray tray(platform, kWindow);
   ShowWithIcon(tray);
   platform.calls.clear();
   tray.SetInTray(false);
@@ -187,7 +187,7 @@ TEST(SysTrayTest, SwitchingOffRemovesIconThenGivesProcedureBack) {
 TEST(SysTrayTest, DestroyedWhileShownRemovesIcon) {
   FakeTrayPlatform platform;
   {
-    SysTray tray(platform, kWindow);
+    cSysTray tray(platform, kWindow);
     tray.SetInTray(true);
     platform.calls.clear();
   }
@@ -197,7 +197,7 @@ TEST(SysTrayTest, DestroyedWhileShownRemovesIcon) {
 
 TEST(SysTrayTest, TipSetWhileHiddenIsUsedByNextAdd) {
   FakeTrayPlatform platform;
-  SysTray tray(platform, kWindow);
+  cSysTray tray(platform, kWindow);
   tray.SetInTray(true);
   tray.SetInTray(false);
   platform.calls.clear();
@@ -211,7 +211,7 @@ TEST(SysTrayTest, TipSetWhileHiddenIsUsedByNextAdd) {
 TEST(SysTrayTest, DesignerStoresInTrayButShowsNoIcon) {
   FakeTrayPlatform platform;
   {
-    SysTray tray(platform, kWindow, /*user_mode=*/false);
+    cSysTray tray(platform, kWindow, /*user_mode=*/false);
     tray.SetInTray(true);
     EXPECT_TRUE(tray.InTray());
     EXPECT_FALSE(tray.IconShown());
@@ -228,9 +228,9 @@ TEST(SysTrayTest, DesignerStoresInTrayButShowsNoIcon) {
 TEST(SysTrayTest, SecondControlIsRefusedAndFirstKeepsTheTray) {
   FakeTrayPlatform platform;
   constexpr std::uintptr_t kOtherWindow = 0x5151;
-  SysTray first(platform, kWindow);
+  cSysTray first(platform, kWindow);
   first.SetInTray(true);
-  SysTray second(platform, kOtherWindow);
+  cSysTray second(platform, kOtherWindow);
   platform.calls.clear();
 
   second.SetInTray(true);
@@ -265,7 +265,7 @@ class MouseMessageTest : public ::testing::TestWithParam<MouseCase> {};
 
 TEST_P(MouseMessageTest, RaisesTheMatchingEvent) {
   FakeTrayPlatform platform;
-  SysTray tray(platform, kWindow);
+  cSysTray tray(platform, kWindow);
   RecordingTrayEvents events;
   tray.SetEvents(&events);
   tray.HandleTrayMessage(GetParam().message, 9);

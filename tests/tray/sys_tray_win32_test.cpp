@@ -31,7 +31,7 @@ constexpr LRESULT kProbeAnswer = 0x5A;
 int callbacks_seen = 0;
 
 LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == kTrayCallbackMessage) ++callbacks_seen;
+  if (message == TrayCallbackMessage) ++callbacks_seen;
   if (message == kProbeMessage) return kProbeAnswer;
   return DefWindowProcA(window, message, wparam, lparam);
 }
@@ -56,7 +56,7 @@ WNDPROC ProcedureOf(HWND window) {
 
 // Posts a notification as the tray does, and lets it be dispatched.
 void NotifyFromTray(HWND window, std::uint32_t mouse_message, std::uint32_t id = 0) {
-  PostMessageA(window, kTrayCallbackMessage, id, mouse_message);
+  PostMessageA(window, TrayCallbackMessage, id, mouse_message);
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
 }
@@ -84,7 +84,7 @@ class SysTrayWin32Test : public ::testing::Test {
 };
 
 TEST_F(SysTrayWin32Test, IconInTrayRaisesEventsAndPassesMessagesOn) {
-  SysTray tray(platform_, window_.handle());
+  cSysTray tray(platform_, window_.handle());
   RecordingTrayEvents events;
   tray.SetEvents(&events);
   tray.SetTrayIcon(FromIconHandle(LoadIconA(nullptr, IDI_APPLICATION)));
@@ -137,13 +137,13 @@ TEST_P(SecondControlTest, IsRefusedAndFirstStaysIntact) {
   TrayControlWindow other_window = same_window ? TrayControlWindow() : CreateCountingWindow();
   HWND second_window = same_window ? window_.get() : other_window.get();
 
-  SysTray first(platform_, window_.handle());
+  cSysTray first(platform_, window_.handle());
   RecordingTrayEvents first_events;
   first.SetEvents(&first_events);
   first.SetInTray(true);
   const LONG_PTR first_user_data = GetWindowLongPtrA(window_.get(), GWLP_USERDATA);
 
-  SysTray second(platform_, FromWindowHandle(second_window));
+  cSysTray second(platform_, FromWindowHandle(second_window));
   RecordingTrayEvents second_events;
   second.SetEvents(&second_events);
   second.SetInTray(true);
@@ -180,15 +180,15 @@ INSTANTIATE_TEST_SUITE_P(Windows, SecondControlTest, ::testing::Values(false, tr
 // inside the notification.
 class LeaveTrayOnDblClick : public TrayEvents {
  public:
-  explicit LeaveTrayOnDblClick(SysTray& tray) : tray_(tray) {}
+  explicit LeaveTrayOnDblClick(cSysTray& tray) : tray_(tray) {}
   void OnTrayMouseDblClick(int button, std::uint32_t id) override { tray_.SetInTray(false); }
 
  private:
-  SysTray& tray_;
+  cSysTray& tray_;
 };
 
 TEST_F(SysTrayWin32Test, LeavingTheTrayFromAnEventStillPassesTheMessageOn) {
-  SysTray tray(platform_, window_.handle());
+  cSysTray tray(platform_, window_.handle());
   LeaveTrayOnDblClick events(tray);
   tray.SetEvents(&events);
   tray.SetInTray(true);
@@ -200,22 +200,22 @@ TEST_F(SysTrayWin32Test, LeavingTheTrayFromAnEventStillPassesTheMessageOn) {
 
 TEST_F(SysTrayWin32Test, DestroyedControlRemovesIconAndGivesWindowBack) {
   {
-    SysTray tray(platform_, window_.handle());
+    cSysTray tray(platform_, window_.handle());
     tray.SetInTray(true);
   }
   ExpectShellAccepted(platform_, "delete");
   EXPECT_EQ(ProcedureOf(window_.get()), &CountingProc);
-  SysTray next(platform_, window_.handle());
+  cSysTray next(platform_, window_.handle());
   next.SetInTray(true);
   EXPECT_TRUE(next.IconShown()) << "the tray is free again";
 }
 
 TEST_F(SysTrayWin32Test, WindowThatIsGoneIsRefused) {
   HWND gone = CreateCountingWindow().get();  // destroyed at once
-  SysTray tray(platform_, FromWindowHandle(gone));
+  cSysTray tray(platform_, FromWindowHandle(gone));
   tray.SetInTray(true);
   EXPECT_FALSE(tray.InTray());
-  SysTray next(platform_, window_.handle());
+  cSysTray next(platform_, window_.handle());
   next.SetInTray(true);
   EXPECT_TRUE(next.IconShown());
 }
@@ -238,7 +238,7 @@ TEST_F(SysTrayWin32Test, ControlWindowIsHiddenChildOfItsOwner) {
     GetClassNameA(control_window, class_name, sizeof class_name);
     EXPECT_STREQ(class_name, "Lomvex.cSysTray");
 
-    SysTray tray(platform_, control.handle());
+    cSysTray tray(platform_, control.handle());
     RecordingTrayEvents events;
     tray.SetEvents(&events);
     tray.SetInTray(true);
@@ -254,7 +254,7 @@ TEST(NotifyIconDataTest, CarriesTheRecordInTheShellsFirstForm) {
   record.window = 0x1234;
   record.id = 5;
   record.flags = 7;
-  record.callback_message = kTrayCallbackMessage;
+  record.callback_message = TrayCallbackMessage;
   record.icon = 0x99;
   FillTipField(record.tip, "Lomvex");
   const NOTIFYICONDATAA data = ToNotifyIconData(record);

@@ -72,7 +72,7 @@ PrintCommandResult RunPrintCommand(const std::vector<std::string>& arguments, Ca
   if (!path) return Usage("no attack list given");
 
   MainListState state;
-  state.file_location = *path;
+  state.FileLocation = *path;
   if (sort)
     state.list.SetSort(sort->column == 1 ? kColumnSeverityText : sort->column, sort->ascending);
   LoadOutcome outcome = LoadAttackList(state, files);

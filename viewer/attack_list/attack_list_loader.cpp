@@ -28,14 +28,14 @@ LoadOutcome ReadRecords(MainListState& state, const TextLocale& locale, std::str
     if (!list.FillCells(fields, locale)) return LoadOutcome::kBadFile;
     list.KeepAttackId();
   }
-  if (list.AttackIdCount() == 0) return LoadOutcome::kBadFile;
+  if (list.AttackIdsCount() == 0) return LoadOutcome::kBadFile;
   return LoadOutcome::kLoaded;
 }
 
 }  // namespace
 
-std::string SeverityStatusText(std::string_view host_name, SeverityCode code) {
-  std::string text = FillValue(ViewerText(kTextStatusVerdict), host_name);
+std::string SeverityStatusText(std::string_view HostName, SeverityCode code) {
+  std::string text = FillValue(ViewerText(kTextStatusVerdict), HostName);
   text += SeverityName(code);
   text += " in nature.";
   return text;
@@ -45,7 +45,7 @@ bool RefreshSelectionStatus(MainListState& state) {
   if (state.list.RowCount() == 0) return false;
   std::optional<size_t> selected = state.list.SelectedRow();
   if (!selected) return false;
-  state.status_text = SeverityStatusText(state.host_name, state.list.SeverityAt(*selected));
+  state.status_text = SeverityStatusText(state.HostName, state.list.SeverityAt(*selected));
   return true;
 }
 
@@ -54,11 +54,11 @@ std::string BadAttackListMessage() { return ExpandLineBreaks(ViewerText(kTextBad
 LoadOutcome LoadAttackList(MainListState& state, FileAccess& files, const TextLocale& locale) {
   AttackListModel& list = state.list;
   list.Reset();
-  if (state.file_location.empty() || !files.PathExists(state.file_location)) {
+  if (state.FileLocation.empty() || !files.PathExists(state.FileLocation)) {
     return LoadOutcome::kNoFile;
   }
   std::string contents;
-  if (files.ReadWholeFile(state.file_location, contents) != ReadStatus::kRead ||
+  if (files.ReadWholeFile(state.FileLocation, contents) != ReadStatus::kRead ||
       contents.size() > kLargestFile) {
     return LoadOutcome::kUnreadable;
   }
@@ -69,10 +69,10 @@ LoadOutcome LoadAttackList(MainListState& state, FileAccess& files, const TextLo
   list.ApplySort();
   if (outcome != LoadOutcome::kLoaded) return outcome;
 
-  state.host_name = std::string(list.HostNameOfLastRecord());
+  state.HostName = std::string(list.HostNameOfLastRecord());
   list.Select(0);
   state.count_label = FillValue(ViewerText(kTextAttackCount), std::to_string(list.RowCount()));
-  state.status_text = SeverityStatusText(state.host_name, list.SeverityAt(0));
+  state.status_text = SeverityStatusText(state.HostName, list.SeverityAt(0));
   EnableListCommands(state, true);
   return LoadOutcome::kLoaded;
 }

@@ -15,7 +15,7 @@ enum class LoadOutcome {
 };
 
 // Empties the list and the identifiers, then reads the file named by
-// state.file_location. On kUnreadable and kBadFile the caller shows message 113.
+// state.FileLocation. On kUnreadable and kBadFile the caller shows message 113.
 LoadOutcome LoadAttackList(MainListState& state, FileAccess& files,
                            const TextLocale& locale = EnglishTextLocale());
 

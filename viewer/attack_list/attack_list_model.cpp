@@ -131,7 +131,7 @@ std::string_view AttackListModel::AttackIdAt(size_t row) const {
   return record < ids_kept_ ? Text(buffer_, rows_[record].id) : std::string_view{};
 }
 
-std::string_view AttackListModel::AttackId(size_t entry) const {
+std::string_view AttackListModel::AttackIds(size_t entry) const {
   if (entry < 1 || entry > ids_kept_) return {};
   return Text(buffer_, rows_[entry - 1].id);
 }

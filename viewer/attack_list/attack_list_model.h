@@ -64,8 +64,8 @@ class AttackListModel {
   }
 
   // The attack identifiers, entry i (from 1) for the i-th record of the file.
-  size_t AttackIdCount() const { return ids_kept_; }
-  std::string_view AttackId(size_t entry) const;
+  size_t AttackIdsCount() const { return ids_kept_; }
+  std::string_view AttackIds(size_t entry) const;
   // The last record's host name (field 6), when the load completed a record.
   std::string_view HostNameOfLastRecord() const;
 

@@ -9,13 +9,13 @@
 namespace lomvex {
 
 struct MainListState {
-  AttackListModel list;       // the rows of the main list
-  std::string count_label;    // the label under the list
-  std::string status_text;    // status bar panel 1
-  std::string host_name;      // the protected host, from the last complete load
-  std::string file_location;  // path of the attack list; empty until known
+  AttackListModel list;      // the rows of the main list
+  std::string count_label;   // the label under the list
+  std::string status_text;   // status bar panel 1
+  std::string HostName;      // the protected host, from the last complete load
+  std::string FileLocation;  // path of the attack list; empty until known
   bool list_commands_enabled = false;
-  int last_sort_column = 0;
+  int LastSortColumn = 0;
 };
 
 // Switches the five commands that need a loaded list.
@@ -24,7 +24,7 @@ inline void EnableListCommands(MainListState& state, bool enabled) {
 }
 
 // The status bar verdict for a severity.
-std::string SeverityStatusText(std::string_view host_name, SeverityCode code);
+std::string SeverityStatusText(std::string_view HostName, SeverityCode code);
 
 // Click and KeyUp in the list: the verdict of the selected row; nothing
 // changes when the list is empty or no row is selected. True when it changed.

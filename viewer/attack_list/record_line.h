@@ -42,7 +42,7 @@ struct AttackRecord {
   std::string_view attack_type;       // field 3
   std::string_view intruder_address;  // field 4
   std::string_view intruder_name;     // field 5
-  std::string_view host_name;         // field 6
+  std::string_view HostName;          // field 6
   std::string_view count;             // field 9, never read as a number
 };
 

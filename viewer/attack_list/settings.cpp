@@ -34,10 +34,10 @@ std::int32_t RefreshRateFromText(std::string_view text) {
 
 StartupSettings ReadStartupSettings(ProfileStore& profile) {
   StartupSettings settings;
-  settings.file_location = ReadSetting(profile, kKeyFileLocation, kFileLocationBuffer);
-  settings.file_set = ReadSetting(profile, kKeyFileSet, kFileSetBuffer) == "1";
-  settings.attack_list_folder = FolderOfPath(settings.file_location);
-  settings.refresh_rate =
+  settings.FileLocation = ReadSetting(profile, kKeyFileLocation, kFileLocationBuffer);
+  settings.FileSet = ReadSetting(profile, kKeyFileSet, kFileSetBuffer) == "1";
+  settings.AttackListFolder = FolderOfPath(settings.FileLocation);
+  settings.RefreshRate =
       RefreshRateFromText(ReadSetting(profile, kKeyRefreshRate, kRefreshRateBuffer));
   return settings;
 }
@@ -47,11 +47,11 @@ OpenFileRequest AttackListOpenRequest() {
                          "Opening BackIce Intruder List", 4};
 }
 
-void ChooseAttackList(ProfileStore& profile, FileDialog& dialog, std::string& file_location) {
+void ChooseAttackList(ProfileStore& profile, FileDialog& dialog, std::string& FileLocation) {
   std::string chosen = dialog.ShowOpen(AttackListOpenRequest());
   if (chosen.empty()) return;
   WriteSetting(profile, kKeyFileLocation, chosen);
-  file_location = chosen;
+  FileLocation = chosen;
   WriteSetting(profile, kKeyFileSet, "1");
   if (!IsValidRefreshRate(ReadSetting(profile, kKeyRefreshRate, kRefreshRateBuffer))) {
     WriteSetting(profile, kKeyRefreshRate, "5");

@@ -36,10 +36,10 @@ std::int32_t RefreshRateFromText(std::string_view text);
 bool IsValidRefreshRate(std::string_view text);
 
 struct StartupSettings {
-  std::string file_location;
-  bool file_set = false;
-  std::string attack_list_folder;
-  std::int32_t refresh_rate = kDefaultRefreshRate;
+  std::string FileLocation;
+  bool FileSet = false;
+  std::string AttackListFolder;
+  std::int32_t RefreshRate = kDefaultRefreshRate;
 };
 
 // The start-up reading, once, when the main window is created.
@@ -64,7 +64,7 @@ class FileDialog {
 OpenFileRequest AttackListOpenRequest();
 
 // Lets the user pick the attack list. On a choice, writes the three keys and
-// sets file_location; a "RefreshRate" the file already holds validly is kept.
-void ChooseAttackList(ProfileStore& profile, FileDialog& dialog, std::string& file_location);
+// sets FileLocation; a "RefreshRate" the file already holds validly is kept.
+void ChooseAttackList(ProfileStore& profile, FileDialog& dialog, std::string& FileLocation);
 
 }  // namespace lomvex

@@ -18,7 +18,7 @@ void PrintListHeader(const MainListState& state, CalendarDate today, const TextL
                      PrintSink& sink) {
   sink.PrintLine(FitCenter(ViewerText(kTextPrintTitle), kHeaderWidth, kFitKeepWhole));
   sink.PrintLine(FitCenter(FormatLongDate(today, locale), kHeaderWidth, kFitKeepWhole));
-  std::string host = "Host Computer: " + state.host_name;
+  std::string host = "Host Computer: " + state.HostName;
   std::string count = "Number of Attacks: " + std::to_string(state.list.RowCount());
   sink.PrintLine(std::string(kHeaderIndent) + FitLeft(host, 57, kFitKeepWhole) +
                  FitRight(count, 65, kFitKeepWhole));

@@ -13,7 +13,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   // The window's state outlives the window: a handler still running in a modal
   // loop when the window goes (Exit from the tray menu while a message is open)
   // finds it intact.
-  lomvex::MainWindow main_window;
+  lomvex::frmMain main_window;
   HWND window = main_window.Create(instance);
   if (window == nullptr) return 1;
   ShowWindow(window, show);

@@ -33,22 +33,22 @@ HIMAGELIST CreateImages(HINSTANCE instance) {
 
 }  // namespace
 
-bool MainWindow::CreateControls() {
+bool frmMain::CreateControls() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  images_.reset(CreateImages(instance));
-  tray_menu_.reset(LoadMenuA(instance, MAKEINTRESOURCEA(IDM_TRAY_MENU)));
-  if (!images_ || !tray_menu_) return false;
+  imlMain.reset(CreateImages(instance));
+  mnuTray.reset(LoadMenuA(instance, MAKEINTRESOURCEA(IDM_TRAY_MENU)));
+  if (!imlMain || !mnuTray) return false;
 
-  toolbar_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
-                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
-                                 CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
-                             0, 0, layout::kClientWidth, layout::kToolbarHeight, window_,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::kToolbarId)),
-                             instance, nullptr);
-  if (toolbar_ == nullptr) return false;
-  SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageA(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
+  tbMain = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+                           WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE |
+                               CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                           0, 0, layout::kClientWidth, layout::kToolbarHeight, window_,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::kToolbarId)),
+                           instance, nullptr);
+  if (tbMain == nullptr) return false;
+  SendMessageA(tbMain, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageA(tbMain, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(imlMain.get()));
   TBBUTTON buttons[kToolbarButtons] = {};
   for (int index = 1; index <= kToolbarButtons; ++index) {
     TBBUTTON& button = buttons[index - 1];
@@ -58,20 +58,20 @@ bool MainWindow::CreateControls() {
     button.fsState = TBSTATE_ENABLED;
     button.fsStyle = image > 0 ? BTNS_BUTTON : BTNS_SEP;
   }
-  SendMessageA(toolbar_, TB_ADDBUTTONSA, kToolbarButtons, reinterpret_cast<LPARAM>(buttons));
+  SendMessageA(tbMain, TB_ADDBUTTONSA, kToolbarButtons, reinterpret_cast<LPARAM>(buttons));
 
-  list_ = CreateWindowExA(
+  lsvMain = CreateWindowExA(
       WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
       WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL |
           LVS_SHOWSELALWAYS,
       layout::kListLeft, layout::kListTop, layout::kListWidth, layout::kListHeight, window_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::kListId)), instance, nullptr);
-  if (list_ == nullptr) return false;
-  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-  ListView_SetImageList(list_, images_.get(), LVSIL_SMALL);
+  if (lsvMain == nullptr) return false;
+  SendMessageA(lsvMain, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  ListView_SetExtendedListViewStyle(lsvMain, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+  ListView_SetImageList(lsvMain, imlMain.get(), LVSIL_SMALL);
   // The header's sort marks come from the same images.
-  Header_SetImageList(ListView_GetHeader(list_), images_.get());
+  Header_SetImageList(ListView_GetHeader(lsvMain), imlMain.get());
   for (int column = 0; column < kListColumns; ++column) {
     const layout::ColumnDesign& design = layout::kColumns[column];
     std::string text = design.text_id ? ResourceText(static_cast<unsigned>(design.text_id)) : "";
@@ -81,35 +81,35 @@ bool MainWindow::CreateControls() {
     header.cx = design.width;
     header.pszText = text.data();
     header.iSubItem = column;
-    if (SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column),
+    if (SendMessageA(lsvMain, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column),
                      reinterpret_cast<LPARAM>(&header)) != column) {
       return false;
     }
   }
-  SetWindowSubclass(list_, ListProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  SetWindowSubclass(lsvMain, ListProc, 1, reinterpret_cast<DWORD_PTR>(this));
 
-  label_ = CreateWindowExA(
+  lblMain = CreateWindowExA(
       0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, layout::kLabelLeft,
       layout::kLabelTop, layout::kLabelWidth, layout::kLabelHeight, window_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::kLabelId)), instance, nullptr);
-  status_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::kStatusId)),
-                            instance, nullptr);
-  if (label_ == nullptr || status_ == nullptr) return false;
-  SendMessageA(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SendMessageA(status_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SendMessageA(status_, SB_SETMINHEIGHT, layout::kStatusHeight, 0);
+  sbMain = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::kStatusId)),
+                           instance, nullptr);
+  if (lblMain == nullptr || sbMain == nullptr) return false;
+  SendMessageA(lblMain, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageA(sbMain, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageA(sbMain, SB_SETMINHEIGHT, layout::kStatusHeight, 0);
   int right_edges[3];
   int edge = 0;
   for (int panel = 0; panel < 3; ++panel) right_edges[panel] = edge += layout::kPanelWidths[panel];
-  SendMessageA(status_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(right_edges));
-  SendMessageA(status_, WM_SIZE, 0, 0);
+  SendMessageA(sbMain, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(right_edges));
+  SendMessageA(sbMain, WM_SIZE, 0, 0);
   return true;
 }
 
-LRESULT CALLBACK MainWindow::ListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
-                                      UINT_PTR id, DWORD_PTR data) {
-  auto* self = reinterpret_cast<MainWindow*>(data);
+LRESULT CALLBACK frmMain::ListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
+                                   UINT_PTR id, DWORD_PTR data) {
+  auto* self = reinterpret_cast<frmMain*>(data);
   switch (message) {
     case WM_KEYDOWN:
       if (wparam == VK_RETURN) return 0;  // Enter never reaches the list

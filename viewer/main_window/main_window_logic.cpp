@@ -8,15 +8,15 @@ namespace lomvex {
 
 MainWindowLogic::MainWindowLogic(MainWindowServices services)
     : services_(std::move(services)), settings_(ReadStartupSettings(services_.profile)) {
-  state_.file_location = settings_.file_location;
+  state_.FileLocation = settings_.FileLocation;
 }
 
 void MainWindowLogic::Load(std::uintptr_t icon, std::string_view caption) {
-  if (!state_.file_location.empty()) LoadList();
+  if (!state_.FileLocation.empty()) LoadList();
   services_.tray.SetTrayIcon(icon);
   services_.tray.SetTrayTip(caption);
   print_orientation_ = PageOrientation::kLandscape;
-  saved_printer_font_ = services_.platform.PlatformPrinter().Font();
+  SavedPrinterFont = services_.platform.PlatformPrinter().Font();
   date_text_ = FormatShortDate(services_.platform.Today(), services_.locale);
   clock_text_ = FormatClock(services_.platform.Now(), services_.locale);
   EnableListCommands(state_, false);
@@ -25,7 +25,7 @@ void MainWindowLogic::Load(std::uintptr_t icon, std::string_view caption) {
 
 void MainWindowLogic::Activate() {
   if (unloaded_) return;
-  EnableListCommands(state_, settings_.file_set);
+  EnableListCommands(state_, settings_.FileSet);
   services_.platform.UpdateView(kViewCommands);
 }
 
@@ -39,7 +39,7 @@ void MainWindowLogic::Unload() {
   if (unloaded_) return;
   unloaded_ = true;
   print_orientation_ = PageOrientation::kPortrait;
-  services_.platform.PlatformPrinter().SetFont(saved_printer_font_);
+  services_.platform.PlatformPrinter().SetFont(SavedPrinterFont);
   if (help_opened_) services_.platform.ShowHelp(kHelpQuit, 0);
   state_.list.Reset();
   services_.platform.UpdateView(kViewRows | kViewSelection);
@@ -84,7 +84,7 @@ void MainWindowLogic::Tick() {
   if (unloaded_) return;
   clock_text_ = FormatClock(services_.platform.Now(), services_.locale);
   services_.platform.UpdateView(kViewClock);
-  if (!timer_.Tick(settings_.refresh_rate)) return;
+  if (!timer_.Tick(settings_.RefreshRate)) return;
   timer_.ReloadStarted();
   LoadList();
   timer_.ReloadFinished();
@@ -137,8 +137,8 @@ void MainWindowLogic::LoadList() {
 }
 
 void MainWindowLogic::Open() {
-  ChooseAttackList(services_.profile, services_.file_dialog, state_.file_location);
-  if (state_.file_location.empty()) return;
+  ChooseAttackList(services_.profile, services_.file_dialog, state_.FileLocation);
+  if (state_.FileLocation.empty()) return;
   LoadList();
   EnableListCommands(state_, true);
   services_.platform.UpdateView(kViewCommands);
@@ -149,7 +149,7 @@ void MainWindowLogic::Clear() {
       ExpandLineBreaks(ViewerText(kTextClearConfirm)), services_.program_name,
       MessageIcon::kExclamation, MessageButtons::kOkCancel);
   if (answer != MessageAnswer::kOk || unloaded_) return;
-  const std::string& path = state_.file_location;
+  const std::string& path = state_.FileLocation;
   if (path.empty()) return;
   if (services_.files.PathExists(path) && !services_.files.RemoveFile(path)) {
     std::string message = std::string(ViewerText(kTextClearFailed)) + "\r\n" + path + "\r\n\r\n" +

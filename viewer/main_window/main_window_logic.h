@@ -64,7 +64,7 @@ struct MainWindowServices {
   FileAccess& files;
   ProfileStore& profile;
   FileDialog& file_dialog;
-  SysTray& tray;
+  cSysTray& tray;
   TextLocale locale;
   std::string program_name;  // the executable's name without extension
 };
@@ -122,7 +122,7 @@ class MainWindowLogic final : public TrayEvents {
   RefreshTimer timer_;
   std::string date_text_;
   std::string clock_text_;
-  PrinterFont saved_printer_font_;
+  PrinterFont SavedPrinterFont;
   PageOrientation print_orientation_ = PageOrientation::kLandscape;
   bool help_opened_ = false;
   bool unloaded_ = false;

@@ -18,7 +18,7 @@ namespace lomvex {
 namespace {
 
 constexpr char kMainClassName[] = "LomvexMainWindow";
-constexpr UINT_PTR kTickTimer = 1;
+constexpr UINT_PTR tmrMain = 1;
 constexpr UINT kTickMilliseconds = 1000;
 
 std::optional<size_t> ListSelection(HWND list) {
@@ -29,10 +29,10 @@ std::optional<size_t> ListSelection(HWND list) {
 
 }  // namespace
 
-MainWindow::MainWindow() = default;
-MainWindow::~MainWindow() = default;
+frmMain::frmMain() = default;
+frmMain::~frmMain() = default;
 
-HWND MainWindow::Create(HINSTANCE instance) {
+HWND frmMain::Create(HINSTANCE instance) {
   WNDCLASSEXA window_class{};
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = WindowProc;
@@ -59,13 +59,13 @@ HWND MainWindow::Create(HINSTANCE instance) {
                          frame.bottom - frame.top, nullptr, menu, instance, this);
 }
 
-LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+    auto* self = static_cast<frmMain*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
     self->window_ = window;
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* self = reinterpret_cast<frmMain*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcA(window, message, wparam, lparam);
   if (message == WM_NCDESTROY) {
     // The state belongs to the program's entry, which outlives the window.
@@ -76,7 +76,7 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wparam
   return self->HandleMessage(message, wparam, lparam);
 }
 
-LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
       return OnCreate() ? 0 : -1;
@@ -90,7 +90,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnActivate(wparam, lparam);
       break;
     case WM_SETFOCUS:
-      if (list_ != nullptr) SetFocus(list_);
+      if (lsvMain != nullptr) SetFocus(lsvMain);
       return 0;
     case WM_SIZE:
       OnSize(wparam);
@@ -99,7 +99,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnPaint();
       return 0;
     case WM_TIMER:
-      if (wparam == kTickTimer) OnTimer();
+      if (wparam == tmrMain) OnTimer();
       return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wparam));
@@ -116,28 +116,29 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcA(window_, message, wparam, lparam);
 }
 
-bool MainWindow::OnCreate() {
+bool frmMain::OnCreate() {
   if (!CreateControls()) return false;
   tray_window_ = CreateTrayControlWindow(window_);
-  tray_ = std::make_unique<SysTray>(tray_platform_, tray_window_.handle());
+  SysTray = std::make_unique<cSysTray>(tray_platform_, tray_window_.handle());
   profile_ = OpenPlatformProfile(ProgramFolder() + "\\" + std::string(kSettingsFileName));
   file_dialog_.SetOwner(window_);
-  logic_ = std::make_unique<MainWindowLogic>(MainWindowServices{
-      *this, SystemFileAccess(), *profile_, file_dialog_, *tray_, UserTextLocale(), ProgramName()});
-  tray_->SetEvents(logic_.get());
+  logic_ = std::make_unique<MainWindowLogic>(MainWindowServices{*this, SystemFileAccess(),
+                                                                *profile_, file_dialog_, *SysTray,
+                                                                UserTextLocale(), ProgramName()});
+  SysTray->SetEvents(logic_.get());
   // The window's own icon, in the size the notification area shows.
   logic_->Load(FromIconHandle(small_icon_.get()), ResourceText(kTextMainCaption));
-  SetTimer(window_, kTickTimer, kTickMilliseconds, nullptr);
+  SetTimer(window_, tmrMain, kTickMilliseconds, nullptr);
   return true;
 }
 
-void MainWindow::OnDestroy() {
-  KillTimer(window_, kTickTimer);
-  if (tray_) tray_->SetEvents(nullptr);
+void frmMain::OnDestroy() {
+  KillTimer(window_, tmrMain);
+  if (SysTray) SysTray->SetEvents(nullptr);
   PostQuitMessage(0);
 }
 
-void MainWindow::OnClose() {
+void frmMain::OnClose() {
   if (logic_) {
     logic_->Run(Command::kExit);
   } else {
@@ -145,7 +146,7 @@ void MainWindow::OnClose() {
   }
 }
 
-void MainWindow::OnActivate(WPARAM wparam, LPARAM lparam) {
+void frmMain::OnActivate(WPARAM wparam, LPARAM lparam) {
   if (LOWORD(wparam) == WA_INACTIVE || HIWORD(wparam) != 0 || !logic_) return;
   // The program's own windows only (a message box, the help window), and the
   // first activation after the window is shown; not a switch from another program.
@@ -157,14 +158,14 @@ void MainWindow::OnActivate(WPARAM wparam, LPARAM lparam) {
   activated_before_ = true;
 }
 
-void MainWindow::OnSize(WPARAM kind) {
-  if (toolbar_ != nullptr) {
+void frmMain::OnSize(WPARAM kind) {
+  if (tbMain != nullptr) {
     RECT client;
     GetClientRect(window_, &client);
     if (client.right > 0) {
-      MoveWindow(toolbar_, 0, 0, client.right, layout::kToolbarHeight, TRUE);
+      MoveWindow(tbMain, 0, 0, client.right, layout::kToolbarHeight, TRUE);
     }
-    SendMessageA(status_, WM_SIZE, 0, 0);
+    SendMessageA(sbMain, WM_SIZE, 0, 0);
     // The rule lines run across the whole window.
     RECT rules{0, layout::kUpperRuleTop, client.right, layout::kLowerRuleTop + 2};
     InvalidateRect(window_, &rules, TRUE);
@@ -172,7 +173,7 @@ void MainWindow::OnSize(WPARAM kind) {
   if (logic_) logic_->Resize(kind == SIZE_MINIMIZED);
 }
 
-void MainWindow::OnPaint() {
+void frmMain::OnPaint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window_, &paint);
   RECT outer;
@@ -185,22 +186,22 @@ void MainWindow::OnPaint() {
   EndPaint(window_, &paint);
 }
 
-void MainWindow::OnTimer() {
+void frmMain::OnTimer() {
   if (logic_) logic_->Tick();
 }
 
-void MainWindow::OnCommand(int id) {
+void frmMain::OnCommand(int id) {
   std::optional<Command> command = CommandOfId(id);
   if (command && logic_) logic_->Run(*command);
 }
 
-LRESULT MainWindow::OnNotify(const NMHDR& header) {
-  if (header.hwndFrom == list_) return OnListNotify(header);
+LRESULT frmMain::OnNotify(const NMHDR& header) {
+  if (header.hwndFrom == lsvMain) return OnListNotify(header);
   if (header.code == TTN_GETDISPINFOA || header.code == TTN_GETDISPINFOW) OnToolTip(header);
   return 0;
 }
 
-LRESULT MainWindow::OnListNotify(const NMHDR& header) {
+LRESULT frmMain::OnListNotify(const NMHDR& header) {
   if (!logic_) return 0;
   switch (header.code) {
     case LVN_GETDISPINFOA:
@@ -218,7 +219,7 @@ LRESULT MainWindow::OnListNotify(const NMHDR& header) {
       // One row at a time in a single-selection list; a search for the
       // selected row would walk a large list.
       if (change.iItem < 0) {
-        logic_->ListSelectionChanged(ListSelection(list_));
+        logic_->ListSelectionChanged(ListSelection(lsvMain));
       } else if (change.uNewState & LVIS_SELECTED) {
         logic_->ListSelectionChanged(static_cast<size_t>(change.iItem));
       } else if (logic_->ListState().list.SelectedRow() == static_cast<size_t>(change.iItem)) {
@@ -227,7 +228,7 @@ LRESULT MainWindow::OnListNotify(const NMHDR& header) {
       return 0;
     }
     case LVN_ODSTATECHANGED:
-      if (!syncing_selection_) logic_->ListSelectionChanged(ListSelection(list_));
+      if (!syncing_selection_) logic_->ListSelectionChanged(ListSelection(lsvMain));
       return 0;
     case NM_CLICK:
       logic_->ListClick();
@@ -248,7 +249,7 @@ LRESULT MainWindow::OnListNotify(const NMHDR& header) {
   return 0;
 }
 
-void MainWindow::OnGetDispInfo(NMLVDISPINFOA& info) const {
+void frmMain::OnGetDispInfo(NMLVDISPINFOA& info) const {
   LVITEMA& item = info.item;
   const AttackListModel& list = logic_->ListState().list;
   if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= list.RowCount()) return;
@@ -262,7 +263,7 @@ void MainWindow::OnGetDispInfo(NMLVDISPINFOA& info) const {
   }
 }
 
-void MainWindow::OnToolTip(const NMHDR& header) {
+void frmMain::OnToolTip(const NMHDR& header) {
   int text_id = 0;
   switch (header.idFrom) {
     case kToolbarBase + 2:
@@ -297,7 +298,7 @@ void MainWindow::OnToolTip(const NMHDR& header) {
   }
 }
 
-void MainWindow::OnMenuSelect(WPARAM wparam, LPARAM lparam) {
+void frmMain::OnMenuSelect(WPARAM wparam, LPARAM lparam) {
   const UINT flags = HIWORD(wparam);
   const HMENU menu = reinterpret_cast<HMENU>(lparam);
   if (flags == 0xFFFF && menu == nullptr) {
@@ -311,7 +312,7 @@ void MainWindow::OnMenuSelect(WPARAM wparam, LPARAM lparam) {
   }
 }
 
-void MainWindow::OnHelp(const HELPINFO& info) {
+void frmMain::OnHelp(const HELPINFO& info) {
   if (info.iContextType != HELPINFO_MENUITEM || highlighted_menu_topic_ == 0 || !logic_) return;
   int topic = highlighted_menu_topic_;
   EndMenu();
@@ -320,51 +321,51 @@ void MainWindow::OnHelp(const HELPINFO& info) {
 
 // ---- The platform side of the logic ----
 
-MessageAnswer MainWindow::ShowMessage(std::string_view text, std::string_view caption,
-                                      MessageIcon icon, MessageButtons buttons) {
+MessageAnswer frmMain::ShowMessage(std::string_view text, std::string_view caption,
+                                   MessageIcon icon, MessageButtons buttons) {
   UINT style = (icon == MessageIcon::kCritical ? MB_ICONSTOP : MB_ICONEXCLAMATION) |
                (buttons == MessageButtons::kOkCancel ? MB_OKCANCEL : MB_OK);
   int answer = MessageBoxA(window_, std::string(text).c_str(), std::string(caption).c_str(), style);
   return answer == IDOK ? MessageAnswer::kOk : MessageAnswer::kCancel;
 }
 
-bool MainWindow::ShowHelp(HelpCommand command, int data) {
+bool frmMain::ShowHelp(HelpCommand command, int data) {
   return lomvex::ShowHelp(window_, command, data);
 }
 
-void MainWindow::ShowPrintSetup(PageOrientation& orientation) {
+void frmMain::ShowPrintSetup(PageOrientation& orientation) {
   print_setup_.ShowDialog(window_, orientation);
 }
 
-CalendarDate MainWindow::Today() {
+CalendarDate frmMain::Today() {
   SYSTEMTIME now;
   GetLocalTime(&now);
   return {now.wYear, now.wMonth, now.wDay};
 }
 
-TimeOfDay MainWindow::Now() {
+TimeOfDay frmMain::Now() {
   SYSTEMTIME now;
   GetLocalTime(&now);
   return {now.wHour, now.wMinute, now.wSecond};
 }
 
-void MainWindow::SetPanelText(int panel, const std::string& text) {
+void frmMain::SetPanelText(int panel, const std::string& text) {
   // Written only when it changes, so the clock does not flicker every second.
   if (panel_texts_[panel] == text) return;
   panel_texts_[panel] = text;
-  SendMessageA(status_, SB_SETTEXTA, static_cast<WPARAM>(panel),
+  SendMessageA(sbMain, SB_SETTEXTA, static_cast<WPARAM>(panel),
                reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void MainWindow::UpdateView(unsigned parts) {
+void frmMain::UpdateView(unsigned parts) {
   if (window_ == nullptr || !logic_) return;
   const MainListState& state = logic_->ListState();
   if (parts & kViewRows) {
-    ListView_SetItemCountEx(list_, static_cast<int>(state.list.RowCount()), 0);
-    InvalidateRect(list_, nullptr, FALSE);
+    ListView_SetItemCountEx(lsvMain, static_cast<int>(state.list.RowCount()), 0);
+    InvalidateRect(lsvMain, nullptr, FALSE);
   }
   if (parts & kViewSelection) SyncSelectionToList();
-  if (parts & kViewLabel) SetWindowTextA(label_, state.count_label.c_str());
+  if (parts & kViewLabel) SetWindowTextA(lblMain, state.count_label.c_str());
   if (parts & kViewStatus) SetPanelText(0, state.status_text);
   if (parts & kViewDate) SetPanelText(1, logic_->DateText());
   if (parts & kViewClock) SetPanelText(2, logic_->ClockText());
@@ -372,7 +373,7 @@ void MainWindow::UpdateView(unsigned parts) {
     HMENU menu = GetMenu(window_);
     for (int id : kListCommandIds) {
       if (id >= kToolbarBase) {
-        SendMessageA(toolbar_, TB_ENABLEBUTTON, static_cast<WPARAM>(id),
+        SendMessageA(tbMain, TB_ENABLEBUTTON, static_cast<WPARAM>(id),
                      MAKELPARAM(state.list_commands_enabled, 0));
       } else {
         EnableMenuItem(menu, static_cast<UINT>(id),
@@ -382,32 +383,32 @@ void MainWindow::UpdateView(unsigned parts) {
   }
 }
 
-void MainWindow::SyncSelectionToList() {
+void frmMain::SyncSelectionToList() {
   syncing_selection_ = true;
   // Only the rows that hold the state are cleared: clearing "all rows" (-1)
   // visits every row of a virtual list in some list controls, a second for a
   // million rows.
   for (int guard = 0; guard < 4; ++guard) {
-    int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
+    int row = ListView_GetNextItem(lsvMain, -1, LVNI_SELECTED);
     if (row < 0) break;
-    ListView_SetItemState(list_, row, 0, LVIS_SELECTED);
+    ListView_SetItemState(lsvMain, row, 0, LVIS_SELECTED);
   }
-  int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
-  if (focused >= 0) ListView_SetItemState(list_, focused, 0, LVIS_FOCUSED);
+  int focused = ListView_GetNextItem(lsvMain, -1, LVNI_FOCUSED);
+  if (focused >= 0) ListView_SetItemState(lsvMain, focused, 0, LVIS_FOCUSED);
   std::optional<size_t> selected = logic_->ListState().list.SelectedRow();
   if (selected) {
     int row = static_cast<int>(*selected);
-    ListView_SetItemState(list_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    ListView_SetSelectionMark(list_, row);
-    ListView_EnsureVisible(list_, row, FALSE);
+    ListView_SetItemState(lsvMain, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetSelectionMark(lsvMain, row);
+    ListView_EnsureVisible(lsvMain, row, FALSE);
   }
   syncing_selection_ = false;
 }
 
-void MainWindow::ShowSortMarks(const ColumnClickEffect& effect) {
+void frmMain::ShowSortMarks(const ColumnClickEffect& effect) {
   // Straight on the header: the list's own column format does not carry a
   // header image everywhere.
-  HWND header = ListView_GetHeader(list_);
+  HWND header = ListView_GetHeader(lsvMain);
   auto mark = [header](int column, int image) {
     HDITEMA item{};
     item.mask = HDI_FORMAT;
@@ -425,16 +426,16 @@ void MainWindow::ShowSortMarks(const ColumnClickEffect& effect) {
   mark(effect.marked_column, effect.mark_image);
 }
 
-void MainWindow::HideWindow() { ShowWindow(window_, SW_HIDE); }
+void frmMain::HideWindow() { ShowWindow(window_, SW_HIDE); }
 
-void MainWindow::RestoreWindow() {
+void frmMain::RestoreWindow() {
   ShowWindow(window_, SW_RESTORE);
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
 }
 
-void MainWindow::ShowTrayMenu() {
-  HMENU popup = GetSubMenu(tray_menu_.get(), 0);
+void frmMain::ShowTrayMenu() {
+  HMENU popup = GetSubMenu(mnuTray.get(), 0);
   if (popup == nullptr) return;
   // In front first, so that the menu closes when the user clicks elsewhere.
   SetForegroundWindow(window_);
@@ -444,7 +445,7 @@ void MainWindow::ShowTrayMenu() {
   PostMessageA(window_, WM_NULL, 0, 0);
 }
 
-void MainWindow::DestroyWindow() {
+void frmMain::DestroyWindow() {
   if (window_ != nullptr) ::DestroyWindow(window_);
 }
 

@@ -18,10 +18,10 @@
 
 namespace lomvex {
 
-class MainWindow final : public MainWindowPlatform {
+class frmMain final : public MainWindowPlatform {
  public:
-  MainWindow();
-  ~MainWindow() override;
+  frmMain();
+  ~frmMain() override;
 
   // Creates the window (which reads the settings and loads the list); null
   // when it cannot be created.
@@ -69,19 +69,19 @@ class MainWindow final : public MainWindowPlatform {
   void SetPanelText(int panel, const std::string& text);
 
   HWND window_ = nullptr;
-  HWND toolbar_ = nullptr;
-  HWND list_ = nullptr;
-  HWND label_ = nullptr;
-  HWND status_ = nullptr;
-  UniqueImageList images_;
-  UniqueMenu tray_menu_;
+  HWND tbMain = nullptr;
+  HWND lsvMain = nullptr;
+  HWND lblMain = nullptr;
+  HWND sbMain = nullptr;
+  UniqueImageList imlMain;
+  UniqueMenu mnuTray;
   UniqueIcon icon_;
   UniqueIcon small_icon_;
   std::string panel_texts_[3];
 
   Win32TrayPlatform tray_platform_;
   TrayControlWindow tray_window_;
-  std::unique_ptr<SysTray> tray_;
+  std::unique_ptr<cSysTray> SysTray;
   std::unique_ptr<ProfileStore> profile_;
   Win32OpenFileDialog file_dialog_;
   PrintSetupChoice print_setup_;

@@ -11,7 +11,7 @@ class RefreshTimer {
   // Counts one tick. True when the automatic reload is due on this tick and
   // none is running already (a reload's failure message may still be open
   // while ticks go on; those ticks start no second reload).
-  bool Tick(std::int32_t refresh_rate);
+  bool Tick(std::int32_t RefreshRate);
 
   // Brackets the automatic reload; the end resets both counters, whatever the
   // reload's outcome.

@@ -27,70 +27,73 @@ void FillTipField(char (&field)[NotifyIconRecord::kTipSize], std::string_view te
   field[length] = '\0';
 }
 
-SysTray::SysTray(TrayPlatform& platform, std::uintptr_t control_window, bool user_mode)
+cSysTray::cSysTray(TrayPlatform& platform, std::uintptr_t control_window, bool user_mode)
     : platform_(platform), control_window_(control_window), user_mode_(user_mode) {}
 
-SysTray::~SysTray() {
+cSysTray::~cSysTray() {
   if (in_tray_) SetInTray(false);
 }
 
-void SysTray::SetTrayIcon(std::uintptr_t icon, bool is_icon) {
+NotifyIconRecord cSysTray::Record(std::uint32_t flags) const {
+  NotifyIconRecord record;
+  record.window = control_window_;
+  record.id = icon_id_;
+  record.flags = flags;
+  return record;
+}
+
+void cSysTray::SetTrayIcon(std::uintptr_t icon, bool is_icon) {
   if (icon == 0 || !is_icon) return;
   if (icon_shown_) {
-    NotifyIconRecord record;
-    record.window = control_window_;
-    record.id = icon_id_;
-    record.flags = NotifyIconRecord::kFlagIcon;
+    NotifyIconRecord record = Record(NotifyIconRecord::kFlagIcon);
     record.icon = icon;
     platform_.NotifyIcon(TrayCommand::kModify, record);
   }
   tray_icon_ = icon;
 }
 
-void SysTray::SetTrayTip(std::string_view tip) {
+void cSysTray::SetTrayTip(std::string_view tip) {
   if (icon_shown_) {
-    NotifyIconRecord record;
-    record.window = control_window_;
-    record.id = icon_id_;
-    record.flags = NotifyIconRecord::kFlagTip;
+    NotifyIconRecord record = Record(NotifyIconRecord::kFlagTip);
     FillTipField(record.tip, tip);
     platform_.NotifyIcon(TrayCommand::kModify, record);
   }
   tray_tip_ = tip;
 }
 
-void SysTray::SetInTray(bool in_tray) {
+void cSysTray::AddTrayIcon() {
+  NotifyIconRecord record = Record(0);
+  if (tray_icon_ != 0) {
+    record.icon = tray_icon_;
+    record.flags |= NotifyIconRecord::kFlagIcon;
+  }
+  if (!tray_tip_.empty()) {
+    FillTipField(record.tip, tray_tip_);
+    record.flags |= NotifyIconRecord::kFlagTip;
+  }
+  record.flags |= NotifyIconRecord::kFlagMessage;
+  record.callback_message = TrayCallbackMessage;
+  platform_.NotifyIcon(TrayCommand::kAdd, record);
+}
+
+void cSysTray::RemoveTrayIcon() { platform_.NotifyIcon(TrayCommand::kDelete, Record(0)); }
+
+void cSysTray::SetInTray(bool in_tray) {
   if (in_tray == in_tray_) return;
   if (in_tray && user_mode_) {
     // Another control holds the tray: refuse, leaving both as they are.
     if (!platform_.AttachWindowProcedure(control_window_, *this)) return;
-    NotifyIconRecord record;
-    record.window = control_window_;
-    record.id = icon_id_;
-    if (tray_icon_ != 0) {
-      record.icon = tray_icon_;
-      record.flags |= NotifyIconRecord::kFlagIcon;
-    }
-    if (!tray_tip_.empty()) {
-      FillTipField(record.tip, tray_tip_);
-      record.flags |= NotifyIconRecord::kFlagTip;
-    }
-    record.flags |= NotifyIconRecord::kFlagMessage;
-    record.callback_message = kTrayCallbackMessage;
-    platform_.NotifyIcon(TrayCommand::kAdd, record);
+    AddTrayIcon();
     icon_shown_ = true;
   } else if (!in_tray && icon_shown_) {
-    NotifyIconRecord record;
-    record.window = control_window_;
-    record.id = icon_id_;
-    platform_.NotifyIcon(TrayCommand::kDelete, record);
+    RemoveTrayIcon();
     platform_.DetachWindowProcedure(control_window_);
     icon_shown_ = false;
   }
   in_tray_ = in_tray;
 }
 
-void SysTray::HandleTrayMessage(std::uint32_t mouse_message, std::uint32_t id) {
+void cSysTray::HandleTrayMessage(std::uint32_t mouse_message, std::uint32_t id) {
   if (events_ == nullptr) return;
   switch (mouse_message) {
     case kLeftDown:

@@ -11,7 +11,7 @@
 namespace lomvex {
 
 // The message with which the tray reports mouse actions on the icon.
-inline constexpr std::uint32_t kTrayCallbackMessage = 1024 + 101;
+inline constexpr std::uint32_t TrayCallbackMessage = 1024 + 101;
 
 // The first, 88-byte form of the shell's notification-icon record, field by
 // field; handles are carried as numbers so the logic stays portable.
@@ -35,7 +35,7 @@ void FillTipField(char (&field)[NotifyIconRecord::kTipSize], std::string_view te
 
 enum class TrayCommand : std::uint32_t { kAdd = 0, kModify = 1, kDelete = 2 };
 
-class SysTray;
+class cSysTray;
 
 // What the control needs of the platform.
 class TrayPlatform {
@@ -44,7 +44,7 @@ class TrayPlatform {
   virtual void NotifyIcon(TrayCommand command, const NotifyIconRecord& record) = 0;
   // Routes the tray notifications of the window to the control (replacing the
   // window procedure); false when another control already holds the tray.
-  virtual bool AttachWindowProcedure(std::uintptr_t window, SysTray& control) = 0;
+  virtual bool AttachWindowProcedure(std::uintptr_t window, cSysTray& control) = 0;
   // Gives the window its own message handling back.
   virtual void DetachWindowProcedure(std::uintptr_t window) = 0;
 };
@@ -58,14 +58,14 @@ class TrayEvents {
   virtual void OnTrayMouseDblClick(int button, std::uint32_t id) {}
 };
 
-class SysTray {
+class cSysTray {
  public:
   // control_window: the window that receives the tray's notifications.
   // user_mode is false in a designer, where no icon is ever shown.
-  SysTray(TrayPlatform& platform, std::uintptr_t control_window, bool user_mode = true);
-  ~SysTray();  // removes the icon if it is shown
-  SysTray(const SysTray&) = delete;
-  SysTray& operator=(const SysTray&) = delete;
+  cSysTray(TrayPlatform& platform, std::uintptr_t control_window, bool user_mode = true);
+  ~cSysTray();  // removes the icon if it is shown
+  cSysTray(const cSysTray&) = delete;
+  cSysTray& operator=(const cSysTray&) = delete;
 
   void SetEvents(TrayEvents* events) { events_ = events; }
 
@@ -86,6 +86,10 @@ class SysTray {
   void HandleTrayMessage(std::uint32_t mouse_message, std::uint32_t id);
 
  private:
+  NotifyIconRecord Record(std::uint32_t flags) const;
+  void AddTrayIcon();
+  void RemoveTrayIcon();
+
   TrayPlatform& platform_;
   std::uintptr_t control_window_;
   bool user_mode_;

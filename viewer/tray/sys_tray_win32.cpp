@@ -20,10 +20,10 @@ static_assert(sizeof(NOTIFYICONDATAA{}.szTip) >= NotifyIconRecord::kTipSize);
 
 namespace {
 
-// The one window whose procedure is replaced, and what it had before. One
+// mSysTray: the one window whose procedure is replaced, and what it had before. One
 // value for the whole program, which is why only one control can be in the tray.
 HWND tray_window = nullptr;
-WNDPROC previous_procedure = nullptr;
+WNDPROC PrevWndProc = nullptr;
 LONG_PTR previous_user_data = 0;
 
 constexpr char kControlClassName[] = "Lomvex.cSysTray";
@@ -45,9 +45,9 @@ NOTIFYICONDATAA ToNotifyIconData(const NotifyIconRecord& record) {
 LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   // Kept before the event runs: a handler may take the control out of the tray,
   // which gives the window its procedure back and clears the module's value.
-  const WNDPROC previous = previous_procedure;
-  if (message == kTrayCallbackMessage) {
-    auto* control = reinterpret_cast<SysTray*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  const WNDPROC previous = PrevWndProc;
+  if (message == TrayCallbackMessage) {
+    auto* control = reinterpret_cast<cSysTray*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (control != nullptr && window == tray_window) {
       control->HandleTrayMessage(static_cast<std::uint32_t>(lparam),
                                  static_cast<std::uint32_t>(wparam));
@@ -62,7 +62,7 @@ void Win32TrayPlatform::NotifyIcon(TrayCommand command, const NotifyIconRecord& 
   last_notify_succeeded_ = Shell_NotifyIconA(static_cast<DWORD>(command), &data) != FALSE;
 }
 
-bool Win32TrayPlatform::AttachWindowProcedure(std::uintptr_t window, SysTray& control) {
+bool Win32TrayPlatform::AttachWindowProcedure(std::uintptr_t window, cSysTray& control) {
   HWND handle = ToWindowHandle(window);
   if (tray_window != nullptr || !IsWindow(handle)) return false;
   const LONG_PTR user_data =
@@ -74,7 +74,7 @@ bool Win32TrayPlatform::AttachWindowProcedure(std::uintptr_t window, SysTray& co
     return false;
   }
   tray_window = handle;
-  previous_procedure = previous;
+  PrevWndProc = previous;
   previous_user_data = user_data;
   return true;
 }
@@ -83,11 +83,11 @@ void Win32TrayPlatform::DetachWindowProcedure(std::uintptr_t window) {
   HWND handle = ToWindowHandle(window);
   if (handle != tray_window) return;
   if (IsWindow(handle)) {
-    SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_procedure));
+    SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PrevWndProc));
     SetWindowLongPtrA(handle, GWLP_USERDATA, previous_user_data);
   }
   tray_window = nullptr;
-  previous_procedure = nullptr;
+  PrevWndProc = nullptr;
   previous_user_data = 0;
 }
 

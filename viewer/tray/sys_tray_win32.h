@@ -31,7 +31,7 @@ class Win32TrayPlatform final : public TrayPlatform {
  public:
   void NotifyIcon(TrayCommand command, const NotifyIconRecord& record) override;
   // False also when the window cannot be subclassed (it does not exist).
-  bool AttachWindowProcedure(std::uintptr_t window, SysTray& control) override;
+  bool AttachWindowProcedure(std::uintptr_t window, cSysTray& control) override;
   void DetachWindowProcedure(std::uintptr_t window) override;
 
   // Whether the shell accepted the last command; the control goes on either way.
