@@ -1,7 +1,8 @@
 #!/bin/sh
 # check_binaries.sh OBJDUMP MACHINE FILE...
-# Fails when a file is not built for MACHINE or imports a DLL that is not part
-# of Windows itself (a mingw runtime DLL, say).
+# Fails when a file is not built for MACHINE, imports a DLL that is not part
+# of Windows itself (a mingw runtime DLL, say), or is a DLL without the four
+# entry points of an in-process server.
 set -eu
 objdump=$1 machine=$2
 shift 2
@@ -17,6 +18,15 @@ for file in "$@"; do
       echo "$file: imports $dll"; status=1
     fi
   done
+  case "$file" in
+    *.dll)
+      exports=$("$objdump" -p "$file" | sed -n '/Ordinal\/Name Pointer/,/^$/p')
+      for entry in DllCanUnloadNow DllGetClassObject DllRegisterServer DllUnregisterServer; do
+        if ! echo "$exports" | grep -Eq "[[:space:]]$entry\$"; then
+          echo "$file: does not export $entry"; status=1
+        fi
+      done ;;
+  esac
   echo "$file: $format, imports $("$objdump" -p "$file" | sed -n 's/^\tDLL Name: //p' | tr '\n' ' ')"
 done
 exit $status
