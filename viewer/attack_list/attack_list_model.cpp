@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <limits>
 
 #include "event_format.h"
 
@@ -144,25 +145,21 @@ std::string_view AttackListModel::HostNameOfLastRecord() const {
 void AttackListModel::SetSort(int key_column, bool ascending) {
   sort_key_column_ = key_column;
   sort_ascending_ = ascending;
-  SortOrder();
+  ApplySort();
 }
 
-void AttackListModel::ApplySort() { SortOrder(); }
-
-void AttackListModel::SortOrder() {
+void AttackListModel::ApplySort() {
   if (sort_key_column_ == 0 || order_.size() < 2) return;
   // Keys are built in record order, which reads the rows and the file's bytes
   // front to back; each carries its row's position in the order before the sort.
-  std::vector<std::uint32_t> position(rows_.size(), 0);
+  // Records the list no longer shows keep the sentinel and get no key.
+  constexpr std::uint32_t kNotShown = std::numeric_limits<std::uint32_t>::max();
+  std::vector<std::uint32_t> position(rows_.size(), kNotShown);
   for (size_t i = 0; i < order_.size(); ++i) position[order_[i]] = static_cast<std::uint32_t>(i);
   std::vector<SortKey> keys;
   keys.reserve(order_.size());
-  std::vector<bool> shown(rows_.size(), order_.size() == rows_.size());
-  if (order_.size() != rows_.size()) {
-    for (std::uint32_t record : order_) shown[record] = true;
-  }
   for (std::uint32_t record = 0; record < rows_.size(); ++record) {
-    if (!shown[record]) continue;
+    if (position[record] == kNotShown) continue;
     SortPrefix prefix = PrefixOf(RecordCell(rows_[record], sort_key_column_), 0);
     keys.push_back({prefix.high, prefix.low, record, position[record]});
   }

@@ -102,7 +102,6 @@ class AttackListModel {
     std::uint32_t record = 0;
     std::uint32_t position = 0;  // in the order before the sort: ties keep it
   };
-  void SortOrder();
   void SortRange(std::vector<SortKey>::iterator first, std::vector<SortKey>::iterator last,
                  size_t offset);
 

@@ -130,8 +130,8 @@ class IniFile final : public ProfileStore {
       if (!in_section) continue;
       std::string_view trimmed = TrimSpace(line);
       size_t equals = trimmed.find('=');
-      if (equals == std::string_view::npos) continue;
-      if (!SameName(TrimSpace(trimmed.substr(0, equals)), key)) continue;
+      std::optional<std::string_view> name = KeyOf(line);
+      if (equals == std::string_view::npos || !name || !SameName(*name, key)) continue;
       std::string_view value = TrimSpace(trimmed.substr(equals + 1));
       if (value.size() > 1 && (value.front() == '"' || value.front() == '\'') &&
           value.back() == value.front()) {
