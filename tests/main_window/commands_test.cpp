@@ -9,22 +9,42 @@ struct IdCase {
   int id;
   std::optional<Command> command;
   int help_topic;
+  int tool_tip;
 };
 
+// The numbers are the ones users' help files and the GUI checks rely on.
 TEST(CommandsTest, EveryItemAndButtonReachesItsCommand) {
   const IdCase cases[] = {
-      {101, Command::kOpen, 60},        {102, Command::kClear, 70},     {103, std::nullopt, 0},
-      {104, Command::kPrinterSetup, 0}, {105, Command::kPrintList, 90}, {106, std::nullopt, 0},
-      {107, Command::kExit, 0},         {201, Command::kDetails, 80},   {301, Command::kHelp, 0},
-      {302, Command::kAbout, 0},        {401, Command::kRestore, 0},    {402, Command::kExit, 0},
-      {403, std::nullopt, 0},           {404, Command::kAbout, 0},      {501, std::nullopt, 0},
-      {502, Command::kOpen, 0},         {503, Command::kPrintList, 0},  {504, std::nullopt, 0},
-      {505, Command::kDetails, 0},      {506, std::nullopt, 0},         {507, Command::kHelp, 0},
-      {508, Command::kExit, 0},         {0, std::nullopt, 0},           {509, std::nullopt, 0},
+      {101, Command::kOpen, 60, 0},
+      {102, Command::kClear, 70, 0},
+      {103, std::nullopt, 0, 0},
+      {104, Command::kPrinterSetup, 0, 0},
+      {105, Command::kPrintList, 90, 0},
+      {106, std::nullopt, 0, 0},
+      {107, Command::kExit, 0, 0},
+      {201, Command::kDetails, 80, 0},
+      {301, Command::kHelp, 0, 0},
+      {302, Command::kAbout, 0, 0},
+      {401, Command::kRestore, 0, 0},
+      {402, Command::kExit, 0, 0},
+      {403, std::nullopt, 0, 0},
+      {404, Command::kAbout, 0, 0},
+      {501, std::nullopt, 0, 0},
+      {502, Command::kOpen, 0, IDS_TIP_OPEN},
+      {503, Command::kPrintList, 0, IDS_TIP_PRINT},
+      {504, std::nullopt, 0, 0},
+      {505, Command::kDetails, 0, IDS_TIP_DETAILS},
+      {506, std::nullopt, 0, 0},
+      {507, Command::kHelp, 0, IDS_TIP_HELP},
+      {508, Command::kExit, 0, IDS_TIP_EXIT},
+      {0, std::nullopt, 0, 0},
+      {509, std::nullopt, 0, 0},
   };
   for (const IdCase& c : cases) {
     EXPECT_EQ(CommandOfId(c.id), c.command) << "id " << c.id;
     EXPECT_EQ(MenuItemHelpTopic(c.id), c.help_topic) << "id " << c.id;
+    EXPECT_EQ(ToolTipTextId(c.id), c.tool_tip) << "id " << c.id;
+    EXPECT_EQ(IsToolbarButton(c.id), c.id > 500 && c.id < 509) << "id " << c.id;
   }
 }
 

@@ -118,7 +118,7 @@ TEST(MainWindowClearTest, ConfirmsThenDeletesAndEmpties) {
 
     ASSERT_EQ(f.window.messages.size(), c.messages) << c.name;
     const auto& confirm = f.window.messages[0];
-    EXPECT_EQ(confirm.text, ExpandLineBreaks(ViewerText(kTextClearConfirm))) << c.name;
+    EXPECT_EQ(confirm.text, ExpandLineBreaks(ViewerText(IDS_CLEAR_CONFIRM))) << c.name;
     EXPECT_EQ(confirm.caption, "Lomvex") << c.name;
     EXPECT_EQ(confirm.icon, MessageIcon::kExclamation) << c.name;
     EXPECT_EQ(confirm.buttons, MessageButtons::kOkCancel) << c.name;
@@ -371,7 +371,7 @@ TEST(MainWindowCommandsTest, PrinterFailureShowsMessage105) {
   MainWindowLogic& logic = f.Start();
   logic.Run(Command::kPrintList);
   ASSERT_EQ(f.window.messages.size(), 1u);
-  EXPECT_EQ(f.window.messages[0].text, ExpandLineBreaks(ViewerText(kTextPrinterError)));
+  EXPECT_EQ(f.window.messages[0].text, ExpandLineBreaks(ViewerText(IDS_PRINTER_ERROR)));
   EXPECT_EQ(f.window.messages[0].caption, "Lomvex Printer Error");
   EXPECT_EQ(f.window.messages[0].icon, MessageIcon::kExclamation);
   EXPECT_EQ(f.window.printer.font, kListPrintFont);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "program_files_win32.h"
+#include "viewer_ids.h"
 #include "viewer_text.h"
 
 namespace lomvex {
@@ -28,22 +29,23 @@ TEST(ResourceStringsTest, EveryTextReadsBackUnchanged) {
     EXPECT_EQ(ResourceText(static_cast<unsigned>(entry.id)), entry.text) << entry.id;
     EXPECT_EQ(ViewerText(entry.id), entry.text) << entry.id;
   }
-  EXPECT_NE(ResourceText(113).find("'Attack-List.Csv' file.&Check"), std::string::npos);
-  EXPECT_EQ(ResourceText(101).substr(0, 10), "On host&&&");
+  EXPECT_NE(ResourceText(IDS_BAD_ATTACK_LIST).find("'Attack-List.Csv' file.&Check"),
+            std::string::npos);
+  EXPECT_EQ(ResourceText(IDS_STATUS_VERDICT).substr(0, 10), "On host&&&");
 }
 
 TEST(ResourceStringsTest, ImagesAndMenusAreThere) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  for (int image = 1; image <= 11; ++image) {
+  for (int image = 1; image <= IMAGE_COUNT; ++image) {
     HICON icon = static_cast<HICON>(
-        LoadImageA(instance, MAKEINTRESOURCEA(1000 + image), IMAGE_ICON, 16, 16, 0));
+        LoadImageA(instance, MAKEINTRESOURCEA(IDI_IMAGE_BASE + image), IMAGE_ICON, 16, 16, 0));
     EXPECT_NE(icon, nullptr) << image;
     if (icon) DestroyIcon(icon);
   }
-  HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(100));
+  HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_MAIN_MENU));
   ASSERT_NE(menu, nullptr);
   char text[64] = "";
-  GetMenuStringA(menu, 107, text, sizeof text, MF_BYCOMMAND);
+  GetMenuStringA(menu, IDM_FILE_EXIT, text, sizeof text, MF_BYCOMMAND);
   EXPECT_STREQ(text, "E&xit");
   DestroyMenu(menu);
 }

@@ -35,7 +35,7 @@ LoadOutcome ReadRecords(MainListState& state, const TextLocale& locale, std::str
 }  // namespace
 
 std::string SeverityStatusText(std::string_view HostName, SeverityCode code) {
-  std::string text = FillValue(ViewerText(kTextStatusVerdict), HostName);
+  std::string text = FillValue(ViewerText(IDS_STATUS_VERDICT), HostName);
   text += SeverityName(code);
   text += " in nature.";
   return text;
@@ -49,7 +49,7 @@ bool RefreshSelectionStatus(MainListState& state) {
   return true;
 }
 
-std::string BadAttackListMessage() { return ExpandLineBreaks(ViewerText(kTextBadAttackList)); }
+std::string BadAttackListMessage() { return ExpandLineBreaks(ViewerText(IDS_BAD_ATTACK_LIST)); }
 
 LoadOutcome LoadAttackList(MainListState& state, FileAccess& files, const TextLocale& locale) {
   AttackListModel& list = state.list;
@@ -71,7 +71,7 @@ LoadOutcome LoadAttackList(MainListState& state, FileAccess& files, const TextLo
 
   state.HostName = std::string(list.HostNameOfLastRecord());
   list.Select(0);
-  state.count_label = FillValue(ViewerText(kTextAttackCount), std::to_string(list.RowCount()));
+  state.count_label = FillValue(ViewerText(IDS_ATTACK_COUNT), std::to_string(list.RowCount()));
   state.status_text = SeverityStatusText(state.HostName, list.SeverityAt(0));
   EnableListCommands(state, true);
   return LoadOutcome::kLoaded;

@@ -14,7 +14,7 @@ struct Entry {
 
 constexpr Entry kTable[] = {
 #define LOMVEX_STRING(id, text) {id, text},
-#include "../resources/viewer_strings.inc"
+#include "viewer_strings.inc"
 #undef LOMVEX_STRING
 };
 

@@ -4,19 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "viewer_ids.h"
+
 namespace lomvex {
 
-enum TextId : int {
-  kTextStatusVerdict = 101,
-  kTextAttackCount = 102,
-  kTextPrintColumns = 103,
-  kTextPrintTitle = 104,
-  kTextPrinterError = 105,
-  kTextClearConfirm = 109,
-  kTextBadAttackList = 113,
-};
-
-// The text of the given number; empty when the table has none.
+// The text of the given number (IDS_*); empty when the table has none.
 std::string_view ViewerText(int id);
 
 // Replaces the first "&&&" with the value.

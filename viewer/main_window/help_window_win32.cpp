@@ -4,16 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "main_window_text.h"
 #include "program_files_win32.h"
-#include "resource_ids.h"
+#include "viewer_ids.h"
 
 namespace lomvex {
 namespace {
 
 constexpr char kHelpClassName[] = "LomvexHelpWindow";
-constexpr int kContentsId = 1;
-constexpr int kTextId = 2;
 constexpr int kContentsWidth = 170;
 constexpr int kGap = 6;
 
@@ -84,7 +81,7 @@ HWND HelpWindow::Create(std::vector<HelpTopic> topics) {
   state->topics_ = std::move(topics);
   // The window owns its state from WM_NCCREATE on and deletes it in WM_NCDESTROY.
   HWND window =
-      CreateWindowExA(0, kHelpClassName, ResourceText(kTextHelpTitle).c_str(),
+      CreateWindowExA(0, kHelpClassName, ResourceText(IDS_HELP_TITLE).c_str(),
                       WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 640, 440,
                       nullptr, nullptr, GetModuleHandleA(nullptr), state.release());
   return window;
@@ -96,11 +93,11 @@ bool HelpWindow::OnCreate(HWND window) {
   contents_ = CreateWindowExA(
       WS_EX_CLIENTEDGE, "LISTBOX", "",
       WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0, 0,
-      0, window, reinterpret_cast<HMENU>(kContentsId), instance, nullptr);
+      0, window, reinterpret_cast<HMENU>(IDC_HELP_CONTENTS), instance, nullptr);
   text_ = CreateWindowExA(
       WS_EX_CLIENTEDGE, "EDIT", "",
       WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-      0, 0, 0, 0, window, reinterpret_cast<HMENU>(kTextId), instance, nullptr);
+      0, 0, 0, 0, window, reinterpret_cast<HMENU>(IDC_HELP_TEXT), instance, nullptr);
   if (contents_ == nullptr || text_ == nullptr) return false;
   HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
   SendMessageA(contents_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -121,7 +118,7 @@ void HelpWindow::OnSize(int width, int height) {
 }
 
 void HelpWindow::OnCommand(int id, int code) {
-  if (id == kContentsId && code == LBN_SELCHANGE) {
+  if (id == IDC_HELP_CONTENTS && code == LBN_SELCHANGE) {
     ShowTopic(static_cast<int>(SendMessageA(contents_, LB_GETCURSEL, 0, 0)));
   }
 }

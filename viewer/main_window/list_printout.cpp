@@ -16,13 +16,13 @@ constexpr std::string_view kRowIndent = "    ";
 
 void PrintListHeader(const MainListState& state, CalendarDate today, const TextLocale& locale,
                      PrintSink& sink) {
-  sink.PrintLine(FitCenter(ViewerText(kTextPrintTitle), kHeaderWidth, kFitKeepWhole));
+  sink.PrintLine(FitCenter(ViewerText(IDS_PRINT_TITLE), kHeaderWidth, kFitKeepWhole));
   sink.PrintLine(FitCenter(FormatLongDate(today, locale), kHeaderWidth, kFitKeepWhole));
   std::string host = "Host Computer: " + state.HostName;
   std::string count = "Number of Attacks: " + std::to_string(state.list.RowCount());
   sink.PrintLine(std::string(kHeaderIndent) + FitLeft(host, 57, kFitKeepWhole) +
                  FitRight(count, 65, kFitKeepWhole));
-  sink.PrintLine(std::string(kHeaderIndent) + std::string(ViewerText(kTextPrintColumns)));
+  sink.PrintLine(std::string(kHeaderIndent) + std::string(ViewerText(IDS_PRINT_COLUMNS)));
   sink.PrintLine(std::string(kHeaderIndent) + std::string(kHeaderWidth, '-'));
 }
 

@@ -9,14 +9,20 @@ struct CommandEntry {
 };
 
 constexpr CommandEntry kCommands[] = {
-    {kFileMenuBase + 1, Command::kOpen},         {kFileMenuBase + 2, Command::kClear},
-    {kFileMenuBase + 4, Command::kPrinterSetup}, {kFileMenuBase + 5, Command::kPrintList},
-    {kFileMenuBase + 7, Command::kExit},         {kViewMenuBase + 1, Command::kDetails},
-    {kHelpMenuBase + 1, Command::kHelp},         {kHelpMenuBase + 2, Command::kAbout},
-    {kTrayMenuBase + 1, Command::kRestore},      {kTrayMenuBase + 2, Command::kExit},
-    {kTrayMenuBase + 4, Command::kAbout},        {kToolbarBase + 2, Command::kOpen},
-    {kToolbarBase + 3, Command::kPrintList},     {kToolbarBase + 5, Command::kDetails},
-    {kToolbarBase + 7, Command::kHelp},          {kToolbarBase + 8, Command::kExit},
+#define LOMVEX_COMMAND(id, command) {id, Command::command},
+    LOMVEX_COMMANDS(LOMVEX_COMMAND)
+#undef LOMVEX_COMMAND
+};
+
+struct ButtonEntry {
+  int id;
+  int tip_text_id;
+};
+
+constexpr ButtonEntry kToolbarButtons[] = {
+#define LOMVEX_BUTTON(id, image, tip) {id, tip},
+    LOMVEX_TOOLBAR(LOMVEX_BUTTON)
+#undef LOMVEX_BUTTON
 };
 
 struct TopicEntry {
@@ -25,11 +31,18 @@ struct TopicEntry {
 };
 
 constexpr TopicEntry kItemTopics[] = {
-    {kFileMenuBase + 1, 60},
-    {kFileMenuBase + 2, 70},
-    {kFileMenuBase + 5, 90},
-    {kViewMenuBase + 1, 80},
+    {IDM_FILE_OPEN, 60},
+    {IDM_FILE_CLEAR, 70},
+    {IDM_FILE_PRINT_LIST, 90},
+    {IDM_VIEW_DETAILS, 80},
 };
+
+const ButtonEntry* FindButton(int id) {
+  for (const ButtonEntry& entry : kToolbarButtons) {
+    if (entry.id == id) return &entry;
+  }
+  return nullptr;
+}
 
 }  // namespace
 
@@ -58,6 +71,13 @@ int TopMenuHelpTopic(int menu) {
     default:
       return 0;
   }
+}
+
+bool IsToolbarButton(int id) { return FindButton(id) != nullptr; }
+
+int ToolTipTextId(int id) {
+  const ButtonEntry* button = FindButton(id);
+  return button ? button->tip_text_id : 0;
 }
 
 }  // namespace lomvex

@@ -2,24 +2,35 @@
 // the tray menu, and the list's own key handling.
 #include <windowsx.h>
 
+#include <iterator>
+
 #include "main_window_layout.h"
 #include "main_window_win32.h"
 #include "program_files_win32.h"
-#include "resource_ids.h"
+#include "viewer_ids.h"
 
 namespace lomvex {
 namespace {
 
-constexpr int kImages = 11;
 constexpr int kImageSize = 16;
 
-// The image of each toolbar button; 0 for a separator.
-constexpr int kToolbarImages[kToolbarButtons] = {0, 5, 6, 0, 7, 0, 8, 9};
+struct ToolbarButton {
+  int id;
+  int image;  // resource id, 0 for a separator
+};
+
+constexpr ToolbarButton kToolbar[] = {
+#define LOMVEX_BUTTON(id, image, tip) {id, image},
+    LOMVEX_TOOLBAR(LOMVEX_BUTTON)
+#undef LOMVEX_BUTTON
+};
+constexpr int kToolbarButtons = static_cast<int>(std::size(kToolbar));
 
 HIMAGELIST CreateImages(HINSTANCE instance) {
-  HIMAGELIST images = ImageList_Create(kImageSize, kImageSize, ILC_COLOR32 | ILC_MASK, kImages, 0);
+  HIMAGELIST images =
+      ImageList_Create(kImageSize, kImageSize, ILC_COLOR32 | ILC_MASK, IMAGE_COUNT, 0);
   if (images == nullptr) return nullptr;
-  for (int image = 1; image <= kImages; ++image) {
+  for (int image = 1; image <= IMAGE_COUNT; ++image) {
     UniqueIcon icon(
         static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_IMAGE_BASE + image),
                                       IMAGE_ICON, kImageSize, kImageSize, 0)));
@@ -44,17 +55,17 @@ bool frmMain::CreateControls() {
                            WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE |
                                CCS_NOPARENTALIGN | CCS_NODIVIDER,
                            0, 0, layout::kClientWidth, layout::kToolbarHeight, window_,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::kToolbarId)),
-                           instance, nullptr);
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TOOLBAR)), instance,
+                           nullptr);
   if (tbMain == nullptr) return false;
   SendMessageA(tbMain, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageA(tbMain, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(imlMain.get()));
   TBBUTTON buttons[kToolbarButtons] = {};
-  for (int index = 1; index <= kToolbarButtons; ++index) {
-    TBBUTTON& button = buttons[index - 1];
-    const int image = kToolbarImages[index - 1];
-    button.idCommand = kToolbarBase + index;
-    button.iBitmap = image > 0 ? image - 1 : 6;
+  for (int index = 0; index < kToolbarButtons; ++index) {
+    TBBUTTON& button = buttons[index];
+    const int image = kToolbar[index].image;
+    button.idCommand = kToolbar[index].id;
+    button.iBitmap = image > 0 ? image - IDI_IMAGE_BASE - 1 : 6;  // a separator's width
     button.fsState = TBSTATE_ENABLED;
     button.fsStyle = image > 0 ? BTNS_BUTTON : BTNS_SEP;
   }
@@ -65,7 +76,7 @@ bool frmMain::CreateControls() {
       WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL |
           LVS_SHOWSELALWAYS,
       layout::kListLeft, layout::kListTop, layout::kListWidth, layout::kListHeight, window_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::kListId)), instance, nullptr);
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_LIST)), instance, nullptr);
   if (lsvMain == nullptr) return false;
   SendMessageA(lsvMain, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   ListView_SetExtendedListViewStyle(lsvMain, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
@@ -91,10 +102,10 @@ bool frmMain::CreateControls() {
   lblMain = CreateWindowExA(
       0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, layout::kLabelLeft,
       layout::kLabelTop, layout::kLabelWidth, layout::kLabelHeight, window_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::kLabelId)), instance, nullptr);
-  sbMain = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout::kStatusId)),
-                           instance, nullptr);
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_LABEL)), instance, nullptr);
+  sbMain =
+      CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS)), instance, nullptr);
   if (lblMain == nullptr || sbMain == nullptr) return false;
   SendMessageA(lblMain, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   SendMessageA(sbMain, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

@@ -2,6 +2,8 @@
 // 96 dots per inch (15 twips to a pixel).
 #pragma once
 
+#include "viewer_ids.h"
+
 namespace lomvex::layout {
 
 constexpr int Pixels(int twips) { return twips / 15; }
@@ -21,12 +23,6 @@ constexpr int kLabelWidth = Pixels(10875);
 constexpr int kLabelHeight = Pixels(255);
 constexpr int kStatusHeight = Pixels(315);
 
-// Child window ids.
-constexpr int kListId = 10;
-constexpr int kToolbarId = 11;
-constexpr int kStatusId = 12;
-constexpr int kLabelId = 13;
-
 // Status panels, pixels.
 constexpr int kPanelWidths[] = {539, 96, 96};
 
@@ -36,7 +32,15 @@ struct ColumnDesign {
   int width;
 };
 constexpr ColumnDesign kColumns[] = {
-    {0, 25}, {201, 90}, {202, 90}, {203, 156}, {204, 96}, {205, 187}, {206, 65}, {0, 0}, {0, 0},
+    {0, 25},
+    {IDS_COLUMN_DATE, 90},
+    {IDS_COLUMN_TIME, 90},
+    {IDS_COLUMN_ATTACK_TYPE, 156},
+    {IDS_COLUMN_INTRUDER_ADDRESS, 96},
+    {IDS_COLUMN_INTRUDER_NAME, 187},
+    {IDS_COLUMN_COUNT, 65},
+    {0, 0},
+    {0, 0},
 };
 
 }  // namespace lomvex::layout

@@ -1,7 +1,6 @@
 #include "main_window_logic.h"
 
 #include "list_print_job.h"
-#include "main_window_text.h"
 #include "viewer_text.h"
 
 namespace lomvex {
@@ -146,14 +145,14 @@ void MainWindowLogic::Open() {
 
 void MainWindowLogic::Clear() {
   MessageAnswer answer = services_.platform.ShowMessage(
-      ExpandLineBreaks(ViewerText(kTextClearConfirm)), services_.program_name,
+      ExpandLineBreaks(ViewerText(IDS_CLEAR_CONFIRM)), services_.program_name,
       MessageIcon::kExclamation, MessageButtons::kOkCancel);
   if (answer != MessageAnswer::kOk || unloaded_) return;
   const std::string& path = state_.FileLocation;
   if (path.empty()) return;
   if (services_.files.PathExists(path) && !services_.files.RemoveFile(path)) {
-    std::string message = std::string(ViewerText(kTextClearFailed)) + "\r\n" + path + "\r\n\r\n" +
-                          std::string(ViewerText(kTextClearFailedHint));
+    std::string message = std::string(ViewerText(IDS_CLEAR_FAILED)) + "\r\n" + path + "\r\n\r\n" +
+                          std::string(ViewerText(IDS_CLEAR_FAILED_HINT));
     services_.platform.ShowMessage(message, services_.program_name, MessageIcon::kExclamation,
                                    MessageButtons::kOk);
     return;
@@ -170,8 +169,8 @@ void MainWindowLogic::PrintList() {
     return;
   }
   services_.platform.ShowMessage(
-      ExpandLineBreaks(ViewerText(kTextPrinterError)),
-      services_.program_name + std::string(ViewerText(kTextPrinterErrorTitle)),
+      ExpandLineBreaks(ViewerText(IDS_PRINTER_ERROR)),
+      services_.program_name + std::string(ViewerText(IDS_PRINTER_ERROR_TITLE)),
       MessageIcon::kExclamation, MessageButtons::kOk);
 }
 

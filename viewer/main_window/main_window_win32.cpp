@@ -7,11 +7,10 @@
 
 #include "help_window_win32.h"
 #include "main_window_layout.h"
-#include "main_window_text.h"
 #include "profile_store_win32.h"
 #include "program_files_win32.h"
-#include "resource_ids.h"
 #include "text_locale_win32.h"
+#include "viewer_ids.h"
 #include "viewer_text.h"
 
 namespace lomvex {
@@ -54,7 +53,7 @@ HWND frmMain::Create(HINSTANCE instance) {
   RECT frame{0, 0, layout::kClientWidth, layout::kClientHeight};
   AdjustWindowRectEx(&frame, style, TRUE, 0);
   HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_MAIN_MENU));
-  return CreateWindowExA(0, kMainClassName, ResourceText(kTextMainCaption).c_str(), style,
+  return CreateWindowExA(0, kMainClassName, ResourceText(IDS_MAIN_CAPTION).c_str(), style,
                          CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                          frame.bottom - frame.top, nullptr, menu, instance, this);
 }
@@ -127,7 +126,7 @@ bool frmMain::OnCreate() {
                                                                 UserTextLocale(), ProgramName()});
   SysTray->SetEvents(logic_.get());
   // The window's own icon, in the size the notification area shows.
-  logic_->Load(FromIconHandle(small_icon_.get()), ResourceText(kTextMainCaption));
+  logic_->Load(FromIconHandle(small_icon_.get()), ResourceText(IDS_MAIN_CAPTION));
   SetTimer(window_, tmrMain, kTickMilliseconds, nullptr);
   return true;
 }
@@ -264,26 +263,8 @@ void frmMain::OnGetDispInfo(NMLVDISPINFOA& info) const {
 }
 
 void frmMain::OnToolTip(const NMHDR& header) {
-  int text_id = 0;
-  switch (header.idFrom) {
-    case kToolbarBase + 2:
-      text_id = kTextTipOpen;
-      break;
-    case kToolbarBase + 3:
-      text_id = kTextTipPrint;
-      break;
-    case kToolbarBase + 5:
-      text_id = kTextTipDetails;
-      break;
-    case kToolbarBase + 7:
-      text_id = kTextTipHelp;
-      break;
-    case kToolbarBase + 8:
-      text_id = kTextTipExit;
-      break;
-    default:
-      return;
-  }
+  const int text_id = ToolTipTextId(static_cast<int>(header.idFrom));
+  if (text_id == 0) return;
   std::string tip = ResourceText(static_cast<unsigned>(text_id));
   if (header.code == TTN_GETDISPINFOA) {
     auto& info = reinterpret_cast<NMTTDISPINFOA&>(const_cast<NMHDR&>(header));
@@ -372,7 +353,7 @@ void frmMain::UpdateView(unsigned parts) {
   if (parts & kViewCommands) {
     HMENU menu = GetMenu(window_);
     for (int id : kListCommandIds) {
-      if (id >= kToolbarBase) {
+      if (IsToolbarButton(id)) {
         SendMessageA(tbMain, TB_ENABLEBUTTON, static_cast<WPARAM>(id),
                      MAKELPARAM(state.list_commands_enabled, 0));
       } else {
