@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "attack_list_loader.h"
 #include "list_printout.h"
 #include "list_sorting.h"
+#include "main_list_state.h"
 
 namespace {
 
@@ -18,6 +18,10 @@ class BytesAsFile final : public lomvex::FileAccess {
   lomvex::ReadStatus ReadWholeFile(const std::string&, std::string& contents) override {
     contents = bytes_;
     return lomvex::ReadStatus::kRead;
+  }
+  lomvex::ReadStatus ReadRegularFile(const std::string& path, std::string& contents,
+                                     size_t) override {
+    return ReadWholeFile(path, contents);
   }
   bool RemoveFile(const std::string&) override { return false; }
 
@@ -38,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   BytesAsFile file(std::string(reinterpret_cast<const char*>(data), size));
   lomvex::MainListState state;
   state.FileLocation = "attack-list.csv";
-  lomvex::LoadAttackList(state, file);
+  lomvex::LoadMainList(state, file);
   // The first byte picks a column to sort on, so sorting is fuzzed too.
   int column = size > 0 ? 1 + data[0] % lomvex::kListColumns : 1;
   lomvex::OnColumnClick(state, column);
@@ -53,6 +57,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   }
   lomvex::RefreshSelectionStatus(state);
   CountingSink sink;
-  lomvex::PrintAttackList(state, {2026, 12, 6}, lomvex::EnglishTextLocale(), sink);
+  lomvex::PrintAttackList({state.list, state.HostName}, {2026, 12, 6}, lomvex::EnglishTextLocale(), sink);
   return total == static_cast<size_t>(-1) ? 1 : 0;
 }

@@ -17,6 +17,11 @@ class FileAccess {
   // Reads the whole file into contents. The file is opened so that its writer
   // may go on writing, renaming and deleting it, and closed before returning.
   virtual ReadStatus ReadWholeFile(const std::string& path, std::string& contents) = 0;
+  // Reads the file as ReadWholeFile does, but only when the opened handle is a
+  // regular disk file (never a device, pipe or folder; checked after opening,
+  // so a swap of the name cannot slip one in) of at most max_bytes.
+  virtual ReadStatus ReadRegularFile(const std::string& path, std::string& contents,
+                                     size_t max_bytes) = 0;
   // Deletes the file; false when it could not be deleted.
   virtual bool RemoveFile(const std::string& path) = 0;
 };

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "file_access.h"
@@ -62,6 +63,34 @@ class PosixFileAccess final : public FileAccess {
       }
       if (got == 0) break;
       filled += static_cast<size_t>(got);
+    }
+    contents.resize(filled);
+    return ReadStatus::kRead;
+  }
+
+  ReadStatus ReadRegularFile(const std::string& path, std::string& contents,
+                             size_t max_bytes) override {
+    contents.clear();
+    // Non-blocking, so opening a FIFO does not wait for a writer; no terminal
+    // becomes the controlling one.
+    FdCloser file{open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
+    if (file.fd < 0) return ReadStatus::kCannotRead;
+    struct stat info;
+    if (fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<unsigned long long>(info.st_size) > max_bytes) {
+      return ReadStatus::kCannotRead;
+    }
+    // One byte more than allowed shows a file that grew past the limit.
+    contents.resize(std::min<size_t>(max_bytes, static_cast<size_t>(info.st_size)) + 1);
+    size_t filled = 0;
+    while (filled < contents.size()) {
+      ssize_t got = read(file.fd, contents.data() + filled, contents.size() - filled);
+      if (got == 0) break;
+      if (got < 0 || (filled += static_cast<size_t>(got)) > max_bytes) {
+        contents.clear();
+        return ReadStatus::kCannotRead;
+      }
+      if (filled == contents.size()) contents.resize(std::min(max_bytes, filled * 2) + 1);
     }
     contents.resize(filled);
     return ReadStatus::kRead;

@@ -11,6 +11,14 @@ namespace {
 constexpr DWORD kNotOrdinary =
     FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
+// Share read, write and delete: the firewall may go on writing, renaming or
+// deleting the file while it is read.
+UniqueFile OpenSharedForReading(const std::string& path) {
+  return UniqueFile(CreateFileA(path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+}
+
 class Win32FileAccess final : public FileAccess {
  public:
   bool PathExists(const std::string& path) override {
@@ -26,11 +34,7 @@ class Win32FileAccess final : public FileAccess {
 
   ReadStatus ReadWholeFile(const std::string& path, std::string& contents) override {
     contents.clear();
-    // Share read, write and delete: the firewall may go on writing, renaming
-    // or deleting the file while it is read.
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    UniqueFile file = OpenSharedForReading(path);
     if (!file) return ReadStatus::kCannotRead;
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart >= 0xFFFFFFFFLL) {
@@ -48,6 +52,40 @@ class Win32FileAccess final : public FileAccess {
       }
       if (got == 0) break;
       filled += got;
+    }
+    contents.resize(filled);
+    return ReadStatus::kRead;
+  }
+
+  ReadStatus ReadRegularFile(const std::string& path, std::string& contents,
+                             size_t max_bytes) override {
+    contents.clear();
+    UniqueFile file = OpenSharedForReading(path);
+    if (!file) return ReadStatus::kCannotRead;
+    // A reserved device name (CON, NUL, COM1...) opens a device whatever the
+    // folder and extension: only a disk file that is no folder is read.
+    BY_HANDLE_FILE_INFORMATION info;
+    if (GetFileType(file.get()) != FILE_TYPE_DISK ||
+        !GetFileInformationByHandle(file.get(), &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      return ReadStatus::kCannotRead;
+    }
+    unsigned long long size =
+        (static_cast<unsigned long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    if (size > max_bytes) return ReadStatus::kCannotRead;
+    // One byte more than allowed shows a file that grew past the limit.
+    contents.resize(static_cast<size_t>(size) + 1);
+    size_t filled = 0;
+    while (filled < contents.size()) {
+      DWORD chunk = static_cast<DWORD>(std::min<size_t>(contents.size() - filled, 1u << 30));
+      DWORD got = 0;
+      if (!ReadFile(file.get(), contents.data() + filled, chunk, &got, nullptr) ||
+          (filled += got) > max_bytes) {
+        contents.clear();
+        return ReadStatus::kCannotRead;
+      }
+      if (got == 0) break;
+      if (filled == contents.size()) contents.resize(std::min(max_bytes, filled * 2) + 1);
     }
     contents.resize(filled);
     return ReadStatus::kRead;

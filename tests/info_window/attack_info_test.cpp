@@ -1,0 +1,102 @@
+// The attack information view's rows and its printed page.
+#include <gtest/gtest.h>
+
+#include "attack_info_page.h"
+#include "info_rows.h"
+#include "record_line.h"
+
+namespace lomvex {
+namespace {
+
+std::string Blanks(size_t count) { return std::string(count, ' '); }
+
+const HostFacts kHost{"Office", "00-0C-29-AA-BB-CC", "DESK7", "desk7.example.net"};
+
+TEST(AttackInfoRows, TakeTheListRowTrimmedAndTheHostFactsInViewOrder) {
+  AttackListModel list;
+  list.AdoptBuffer("45, 2000-10-12 13:45:00 ,id7, TCP probe , 10.0.0.1 , GATE ,HOST,0,, 12 ", 1);
+  list.BeginRow(2);
+  ASSERT_TRUE(list.FillCells(SplitRecordFields(list.BufferText()), EnglishTextLocale()));
+
+  std::array<InfoRow, kAttackInfoRows> expected{{
+      {"Date:", "Oct 12, 2000"},
+      {"Time:", "01:45:00 PM"},
+      {"Severity:", "Serious"},
+      {"Attack Type:", "TCP probe"},
+      {"Intruders IP:", "10.0.0.1"},
+      {"Intruders Name:", "GATE"},
+      {"Intruders Group:", "Office"},
+      {"NetBIOS:", "DESK7"},
+      {"MAC:", "00-0C-29-AA-BB-CC"},
+      {"DNS:", "desk7.example.net"},
+      {"Attacks:", "12"},
+  }};
+  EXPECT_EQ(BuildAttackInfoRows(SelectedRowTextsAt(list, 0), kHost), expected);
+}
+
+TEST(AttackInfoRows, WithoutARowOrHostFileEveryLabelStaysWithAnEmptyValue) {
+  AttackListModel empty;
+  for (const InfoRow& row : BuildAttackInfoRows(SelectedRowTextsAt(empty, 0), {})) {
+    EXPECT_FALSE(row.label.empty());
+    EXPECT_EQ(row.value, "") << row.label;
+  }
+}
+
+std::vector<InfoRow> SampleRows() {
+  SelectedRowTexts row{
+      1,  "Oct 04, 2000", "09:00:00 AM", "A type of attack whose name is very long", "10.0.0.1", "",
+      "3"};
+  auto rows = BuildAttackInfoRows(row, kHost);
+  return {rows.begin(), rows.end()};
+}
+
+TEST(AttackInfoPage, CentredHeadingThenTenRowsThenTheDescription) {
+  std::vector<std::string> expected{
+      "",
+      "",
+      "",
+      "    " + Blanks(14) + "Lomvex - Attack List Printout for BlackIce Defender" + Blanks(14),
+      "    " + Blanks(27) + "Wednesday October 04, 2000" + Blanks(27),
+      "    " + Blanks(29) + "Host Computer: SERVER1" + Blanks(29),
+      "",
+      "",
+      "",
+      "",
+      "",
+      "    Date:" + Blanks(35) + "Oct 04, 2000",
+      "    Time:" + Blanks(35) + "09:00:00 AM",
+      "    Severity:" + Blanks(31) + "Critical",
+      "    Attack Type:" + Blanks(28) + "A type of attack whose name is very long",
+      "    Intruders IP:" + Blanks(27) + "10.0.0.1",
+      "    Intruders Name:" + Blanks(25),
+      "    Intruders Group:" + Blanks(24) + "Office",
+      "    NetBIOS:" + Blanks(32) + "DESK7",
+      "    MAC:" + Blanks(36) + "00-0C-29-AA-BB-CC",
+      "    DNS:" + Blanks(36) + "desk7.example.net",
+      "",
+      "",
+      "    Probes, then more probes.",
+  };
+  EXPECT_EQ(AttackInfoPageLines(SampleRows(), "Probes, then more probes.", "SERVER1", {2000, 10, 4},
+                                EnglishTextLocale()),
+            expected);
+}
+
+TEST(AttackInfoPage, EmptyHostNameAndDescriptionKeepTheirLines) {
+  std::vector<std::string> lines =
+      AttackInfoPageLines(SampleRows(), "", "", {2000, 10, 4}, EnglishTextLocale());
+  ASSERT_EQ(lines.size(), 24u);
+  EXPECT_EQ(lines[5], "    " + Blanks(32) + "Host Computer: " + Blanks(32));
+  EXPECT_EQ(lines.back(), "    ");
+}
+
+TEST(AttackInfoPage, FewerRowsThanTenPrintWhatThereIs) {
+  std::vector<InfoRow> rows{{"Date:", "x"}};
+  std::vector<std::string> lines =
+      AttackInfoPageLines(rows, "d", "h", {2000, 10, 4}, EnglishTextLocale());
+  ASSERT_EQ(lines.size(), 15u);
+  EXPECT_EQ(lines[11], "    Date:" + Blanks(35) + "x");
+}
+
+}  // namespace
+}  // namespace lomvex
