@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "common.h"
+#include "platform_family.h"
 #include "text_rules.h"
 
 namespace pelmar {

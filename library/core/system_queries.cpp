@@ -1,7 +1,10 @@
 #include "system_queries.h"
 
-#include "common.h"
+#include <algorithm>
+#include <vector>
+
 #include "message_text.h"
+#include "platform_family.h"
 #include "registry.h"
 #include "text_rules.h"
 
@@ -21,6 +24,47 @@ std::string LastTwoCharacters(const std::string& text) {
 std::string MemoryText(Services& services, uint64_t bytes, int message) {
   return FormatGrouped(bytes, services.system.ThousandsSeparator()) +
          services.messages.Load(message);
+}
+
+// The id table grows by doubling until the platform writes fewer bytes than it holds.
+std::vector<uint32_t> RunningProcessIds(SystemPlatform& system) {
+  uint32_t table_bytes = 8;
+  uint32_t written = 96;
+  std::vector<uint32_t> ids;
+  constexpr uint32_t kLargestTable = 1u << 24;  // a guard against a platform that always fills it
+  while (table_bytes <= written && table_bytes < kLargestTable) {
+    table_bytes *= 2;
+    ids.assign(table_bytes / 4, 0);
+    written = system.EnumerateProcesses(ids);
+  }
+  ids.resize(std::min<size_t>(written / 4, ids.size()));
+  return ids;
+}
+
+// True when a running process's executable path contains `name`, compared
+// without regard to case.
+bool FindRunningApp(Services& services, const std::string& name, bool nt_family) {
+  const std::string wanted = AsciiLower(name);
+  if (nt_family) {
+    for (uint32_t id : RunningProcessIds(services.system)) {
+      const std::optional<std::string> path = services.system.ProcessImagePath(id);
+      if (path && AsciiLower(*path).find(wanted) != std::string::npos) return true;
+    }
+    return false;
+  }
+  for (const std::string& path : services.system.SnapshotImagePaths()) {
+    if (AsciiLower(path).find(wanted) != std::string::npos) return true;
+  }
+  return false;
+}
+
+// True when the caller's token holds the Administrators group; every group
+// counts, however many the token holds.
+bool InAdminGroup(SystemPlatform& system) {
+  constexpr const char* kAdministratorsSid = "S-1-5-32-544";
+  const TokenGroupList groups = system.ReadTokenGroups();
+  if (groups.status != TokenGroupList::Status::kRead) return false;
+  return std::find(groups.sids.begin(), groups.sids.end(), kAdministratorsSid) != groups.sids.end();
 }
 
 }  // namespace

@@ -16,42 +16,16 @@
 #include <string>
 #include <vector>
 
+#include "owners_win32.h"
+
 namespace {
 
-template <typename T>
-class ComRef {
- public:
-  ComRef() = default;
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-  ~ComRef() {
-    if (ptr_) ptr_->Release();
-  }
-  T** out() { return &ptr_; }
-  T* get() const { return ptr_; }
-  void reset(T* ptr) {
-    if (ptr_) ptr_->Release();
-    ptr_ = ptr;
-  }
-  T* operator->() const { return ptr_; }
+using owners::ComPtr;
+using owners::UniqueBstr;
 
- private:
-  T* ptr_ = nullptr;
-};
-
-class Bstr {
- public:
-  Bstr() = default;
-  Bstr(const Bstr&) = delete;
-  Bstr& operator=(const Bstr&) = delete;
-  ~Bstr() { SysFreeString(text_); }
-  BSTR* out() { return &text_; }
-  BSTR get() const { return text_; }
-  std::wstring str() const { return text_ ? std::wstring(text_, SysStringLen(text_)) : L""; }
-
- private:
-  BSTR text_ = nullptr;
-};
+std::wstring Text(const UniqueBstr& text) {
+  return text.get() ? std::wstring(text.get(), SysStringLen(text.get())) : L"";
+}
 
 struct Failure {
   const char* step;
@@ -62,23 +36,30 @@ void Check(HRESULT hr, const char* step) {
   if (FAILED(hr)) throw Failure{step, hr};
 }
 
-// Releases a description got from an ITypeInfo when it goes out of scope.
-template <typename Desc, void (STDMETHODCALLTYPE ITypeInfo::*Release)(Desc*)>
-class TypeInfoDesc {
+// A description got from a type library or type, given back to it at the end of
+// the scope (the shared owners hold what a plain function releases; these go
+// back to the object that handed them out).
+template <typename Owner, typename Desc, void (STDMETHODCALLTYPE Owner::*Release)(Desc*)>
+class TypeDesc {
  public:
-  TypeInfoDesc(ITypeInfo* info, Desc* desc) : info_(info), desc_(desc) {}
-  TypeInfoDesc(const TypeInfoDesc&) = delete;
-  TypeInfoDesc& operator=(const TypeInfoDesc&) = delete;
-  ~TypeInfoDesc() { (info_->*Release)(desc_); }
+  explicit TypeDesc(Owner* owner) : owner_(owner) {}
+  TypeDesc(const TypeDesc&) = delete;
+  TypeDesc& operator=(const TypeDesc&) = delete;
+  ~TypeDesc() {
+    if (desc_) (owner_->*Release)(desc_);
+  }
+  Desc** put() { return &desc_; }
   const Desc* operator->() const { return desc_; }
   const Desc& operator*() const { return *desc_; }
 
  private:
-  ITypeInfo* info_;
-  Desc* desc_;
+  Owner* owner_;
+  Desc* desc_ = nullptr;
 };
-using FuncDesc = TypeInfoDesc<FUNCDESC, &ITypeInfo::ReleaseFuncDesc>;
-using VarDesc = TypeInfoDesc<VARDESC, &ITypeInfo::ReleaseVarDesc>;
+using LibAttr = TypeDesc<ITypeLib, TLIBATTR, &ITypeLib::ReleaseTLibAttr>;
+using TypeAttr = TypeDesc<ITypeInfo, TYPEATTR, &ITypeInfo::ReleaseTypeAttr>;
+using FuncDesc = TypeDesc<ITypeInfo, FUNCDESC, &ITypeInfo::ReleaseFuncDesc>;
+using VarDesc = TypeDesc<ITypeInfo, VARDESC, &ITypeInfo::ReleaseVarDesc>;
 
 std::wstring PublishedMemberName(const std::wstring& enum_name, const std::wstring& name) {
   const std::wstring prefix = enum_name + L"_";
@@ -111,25 +92,24 @@ class LibraryCopier {
 
  private:
   struct Entry {
-    ComRef<ITypeInfo> source_info;  // for a dual interface its vtable half
-    ComRef<ICreateTypeInfo> created;
-    ComRef<ITypeInfo> created_info;
+    ComPtr<ITypeInfo> source_info;  // for a dual interface its vtable half
+    ComPtr<ICreateTypeInfo> created;
+    ComPtr<ITypeInfo> created_info;
     std::wstring name;
     TYPEKIND kind;
   };
 
   void CopyLibraryAttributes() {
-    TLIBATTR* attr = nullptr;
-    Check(source_->GetLibAttr(&attr), "GetLibAttr");
+    LibAttr attr(source_);
+    Check(source_->GetLibAttr(attr.put()), "GetLibAttr");
     const TLIBATTR copy = *attr;
-    source_->ReleaseTLibAttr(attr);
     Check(target_->SetGuid(copy.guid), "SetGuid");
     Check(target_->SetLcid(copy.lcid), "SetLcid");
     Check(target_->SetVersion(copy.wMajorVerNum, copy.wMinorVerNum), "SetVersion");
     Check(target_->SetLibFlags(copy.wLibFlags), "SetLibFlags");
-    Bstr name, doc, help_file;
+    UniqueBstr name, doc, help_file;
     DWORD help_context = 0;
-    Check(source_->GetDocumentation(-1, name.out(), doc.out(), &help_context, help_file.out()),
+    Check(source_->GetDocumentation(-1, name.put(), doc.put(), &help_context, help_file.put()),
           "GetDocumentation");
     Check(target_->SetName(name.get()), "SetName");
     if (doc.get()) Check(target_->SetDocString(doc.get()), "SetDocString");
@@ -139,13 +119,16 @@ class LibraryCopier {
 
   void CreateType(UINT index) {
     Entry& entry = entries_.emplace_back();
-    Check(source_->GetTypeInfo(index, entry.source_info.out()), "GetTypeInfo");
-    TYPEATTR* raw = nullptr;
-    Check(entry.source_info->GetTypeAttr(&raw), "GetTypeAttr");
-    TYPEKIND kind = raw->typekind;
-    const bool dual = kind == TKIND_DISPATCH && (raw->wTypeFlags & TYPEFLAG_FDUAL);
-    guid_index_[raw->guid] = entries_.size() - 1;
-    entry.source_info->ReleaseTypeAttr(raw);
+    Check(source_->GetTypeInfo(index, entry.source_info.put()), "GetTypeInfo");
+    TYPEKIND kind;
+    bool dual;
+    {
+      TypeAttr attr(entry.source_info.get());
+      Check(entry.source_info->GetTypeAttr(attr.put()), "GetTypeAttr");
+      kind = attr->typekind;
+      dual = kind == TKIND_DISPATCH && (attr->wTypeFlags & TYPEFLAG_FDUAL);
+      guid_index_[attr->guid] = entries_.size() - 1;
+    }
     if (dual) {
       HREFTYPE vtable_half = 0;
       Check(entry.source_info->GetRefTypeOfImplType(-1, &vtable_half), "GetRefTypeOfImplType");
@@ -154,25 +137,27 @@ class LibraryCopier {
       entry.source_info.reset(interface_info);
       kind = TKIND_INTERFACE;
     }
-    Bstr name;
-    Check(source_->GetDocumentation(index, name.out(), nullptr, nullptr, nullptr), "type name");
-    entry.name = name.str();
+    UniqueBstr name;
+    Check(source_->GetDocumentation(index, name.put(), nullptr, nullptr, nullptr), "type name");
+    entry.name = Text(name);
     entry.kind = kind;
-    Check(target_->CreateTypeInfo(name.get(), kind, entry.created.out()), "CreateTypeInfo");
+    Check(target_->CreateTypeInfo(name.get(), kind, entry.created.put()), "CreateTypeInfo");
     Check(entry.created->QueryInterface(IID_ITypeInfo,
-                                        reinterpret_cast<void**>(entry.created_info.out())),
+                                        reinterpret_cast<void**>(entry.created_info.put())),
           "QueryInterface ITypeInfo");
   }
 
   // The target's reference to what `source_ref` names in `from` (a type of this
   // library or of an imported one).
   HREFTYPE MapReference(ITypeInfo* from, HREFTYPE source_ref, ICreateTypeInfo* into) {
-    ComRef<ITypeInfo> referenced;
-    Check(from->GetRefTypeInfo(source_ref, referenced.out()), "GetRefTypeInfo");
-    TYPEATTR* raw = nullptr;
-    Check(referenced->GetTypeAttr(&raw), "GetTypeAttr");
-    const GUID guid = raw->guid;
-    referenced->ReleaseTypeAttr(raw);
+    ComPtr<ITypeInfo> referenced;
+    Check(from->GetRefTypeInfo(source_ref, referenced.put()), "GetRefTypeInfo");
+    GUID guid;
+    {
+      TypeAttr attr(referenced.get());
+      Check(referenced->GetTypeAttr(attr.put()), "GetTypeAttr");
+      guid = attr->guid;
+    }
     ITypeInfo* target_info = referenced.get();
     if (dispatch_stand_in_ && IsEqualGUID(guid, IID_IDispatch)) target_info = dispatch_stand_in_;
     if (auto found = guid_index_.find(guid); found != guid_index_.end()) {
@@ -196,14 +181,16 @@ class LibraryCopier {
   void FillType(Entry& entry) {
     ITypeInfo* from = entry.source_info.get();
     ICreateTypeInfo* into = entry.created.get();
-    TYPEATTR* raw = nullptr;
-    Check(from->GetTypeAttr(&raw), "GetTypeAttr");
-    const TYPEATTR attr = *raw;
-    from->ReleaseTypeAttr(raw);
+    TYPEATTR attr;
+    {
+      TypeAttr held(from);
+      Check(from->GetTypeAttr(held.put()), "GetTypeAttr");
+      attr = *held;
+    }
 
-    Bstr doc;
+    UniqueBstr doc;
     DWORD help_context = 0;
-    Check(from->GetDocumentation(MEMBERID_NIL, nullptr, doc.out(), &help_context, nullptr),
+    Check(from->GetDocumentation(MEMBERID_NIL, nullptr, doc.put(), &help_context, nullptr),
           "GetDocumentation");
     Check(into->SetGuid(attr.guid), "SetGuid");
     Check(into->SetVersion(attr.wMajorVerNum, attr.wMinorVerNum), "SetVersion");
@@ -228,9 +215,8 @@ class LibraryCopier {
   }
 
   void CopyFunction(ITypeInfo* from, ICreateTypeInfo* into, UINT index) {
-    FUNCDESC* raw = nullptr;
-    Check(from->GetFuncDesc(index, &raw), "GetFuncDesc");
-    FuncDesc desc(from, raw);
+    FuncDesc desc(from);
+    Check(from->GetFuncDesc(index, desc.put()), "GetFuncDesc");
     FUNCDESC copy = *desc;
     copy.oVft = static_cast<SHORT>(desc->oVft / sizeof(void*) * pointer_size_);
     copy.lprgscode = nullptr;
@@ -243,12 +229,12 @@ class LibraryCopier {
 
     // Names in declaration order: the function's, then every parameter's. A
     // property put's value parameter keeps no name of its own.
-    std::vector<Bstr> names(desc->cParams + 1);
+    std::vector<UniqueBstr> names(desc->cParams + 1);
     std::vector<BSTR> raw_names(names.size());
     UINT got = 0;
     Check(from->GetNames(desc->memid, raw_names.data(), static_cast<UINT>(raw_names.size()), &got),
           "GetNames");
-    for (UINT i = 0; i < got; ++i) *names[i].out() = raw_names[i];
+    for (UINT i = 0; i < got; ++i) names[i].reset(raw_names[i]);
     UINT wanted = desc->cParams + 1;
     if (desc->invkind & (INVOKE_PROPERTYPUT | INVOKE_PROPERTYPUTREF)) wanted = desc->cParams;
     std::vector<LPOLESTR> name_ptrs;
@@ -265,9 +251,9 @@ class LibraryCopier {
     Check(into->SetFuncAndParamNames(index, name_ptrs.data(), static_cast<UINT>(name_ptrs.size())),
           "SetFuncAndParamNames");
 
-    Bstr doc;
+    UniqueBstr doc;
     DWORD help_context = 0;
-    Check(from->GetDocumentation(desc->memid, nullptr, doc.out(), &help_context, nullptr),
+    Check(from->GetDocumentation(desc->memid, nullptr, doc.put(), &help_context, nullptr),
           "GetDocumentation");
     if (doc.get()) Check(into->SetFuncDocString(index, doc.get()), "SetFuncDocString");
     Check(into->SetFuncHelpContext(index, help_context), "SetFuncHelpContext");
@@ -276,18 +262,17 @@ class LibraryCopier {
   void CopyVariable(Entry& entry, UINT index) {
     ITypeInfo* from = entry.source_info.get();
     ICreateTypeInfo* into = entry.created.get();
-    VARDESC* raw = nullptr;
-    Check(from->GetVarDesc(index, &raw), "GetVarDesc");
-    VarDesc desc(from, raw);
+    VarDesc desc(from);
+    Check(from->GetVarDesc(index, desc.put()), "GetVarDesc");
     VARDESC copy = *desc;
     copy.elemdescVar.tdesc = *MapTypeDesc(desc->elemdescVar.tdesc, from, into);
     Check(into->AddVarDesc(index, &copy), "AddVarDesc");
 
-    Bstr name;
+    UniqueBstr name;
     DWORD help_context = 0;
-    Check(from->GetDocumentation(desc->memid, name.out(), nullptr, &help_context, nullptr),
+    Check(from->GetDocumentation(desc->memid, name.put(), nullptr, &help_context, nullptr),
           "GetDocumentation");
-    std::wstring published = name.str();
+    std::wstring published = Text(name);
     if (entry.kind == TKIND_ENUM) published = PublishedMemberName(entry.name, published);
     Check(into->SetVarName(index, published.data()), "SetVarName");
     // Enumeration members are documented by their own names.
@@ -319,8 +304,8 @@ class LibraryCopier {
 // library by its id and version.
 void WriteAutomationStandIn(const std::wstring& path) {
   static const GUID kStdOle = {0x00020430, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-  ComRef<ICreateTypeLib2> lib;
-  Check(CreateTypeLib2(SYS_WIN32, path.c_str(), lib.out()), "CreateTypeLib2 stand-in");
+  ComPtr<ICreateTypeLib2> lib;
+  Check(CreateTypeLib2(SYS_WIN32, path.c_str(), lib.put()), "CreateTypeLib2 stand-in");
   Check(lib->SetGuid(kStdOle), "stand-in SetGuid");
   Check(lib->SetVersion(2, 0), "stand-in SetVersion");
   Check(lib->SetLcid(0), "stand-in SetLcid");
@@ -337,10 +322,10 @@ void WriteAutomationStandIn(const std::wstring& path) {
        &IID_IDispatch,
        {L"GetTypeInfoCount", L"GetTypeInfo", L"GetIDsOfNames", L"Invoke"}},
   };
-  ComRef<ITypeInfo> base;
+  ComPtr<ITypeInfo> base;
   for (const Interface& item : interfaces) {
-    ComRef<ICreateTypeInfo> info;
-    Check(lib->CreateTypeInfo(const_cast<LPOLESTR>(item.name), TKIND_INTERFACE, info.out()),
+    ComPtr<ICreateTypeInfo> info;
+    Check(lib->CreateTypeInfo(const_cast<LPOLESTR>(item.name), TKIND_INTERFACE, info.put()),
           "stand-in CreateTypeInfo");
     Check(info->SetGuid(*item.iid), "stand-in type SetGuid");
     if (base.get()) {
@@ -360,10 +345,8 @@ void WriteAutomationStandIn(const std::wstring& path) {
       Check(info->SetFuncAndParamNames(i, &name, 1), "stand-in SetFuncAndParamNames");
     }
     Check(info->LayOut(), "stand-in LayOut");
-    ITypeInfo* created = nullptr;
-    Check(info->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(&created)),
+    Check(info->QueryInterface(IID_ITypeInfo, reinterpret_cast<void**>(base.put())),
           "stand-in QueryInterface");
-    base.reset(created);
   }
   Check(lib->SaveAllChanges(), "stand-in SaveAllChanges");
 }
@@ -388,18 +371,18 @@ int main(int argc, char** argv) {
   const std::wstring stand_in_path = target_path + L".stdole2.tlb";
   DeleteFileW(target_path.c_str());
   try {
-    ComRef<ITypeLib> source;
-    Check(LoadTypeLibEx(source_path.c_str(), REGKIND_NONE, source.out()), "LoadTypeLibEx");
-    ComRef<ICreateTypeLib2> target;
-    Check(CreateTypeLib2(syskind, target_path.c_str(), target.out()), "CreateTypeLib2");
+    ComPtr<ITypeLib> source;
+    Check(LoadTypeLibEx(source_path.c_str(), REGKIND_NONE, source.put()), "LoadTypeLibEx");
+    ComPtr<ICreateTypeLib2> target;
+    Check(CreateTypeLib2(syskind, target_path.c_str(), target.put()), "CreateTypeLib2");
     LibraryCopier copier(source.get(), target.get(), syskind == SYS_WIN32 ? 4 : 8);
-    ComRef<ITypeLib> stand_in_lib;
-    ComRef<ITypeInfo> stand_in_dispatch;
+    ComPtr<ITypeLib> stand_in_lib;
+    ComPtr<ITypeInfo> stand_in_dispatch;
     if (syskind == SYS_WIN32) {
       WriteAutomationStandIn(stand_in_path);
-      Check(LoadTypeLibEx(stand_in_path.c_str(), REGKIND_NONE, stand_in_lib.out()),
+      Check(LoadTypeLibEx(stand_in_path.c_str(), REGKIND_NONE, stand_in_lib.put()),
             "LoadTypeLibEx stand-in");
-      Check(stand_in_lib->GetTypeInfoOfGuid(IID_IDispatch, stand_in_dispatch.out()),
+      Check(stand_in_lib->GetTypeInfoOfGuid(IID_IDispatch, stand_in_dispatch.put()),
             "stand-in IDispatch");
       copier.SetDispatchStandIn(stand_in_dispatch.get());
     }

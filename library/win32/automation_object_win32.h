@@ -1,51 +1,30 @@
-// IUnknown, IDispatch (served from the type library) and ISupportErrorInfo for
-// one dual interface of the library.
+// One dual interface of the library as an automation object: IDispatch served
+// from the cached type information, ISupportErrorInfo, and the two ways a member
+// runs (absorbing its failures or raising them as automation errors).
 #pragma once
 
 #include <windows.h>
 
 #include <oleauto.h>
 
-#include <atomic>
 #include <new>
 
-#include "com_owners_win32.h"
+#include "com_object_win32.h"
 #include "messages.h"
-#include "module_win32.h"
+#include "out_parameters_win32.h"
+#include "owners_win32.h"
+#include "platform_win32.h"
+#include "services.h"
 #include "text_win32.h"
+#include "type_info_cache_win32.h"
 
 namespace pelmar {
 
-template <typename Interface, const IID& kIid>
-class AutomationObject : public Interface, public ISupportErrorInfo {
+template <typename Interface, InterfaceId kInterface>
+class AutomationObject : public ComObject<Interface, ISupportErrorInfo> {
  public:
-  AutomationObject() { ObjectCreated(); }
-  AutomationObject(const AutomationObject&) = delete;
-  AutomationObject& operator=(const AutomationObject&) = delete;
-  virtual ~AutomationObject() { ObjectDestroyed(); }
-
-  // Loads the type information; a new object is usable only after this succeeded.
-  HRESULT Initialize() { return LoadInterfaceTypeInfo(kIid, type_info_.out()); }
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, kIid)) {
-      *out = static_cast<Interface*>(this);
-    } else if (IsEqualIID(iid, IID_ISupportErrorInfo)) {
-      *out = static_cast<ISupportErrorInfo*>(this);
-    } else {
-      *out = nullptr;
-      return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
+  // A new object is usable only after this succeeded.
+  HRESULT Initialize() { return GetInterfaceTypeInfo(kInterface, type_info_.put()); }
 
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     if (!count) return E_POINTER;
@@ -72,29 +51,41 @@ class AutomationObject : public Interface, public ISupportErrorInfo {
   }
 
   HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override {
-    return IsEqualIID(iid, kIid) ? S_OK : S_FALSE;
+    return IsEqualIID(iid, InterfaceIid(kInterface)) ? S_OK : S_FALSE;
   }
 
  protected:
-  // A member of the absorbing regime: whatever fails inside, the caller gets
-  // the result assigned so far and no error.
+  // A member of the absorbing regime: `*result` starts empty and keeps what was
+  // stored before anything failed; the caller sees no error.
+  template <typename Result, typename Body>
+  static HRESULT Absorbing(Result* result, Body body) {
+    if (!result) return E_POINTER;
+    ResetResult(result);
+    return Absorbing([&](Services& services) { StoreResult(body(services), result); });
+  }
+  // The same for a member without a result.
   template <typename Body>
   static HRESULT Absorbing(Body body) {
     try {
-      body();
+      Services services = ApartmentServices();
+      body(services);
     } catch (...) {
     }
     return S_OK;
   }
 
   // A member of the raising regime: its first failure reaches the caller as an
-  // automation error.
-  template <typename Body>
-  static HRESULT Raising(Body body) {
+  // automation error (1004 with its description), as out of memory, or as an
+  // unexpected failure.
+  template <typename Result, typename Body>
+  static HRESULT Raising(Result* result, Body body) {
+    if (!result) return E_POINTER;
+    ResetResult(result);
     try {
-      return body();
+      Services services = ApartmentServices();
+      return StoreResult(body(services), result);
     } catch (const AutomationError& error) {
-      return RaiseAutomationError(error, kIid);
+      return RaiseAutomationError(error, InterfaceIid(kInterface));
     } catch (const std::bad_alloc&) {
       return E_OUTOFMEMORY;
     } catch (...) {
@@ -103,8 +94,16 @@ class AutomationObject : public Interface, public ISupportErrorInfo {
   }
 
  private:
-  std::atomic<ULONG> references_{1};
-  ComPtr<ITypeInfo> type_info_;
+  void* FindInterface(REFIID iid) override {
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+        IsEqualIID(iid, InterfaceIid(kInterface))) {
+      return static_cast<Interface*>(this);
+    }
+    if (IsEqualIID(iid, IID_ISupportErrorInfo)) return static_cast<ISupportErrorInfo*>(this);
+    return nullptr;
+  }
+
+  owners::ComPtr<ITypeInfo> type_info_;
 };
 
 }  // namespace pelmar

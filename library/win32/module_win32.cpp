@@ -1,123 +1,81 @@
-// The in-process server's entry points for loading and class creation.
+// The in-process server's entry points for loading, unloading and class creation.
 #include "module_win32.h"
 
 #include <atomic>
 #include <new>
 
-#include "com_owners_win32.h"
+#include "com_object_win32.h"
+#include "owners_win32.h"
 #include "pelmar.h"
 #include "platform_win32.h"
 #include "reg_cls_win32.h"
 #include "sys_cls_win32.h"
+#include "type_info_cache_win32.h"
 
 namespace pelmar {
 namespace {
 
-std::atomic<long> live_objects{0};
-std::atomic<long> server_locks{0};
+std::atomic<long> module_locks{0};
 
+// One static factory per class, living as long as the module; its references
+// still hold the module while a client keeps one.
 template <typename Object>
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public ComObject<IClassFactory> {
  public:
-  ClassFactory() { ObjectCreated(); }
-  ClassFactory(const ClassFactory&) = delete;
-  ClassFactory& operator=(const ClassFactory&) = delete;
-  ~ClassFactory() { ObjectDestroyed(); }
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IClassFactory)) {
-      *out = nullptr;
-      return E_NOINTERFACE;
-    }
-    *out = static_cast<IClassFactory*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
-
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
-    Object* object = new (std::nothrow) Object;
-    if (!object) return E_OUTOFMEMORY;
-    HRESULT hr = object->Initialize();
-    if (SUCCEEDED(hr)) hr = object->QueryInterface(iid, out);
-    object->Release();
-    return hr;
+    Object* created = new (std::nothrow) Object;
+    if (!created) return E_OUTOFMEMORY;
+    created->AddRef();
+    const owners::ComPtr<Object> object(created);
+    const HRESULT hr = object->Initialize();
+    return FAILED(hr) ? hr : object->QueryInterface(iid, out);
   }
   HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
-    if (lock) {
-      ++server_locks;
-    } else {
-      --server_locks;
-    }
+    lock ? LockModule() : UnlockModule();
     return S_OK;
   }
 
  private:
-  std::atomic<ULONG> references_{1};
+  void* FindInterface(REFIID iid) override {
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
+      return static_cast<IClassFactory*>(this);
+    }
+    return nullptr;
+  }
+  void LastReferenceReleased() override {}
 };
 
-template <typename Object>
-HRESULT HandOutFactory(REFIID iid, void** out) {
-  auto* factory = new (std::nothrow) ClassFactory<Object>;
-  if (!factory) return E_OUTOFMEMORY;
-  const HRESULT hr = factory->QueryInterface(iid, out);
-  factory->Release();
-  return hr;
-}
+ClassFactory<SysCls> sys_cls_factory;
+ClassFactory<RegCls> reg_cls_factory;
 
 }  // namespace
 
-void ObjectCreated() { ++live_objects; }
-void ObjectDestroyed() { --live_objects; }
-
-HRESULT LoadInterfaceTypeInfo(REFIID iid, ITypeInfo** out) {
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(LibraryModule(), path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return HRESULT_FROM_WIN32(GetLastError());
-  ComPtr<ITypeLib> library;
-  HRESULT hr = LoadTypeLibEx(path, REGKIND_NONE, library.out());
-  if (FAILED(hr)) return hr;
-  ComPtr<ITypeInfo> info;
-  hr = library->GetTypeInfoOfGuid(iid, info.out());
-  if (FAILED(hr)) return hr;
-  // A dual interface is found as its dispatch half; calls go through the vtable half.
-  HREFTYPE vtable_half = 0;
-  if (SUCCEEDED(info->GetRefTypeOfImplType(-1, &vtable_half))) {
-    return info->GetRefTypeInfo(vtable_half, out);
-  }
-  *out = info.get();
-  (*out)->AddRef();
-  return S_OK;
-}
+void LockModule() { ++module_locks; }
+void UnlockModule() { --module_locks; }
 
 }  // namespace pelmar
 
 extern "C" {
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*) {
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* reserved) {
   if (reason == DLL_PROCESS_ATTACH) pelmar::SetLibraryModule(instance);
+  // Unloaded by FreeLibrary (`reserved` null), the process goes on and the type
+  // library is let go; at process exit nothing is released under the loader lock.
+  if (reason == DLL_PROCESS_DETACH && !reserved) pelmar::ReleaseTypeInfoCache();
   return TRUE;
 }
 
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
-  if (IsEqualCLSID(clsid, CLSID_SysCls)) return pelmar::HandOutFactory<pelmar::SysCls>(iid, out);
-  if (IsEqualCLSID(clsid, CLSID_RegCls)) return pelmar::HandOutFactory<pelmar::RegCls>(iid, out);
+  if (IsEqualCLSID(clsid, CLSID_SysCls)) return pelmar::sys_cls_factory.QueryInterface(iid, out);
+  if (IsEqualCLSID(clsid, CLSID_RegCls)) return pelmar::reg_cls_factory.QueryInterface(iid, out);
   return CLASS_E_CLASSNOTAVAILABLE;
 }
 
-STDAPI DllCanUnloadNow() {
-  return pelmar::live_objects == 0 && pelmar::server_locks == 0 ? S_OK : S_FALSE;
-}
+STDAPI DllCanUnloadNow() { return pelmar::module_locks == 0 ? S_OK : S_FALSE; }
 
 }  // extern "C"

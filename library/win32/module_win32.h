@@ -1,17 +1,10 @@
-// The library's module: live objects and server locks, the class factories and
-// the type information that serves IDispatch.
+// The library's module: while anything holds it (an object, a class factory
+// or a server lock) it must stay loaded.
 #pragma once
-
-#include <windows.h>
-
-#include <oleauto.h>
 
 namespace pelmar {
 
-void ObjectCreated();
-void ObjectDestroyed();
-
-// The vtable half of a dual interface from the library's own type library.
-HRESULT LoadInterfaceTypeInfo(REFIID iid, ITypeInfo** out);
+void LockModule();
+void UnlockModule();
 
 }  // namespace pelmar

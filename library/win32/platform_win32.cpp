@@ -4,10 +4,10 @@
 #include <sddl.h>
 #include <tlhelp32.h>
 
-#include <memory>
 #include <type_traits>
+#include <vector>
 
-#include "com_owners_win32.h"
+#include "owners_win32.h"
 
 namespace pelmar {
 namespace {
@@ -76,7 +76,7 @@ uint32_t WindowsSystem::EnumerateProcesses(std::vector<uint32_t>& ids) {
 }
 
 std::optional<std::string> WindowsSystem::ProcessImagePath(uint32_t id) {
-  UniqueHandle process(OpenProcess(kProcessAccess, FALSE, id));
+  owners::UniqueHandle process(OpenProcess(kProcessAccess, FALSE, id));
   if (!process) return std::nullopt;
   HMODULE modules[50];
   DWORD needed = 0;
@@ -88,7 +88,8 @@ std::optional<std::string> WindowsSystem::ProcessImagePath(uint32_t id) {
 
 std::vector<std::string> WindowsSystem::SnapshotImagePaths() {
   std::vector<std::string> paths;
-  UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPALL, 0));
+  // A snapshot that fails is INVALID_HANDLE_VALUE, as a file that does not open.
+  owners::UniqueFile snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPALL, 0));
   if (!snapshot) return paths;
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
@@ -101,32 +102,29 @@ std::vector<std::string> WindowsSystem::SnapshotImagePaths() {
 
 TokenGroupList WindowsSystem::ReadTokenGroups() {
   TokenGroupList groups;
-  HANDLE raw_token = nullptr;
-  if (!OpenThreadToken(GetCurrentThread(), TOKEN_QUERY, TRUE, &raw_token) &&
-      !OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &raw_token)) {
+  owners::UniqueHandle token;
+  if (!OpenThreadToken(GetCurrentThread(), TOKEN_QUERY, TRUE, token.put()) &&
+      !OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.put())) {
     return groups;
   }
-  UniqueHandle token(raw_token);
   DWORD size = 0;
   GetTokenInformation(token.get(), ::TokenGroups, nullptr, 0, &size);
   if (size == 0) {
     groups.status = TokenGroupList::Status::kNoGroups;
     return groups;
   }
-  std::unique_ptr<BYTE[]> buffer(new BYTE[size]);
-  if (!GetTokenInformation(token.get(), ::TokenGroups, buffer.get(), size, &size)) {
+  // Whole TOKEN_GROUPS records, so the list is aligned as the structure needs.
+  std::vector<TOKEN_GROUPS> buffer(size / sizeof(TOKEN_GROUPS) + 1);
+  if (!GetTokenInformation(token.get(), ::TokenGroups, buffer.data(), size, &size)) {
     groups.status = TokenGroupList::Status::kReadFailed;
     return groups;
   }
-  const auto* list = reinterpret_cast<const TOKEN_GROUPS*>(buffer.get());
-  for (DWORD i = 0; i < list->GroupCount; ++i) {
-    std::string text;
-    char* sid_text = nullptr;
-    if (IsValidSid(list->Groups[i].Sid) && ConvertSidToStringSidA(list->Groups[i].Sid, &sid_text)) {
-      text = sid_text;
-      LocalFree(sid_text);
-    }
-    groups.sids.push_back(std::move(text));
+  const TOKEN_GROUPS& list = buffer.front();
+  for (DWORD i = 0; i < list.GroupCount; ++i) {
+    owners::UniqueLocalText sid_text;
+    const bool converted = IsValidSid(list.Groups[i].Sid) &&
+                           ConvertSidToStringSidA(list.Groups[i].Sid, sid_text.put());
+    groups.sids.emplace_back(converted ? sid_text.get() : "");
   }
   groups.status = TokenGroupList::Status::kRead;
   return groups;
@@ -200,7 +198,7 @@ Listing WindowsFiles::ListFiles(const std::string& pattern) {
   // A folder ending in a backslash stands for its entries.
   const std::string search = pattern.back() == '\\' ? pattern + "*" : pattern;
   WIN32_FIND_DATAA found{};
-  UniqueFind find(FindFirstFileA(search.c_str(), &found));
+  owners::UniqueFind find(FindFirstFileA(search.c_str(), &found));
   if (!find) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) return {};

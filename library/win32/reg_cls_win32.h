@@ -7,7 +7,7 @@
 
 namespace pelmar {
 
-class RegCls final : public AutomationObject<_RegCls, IID__RegCls> {
+class RegCls final : public AutomationObject<_RegCls, InterfaceId::kRegCls> {
  public:
   HRESULT STDMETHODCALLTYPE CreateRegKey(BSTR SubKey, VARIANT_BOOL* Result) override;
   HRESULT STDMETHODCALLTYPE get_HKeyRoot(LONG* Result) override;

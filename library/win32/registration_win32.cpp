@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "com_owners_win32.h"
+#include "owners_win32.h"
 #include "pelmar.h"
 #include "platform_win32.h"
 #include "text_win32.h"
@@ -35,8 +35,8 @@ std::string GuidText(const GUID& guid) {
 }
 
 bool SetKeyValue(const std::string& path, const char* name, const std::string& value) {
-  UniqueRegKey key;
-  if (RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.out(),
+  owners::UniqueRegKey key;
+  if (RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(),
                       nullptr) != ERROR_SUCCESS) {
     return false;
   }
@@ -72,8 +72,8 @@ bool RegisterClassEntry(const ClassEntry& entry, const std::string& server_path)
 
 HRESULT RegisterLibrary(const std::string& server_path) {
   std::wstring path = Widen(server_path);
-  ComPtr<ITypeLib> library;
-  HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, library.out());
+  owners::ComPtr<ITypeLib> library;
+  HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, library.put());
   if (FAILED(hr)) return hr;
   std::wstring help_directory = Widen(kHelpDirectory);
   return RegisterTypeLib(library.get(), path.data(), help_directory.data());
@@ -105,8 +105,8 @@ STDAPI DllUnregisterServer() {
     removed = DeleteTree(entry.prog_id) && removed;
   }
   // A library no longer registered is no failure: there is nothing left to remove.
-  UniqueBstr registered_path;
-  if (SUCCEEDED(QueryPathOfRegTypeLib(LIBID_Pelmar, 1, 0, kLibraryLocale, registered_path.out())) &&
+  owners::UniqueBstr registered_path;
+  if (SUCCEEDED(QueryPathOfRegTypeLib(LIBID_Pelmar, 1, 0, kLibraryLocale, registered_path.put())) &&
       FAILED(UnRegisterTypeLib(LIBID_Pelmar, 1, 0, kLibraryLocale, OwnSyskind()))) {
     return SELFREG_E_TYPELIB;
   }

@@ -6,7 +6,7 @@
 
 namespace pelmar {
 
-class SysCls final : public AutomationObject<_SysCls, IID__SysCls> {
+class SysCls final : public AutomationObject<_SysCls, InterfaceId::kSysCls> {
  public:
   HRESULT STDMETHODCALLTYPE FormOnTop(IDispatch** Frm, VARIANT_BOOL Flag,
                                       VARIANT_BOOL* Result) override;

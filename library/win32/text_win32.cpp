@@ -1,6 +1,6 @@
 #include "text_win32.h"
 
-#include "com_owners_win32.h"
+#include "owners_win32.h"
 
 namespace pelmar {
 
@@ -36,7 +36,7 @@ HRESULT ToBstr(const std::string& text, BSTR* out) {
 }
 
 Value ToValue(const VARIANT& variant) {
-  UniqueVariant plain;
+  owners::UniqueVariant plain;
   if (FAILED(VariantCopyInd(plain.get(), const_cast<VARIANT*>(&variant)))) return OpaqueValue{};
   const VARIANT& v = *plain;
   switch (V_VT(&v)) {
@@ -74,7 +74,7 @@ Value ToValue(const VARIANT& variant) {
     case VT_CY:
     case VT_DATE:
     case VT_DECIMAL: {
-      UniqueVariant number;
+      owners::UniqueVariant number;
       if (FAILED(VariantChangeType(number.get(), const_cast<VARIANT*>(&v), 0, VT_R8)))
         return OpaqueValue{};
       return V_R8(&*number);
@@ -99,13 +99,13 @@ HRESULT ToVariant(const Value& value, VARIANT* out) {
 }
 
 HRESULT RaiseAutomationError(const AutomationError& error, REFIID source_interface) {
-  ComPtr<ICreateErrorInfo> create;
-  if (SUCCEEDED(CreateErrorInfo(create.out()))) {
+  owners::ComPtr<ICreateErrorInfo> create;
+  if (SUCCEEDED(CreateErrorInfo(create.put()))) {
     const std::wstring description = Widen(error.description);
     create->SetGUID(source_interface);
     create->SetDescription(const_cast<LPOLESTR>(description.c_str()));
-    ComPtr<IErrorInfo> info;
-    if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(info.out())))) {
+    owners::ComPtr<IErrorInfo> info;
+    if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(info.put())))) {
       SetErrorInfo(0, info.get());
     }
   }

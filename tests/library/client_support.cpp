@@ -23,7 +23,7 @@ std::wstring Wide(const std::string& text) {
 ComPtr<IDispatch> CreateByClassId(const CLSID& clsid) {
   ComPtr<IDispatch> object;
   CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                   reinterpret_cast<void**>(object.out()));
+                   reinterpret_cast<void**>(object.put()));
   return object;
 }
 
@@ -35,7 +35,7 @@ ComPtr<IDispatch> CreateByProgId(const wchar_t* prog_id) {
 
 bool ReadRegistryText(HKEY root, const std::string& path, const char* name, std::string& text) {
   UniqueRegKey key;
-  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, key.out()) != ERROR_SUCCESS) return false;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return false;
   char buffer[1024];
   DWORD size = sizeof buffer;
   DWORD type = 0;
@@ -50,7 +50,7 @@ bool ReadRegistryText(HKEY root, const std::string& path, const char* name, std:
 
 bool KeyExists(HKEY root, const std::string& path) {
   UniqueRegKey key;
-  return RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, key.out()) == ERROR_SUCCESS;
+  return RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
 }
 
 std::string GuidText(const GUID& guid) {

@@ -8,11 +8,15 @@
 
 #include <string>
 
-#include "com_owners_win32.h"
+#include "owners_win32.h"
 #include "dispatch_client.h"
 #include "pelmar.h"
 
 namespace pelmar::testing {
+
+using owners::ComPtr;
+using owners::UniqueBstr;
+using owners::UniqueRegKey;
 
 // The DLL under test, as given on the command line.
 const std::string& LibraryPath();

@@ -21,7 +21,7 @@ class RegClsClient : public ::testing::Test {
   // The type and bytes of a value below the current user's root.
   bool Stored(const std::string& path, const char* name, DWORD& type, std::string& bytes) {
     UniqueRegKey key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.out())) return false;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.put())) return false;
     char buffer[256];
     DWORD size = sizeof buffer;
     if (RegQueryValueExA(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size)) {
@@ -33,7 +33,7 @@ class RegClsClient : public ::testing::Test {
   void PutRaw(const char* name, DWORD type, const std::string& bytes) {
     UniqueRegKey key;
     ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey.c_str(), 0, nullptr, 0, KEY_WRITE,
-                              nullptr, key.out(), nullptr),
+                              nullptr, key.put(), nullptr),
               ERROR_SUCCESS);
     RegSetValueExA(key.get(), name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                    static_cast<DWORD>(bytes.size()));
@@ -97,7 +97,7 @@ TEST_F(RegClsClient, UnconvertibleValueRaisesError1004NamingTheKeyPath) {
   EXPECT_FALSE(Stored(kTestKey, "Bad", type, bytes));
 
   ComPtr<_RegCls> vtable;
-  ASSERT_EQ(reg()->QueryInterface(IID__RegCls, reinterpret_cast<void**>(vtable.out())), S_OK);
+  ASSERT_EQ(reg()->QueryInterface(IID__RegCls, reinterpret_cast<void**>(vtable.put())), S_OK);
   UniqueBstr name(SysAllocString(L"Bad"));
   VARIANT null_value;
   VariantInit(&null_value);
@@ -106,9 +106,9 @@ TEST_F(RegClsClient, UnconvertibleValueRaisesError1004NamingTheKeyPath) {
   EXPECT_EQ(vtable->SetDataKeyValue(name.get(), null_value, &stored),
             static_cast<HRESULT>(0x800A03EC));
   ComPtr<IErrorInfo> info;
-  ASSERT_EQ(GetErrorInfo(0, info.out()), S_OK);
+  ASSERT_EQ(GetErrorInfo(0, info.put()), S_OK);
   UniqueBstr description;
-  info->GetDescription(description.out());
+  info->GetDescription(description.put());
   EXPECT_STREQ(description.get(), L"Failed to open registry key(s) 'Software\\PelmarClientTest'.");
 }
 

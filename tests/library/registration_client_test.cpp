@@ -60,17 +60,17 @@ TEST(Creation, ByProgIdAndByClassId) {
     for (const ComPtr<IDispatch>& object : objects) {
       ASSERT_TRUE(object);
       ComPtr<IUnknown> vtable;
-      EXPECT_EQ(object->QueryInterface(*entry.iid, reinterpret_cast<void**>(vtable.out())), S_OK);
+      EXPECT_EQ(object->QueryInterface(*entry.iid, reinterpret_cast<void**>(vtable.put())), S_OK);
       ComPtr<ISupportErrorInfo> errors;
       ASSERT_EQ(
-          object->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(errors.out())),
+          object->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(errors.put())),
           S_OK);
       EXPECT_EQ(errors->InterfaceSupportsErrorInfo(*entry.iid), S_OK);
     }
   }
   ComPtr<IDispatch> none;
   EXPECT_EQ(CoCreateInstance(IID__SysCls, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                             reinterpret_cast<void**>(none.out())),
+                             reinterpret_cast<void**>(none.put())),
             REGDB_E_CLASSNOTREG);
 }
 
@@ -80,13 +80,13 @@ class TypeLibrary : public ::testing::Test {
     ComPtr<IDispatch> object = CreateByClassId(CLSID_SysCls);
     ASSERT_TRUE(object);
     ComPtr<ITypeInfo> info;
-    ASSERT_EQ(object->GetTypeInfo(0, 0, info.out()), S_OK);
+    ASSERT_EQ(object->GetTypeInfo(0, 0, info.put()), S_OK);
     UINT index = 0;
-    ASSERT_EQ(info->GetContainingTypeLib(library.out(), &index), S_OK);
+    ASSERT_EQ(info->GetContainingTypeLib(library.put(), &index), S_OK);
   }
   TYPEATTR Attributes(const GUID& guid) {
     ComPtr<ITypeInfo> info;
-    EXPECT_EQ(library->GetTypeInfoOfGuid(guid, info.out()), S_OK);
+    EXPECT_EQ(library->GetTypeInfoOfGuid(guid, info.put()), S_OK);
     TYPEATTR* attr = nullptr;
     if (!info || FAILED(info->GetTypeAttr(&attr))) return {};
     const TYPEATTR copy = *attr;
@@ -105,7 +105,7 @@ TEST_F(TypeLibrary, IdentifiesTheLibrary) {
   EXPECT_EQ(attr->lcid, 0x409u);
   library->ReleaseTLibAttr(attr);
   UniqueBstr name, doc, help_file;
-  ASSERT_EQ(library->GetDocumentation(-1, name.out(), doc.out(), nullptr, help_file.out()), S_OK);
+  ASSERT_EQ(library->GetDocumentation(-1, name.put(), doc.put(), nullptr, help_file.put()), S_OK);
   EXPECT_STREQ(name.get(), L"Pelmar");
   EXPECT_NE(SysStringLen(doc.get()), 0u);
   EXPECT_STREQ(help_file.get(), L"c:\\%system%\\help\\Pelmar.Hlp");
@@ -137,12 +137,12 @@ TEST_F(TypeLibrary, EnumerationMembersCarryTheirNamesWithBlanks) {
   };
   for (const auto& c : cases) {
     ComPtr<ITypeInfo> info;
-    ASSERT_EQ(library->GetTypeInfoOfGuid(*c.guid, info.out()), S_OK);
+    ASSERT_EQ(library->GetTypeInfoOfGuid(*c.guid, info.put()), S_OK);
     for (UINT i = 0; i < c.members.size(); ++i) {
       VARDESC* var = nullptr;
       ASSERT_EQ(info->GetVarDesc(i, &var), S_OK);
       UniqueBstr name, doc;
-      info->GetDocumentation(var->memid, name.out(), doc.out(), nullptr, nullptr);
+      info->GetDocumentation(var->memid, name.put(), doc.put(), nullptr, nullptr);
       EXPECT_EQ(std::wstring(name.get()), c.members[i].first);
       EXPECT_EQ(std::wstring(doc.get()), c.members[i].first);
       EXPECT_EQ(V_I4(var->lpvarValue), c.members[i].second);
@@ -160,10 +160,10 @@ TEST_F(TypeLibrary, ClassesAndInterfacesHaveTheirFlags) {
     const WORD wanted = TYPEFLAG_FDUAL | TYPEFLAG_FHIDDEN | TYPEFLAG_FNONEXTENSIBLE;
     EXPECT_EQ(attr.wTypeFlags & wanted, wanted) << std::hex << attr.wTypeFlags;
     ComPtr<ITypeInfo> dispatch_half, vtable_half;
-    ASSERT_EQ(library->GetTypeInfoOfGuid(*iid, dispatch_half.out()), S_OK);
+    ASSERT_EQ(library->GetTypeInfoOfGuid(*iid, dispatch_half.put()), S_OK);
     HREFTYPE vtable_ref = 0;
     ASSERT_EQ(dispatch_half->GetRefTypeOfImplType(-1, &vtable_ref), S_OK);
-    ASSERT_EQ(dispatch_half->GetRefTypeInfo(vtable_ref, vtable_half.out()), S_OK);
+    ASSERT_EQ(dispatch_half->GetRefTypeInfo(vtable_ref, vtable_half.put()), S_OK);
     TYPEATTR* vtable_attr = nullptr;
     ASSERT_EQ(vtable_half->GetTypeAttr(&vtable_attr), S_OK);
     EXPECT_EQ(vtable_attr->typekind, TKIND_INTERFACE);
@@ -213,18 +213,18 @@ TEST_F(TypeLibrary, MembersHaveTheirDispatchIdsSlotsAndHelpContexts) {
   };
   for (const auto& c : cases) {
     ComPtr<ITypeInfo> dispatch_half;
-    ASSERT_EQ(library->GetTypeInfoOfGuid(*c.iid, dispatch_half.out()), S_OK);
+    ASSERT_EQ(library->GetTypeInfoOfGuid(*c.iid, dispatch_half.put()), S_OK);
     HREFTYPE vtable_ref = 0;
     ASSERT_EQ(dispatch_half->GetRefTypeOfImplType(-1, &vtable_ref), S_OK);
     ComPtr<ITypeInfo> info;
-    ASSERT_EQ(dispatch_half->GetRefTypeInfo(vtable_ref, info.out()), S_OK);
+    ASSERT_EQ(dispatch_half->GetRefTypeInfo(vtable_ref, info.put()), S_OK);
     for (UINT slot = 0; slot < c.members.size(); ++slot) {
       const auto& [name, id, kind, help_context] = c.members[slot];
       FUNCDESC* func = nullptr;
       ASSERT_EQ(info->GetFuncDesc(slot, &func), S_OK);
       UniqueBstr func_name;
       DWORD context = 0;
-      info->GetDocumentation(func->memid, func_name.out(), nullptr, &context, nullptr);
+      info->GetDocumentation(func->memid, func_name.put(), nullptr, &context, nullptr);
       EXPECT_EQ(std::wstring(func_name.get()), name);
       EXPECT_EQ(func->memid, id) << slot;
       EXPECT_EQ(func->invkind, kind) << slot;
@@ -262,17 +262,17 @@ TEST_F(Module, CountsObjectsAndLocksBeforeItMayUnload) {
   ASSERT_EQ(can_unload(), S_OK);
   ComPtr<IClassFactory> factory;
   ASSERT_EQ(
-      get_class_object(CLSID_RegCls, IID_IClassFactory, reinterpret_cast<void**>(factory.out())),
+      get_class_object(CLSID_RegCls, IID_IClassFactory, reinterpret_cast<void**>(factory.put())),
       S_OK);
   ComPtr<IDispatch> object;
-  ASSERT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(object.out())),
+  ASSERT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(object.put())),
             S_OK);
   factory.reset();
   EXPECT_EQ(can_unload(), S_FALSE);
   object.reset();
   EXPECT_EQ(can_unload(), S_OK);
   ASSERT_EQ(
-      get_class_object(CLSID_SysCls, IID_IClassFactory, reinterpret_cast<void**>(factory.out())),
+      get_class_object(CLSID_SysCls, IID_IClassFactory, reinterpret_cast<void**>(factory.put())),
       S_OK);
   factory->LockServer(TRUE);
   IClassFactory* raw = factory.get();
@@ -281,14 +281,14 @@ TEST_F(Module, CountsObjectsAndLocksBeforeItMayUnload) {
   raw->Release();
   EXPECT_EQ(can_unload(), S_FALSE);
   ASSERT_EQ(
-      get_class_object(CLSID_SysCls, IID_IClassFactory, reinterpret_cast<void**>(factory.out())),
+      get_class_object(CLSID_SysCls, IID_IClassFactory, reinterpret_cast<void**>(factory.put())),
       S_OK);
   factory->LockServer(FALSE);
   factory.reset();
   EXPECT_EQ(can_unload(), S_OK);
   ComPtr<IUnknown> unknown;
   EXPECT_EQ(
-      get_class_object(IID__SysCls, IID_IClassFactory, reinterpret_cast<void**>(unknown.out())),
+      get_class_object(IID__SysCls, IID_IClassFactory, reinterpret_cast<void**>(unknown.put())),
       CLASS_E_CLASSNOTAVAILABLE);
 }
 
@@ -345,7 +345,7 @@ TEST_F(Module, UnregistrationRemovesWhatRegistrationWrote) {
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "Interface\\" + GuidText(*entry.iid)));
     ComPtr<IDispatch> object;
     EXPECT_EQ(CoCreateInstance(*entry.clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                               reinterpret_cast<void**>(object.out())),
+                               reinterpret_cast<void**>(object.put())),
               REGDB_E_CLASSNOTREG);
   }
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "TypeLib\\" + GuidText(LIBID_Pelmar) + "\\1.0"));

@@ -282,16 +282,16 @@ TEST_F(SysClsClient, KeepsAFormOnTopThroughItsWindowHandle) {
 
 TEST_F(SysClsClient, AnswersThroughTheVtableToo) {
   ComPtr<_SysCls> vtable;
-  ASSERT_EQ(sys()->QueryInterface(IID__SysCls, reinterpret_cast<void**>(vtable.out())), S_OK);
+  ASSERT_EQ(sys()->QueryInterface(IID__SysCls, reinterpret_cast<void**>(vtable.put())), S_OK);
   VARIANT_BOOL flag = VARIANT_FALSE;
   UniqueBstr text(SysAllocString(L"-1.5"));
   ASSERT_EQ(vtable->IsNumber(text.get(), &flag), S_OK);
   EXPECT_EQ(flag, VARIANT_TRUE);
   UniqueBstr platform;
-  ASSERT_EQ(vtable->get_OSPlatform(platform.out()), S_OK);
+  ASSERT_EQ(vtable->get_OSPlatform(platform.put()), S_OK);
   EXPECT_EQ(std::wstring(platform.get()).rfind(L"Microsoft Windows NT - Ver: ", 0), 0u);
   UniqueBstr name(SysAllocString(L"a.b.c")), extension;
-  ASSERT_EQ(vtable->GetFileExt(name.get(), extension.out()), S_OK);
+  ASSERT_EQ(vtable->GetFileExt(name.get(), extension.put()), S_OK);
   EXPECT_STREQ(extension.get(), L"c");
   LONG count = -1;
   UniqueBstr nowhere(SysAllocString(L"Q:\\nowhere\\at\\all")), any;

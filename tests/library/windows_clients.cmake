@@ -7,9 +7,8 @@ add_executable(pelmar_client_tests
   registration_client_test.cpp
   sys_cls_client_test.cpp
 )
-target_include_directories(pelmar_client_tests PRIVATE ${CMAKE_SOURCE_DIR}/library/win32)
 target_link_libraries(pelmar_client_tests PRIVATE
-  GTest::gtest pelmar_interfaces lomvex_options ole32 oleaut32 uuid advapi32 user32 version)
+  GTest::gtest owners pelmar_interfaces lomvex_options ole32 oleaut32 uuid advapi32 user32 version)
 add_dependencies(pelmar_client_tests pelmar)
 
 if(LOMVEX_WINE_RUN)
