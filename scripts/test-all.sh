@@ -27,11 +27,12 @@ step "Windows x86_64: build, and test under Wine"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64
 # Windows need an X display under Wine; without one, a private Xvfb serves.
-if [ -n "${DISPLAY:-}" ]; then
+(
+  . scripts/wine_display.sh
+  start_work_folder lomvex-test-all
+  ensure_display 1280x1024
   ctest --preset win64
-else
-  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset win64
-fi
+)
 
 step "Windows i686: build, link and check the binaries"
 cmake --workflow --preset win32

@@ -7,19 +7,15 @@ set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)
 rows=${1:-1000000}
 build=${LOMVEX_WIN64_BUILD:-$root/build/win64}
-cmake --build "$build" --target Lomvex lomvex_gui_driver -j2 >/dev/null
+. "$root/scripts/wine_display.sh"
+cmake --build "$build" --target Lomvex lomvex_large_list_driver -j2 >/dev/null
 
-. "$root/tests/gui/virtual_display.sh"
 start_work_folder lomvex-bench
-
 python3 "$root/bench/gui/make_large_attack_list.py" "$work/attack-list.csv" "$rows"
 echo "attack list: $rows records, $(du -m "$work/attack-list.csv" | cut -f1) MB"
 cp "$build/bin/Lomvex.exe" "$work/"
-cp "$build/tests/gui/lomvex_gui_driver.exe" "$work/driver.exe"
-
+cp "$build/bench/gui/lomvex_large_list_driver.exe" "$work/driver.exe"
 start_virtual_display
-
 "$build/wine-run" wineboot >/dev/null 2>&1 || true
-timeout 600 "$build/wine-run" explorer "/desktop=lomvex-bench-$$,1024x768" \
-  "$(windows_path "$work/driver.exe")" bench "$(windows_path "$work")" "$rows" 2>/dev/null |
-  tr -d '\r'
+run_on_wine_desktop "$build/wine-run" "lomvex-bench-$$" 600 "$work/driver.exe" \
+  "$(windows_path "$work")" "$rows" 2>/dev/null </dev/null | tr -d '\r'

@@ -1,39 +1,44 @@
 // Drives the real Lomvex.exe as a user would and checks what the user sees.
-//   lomvex_gui_driver suite FOLDER SAMPLE_CSV SCREENSHOT_BMP
+//   lomvex_gui_driver suite FOLDER SAMPLE_CSV [SCREENSHOT_BMP]
 //   lomvex_gui_driver tick FOLDER SAMPLE_CSV
 //   lomvex_gui_driver show FOLDER SCREENSHOT_BMP   (the settings are the caller's)
-//   lomvex_gui_driver bench FOLDER ROWS            (FOLDER holds attack-list.csv)
 // FOLDER holds Lomvex.exe; the driver writes the settings file and the attack
 // list there. Prints one line per check and "N passed, M failed" at the end.
 #include <windows.h>
-// After windows.h, which it needs.
-#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "remote_window_win32.h"
+#include "desktop_win32.h"
+#include "viewer_ids.h"
+#include "viewer_process_win32.h"
 
-namespace lomvex::gui {
+namespace lomvex::testing {
 namespace {
 
 using namespace std::chrono_literals;
 
-constexpr char kCaption[] = "Lomvex - BlackIce Intrusion Log Viewer";
-constexpr UINT TrayCallbackMessage = WM_USER + 101;
-constexpr int kClearId = 102, kOpenId = 101, kPrintListId = 105, kHelpId = 301;
-constexpr int kToolbarPrint = 503, kToolbarDetails = 505;
+// A text of the viewer's string table, with its line breaks as a message box shows them.
+std::string Text(int id) {
+  std::string text;
+#define LOMVEX_STRING(string_id, value) \
+  if (id == string_id) text = value;
+#include "viewer_strings.inc"
+#undef LOMVEX_STRING
+  std::string shown;
+  for (char c : text) shown += c == '&' ? std::string("\r\n") : std::string(1, c);
+  return shown;
+}
 
 class Report {
  public:
   bool Check(const std::string& name, bool ok, const std::string& detail = "") {
-    std::printf("%s - %s%s%s\n", ok ? "ok" : "not ok", name.c_str(), detail.empty() ? "" : ": ",
+    std::printf("%s - %s%s%s\n", ok ? "ok" : "not ok", name.c_str(), ok ? "" : ": ",
                 ok ? "" : detail.c_str());
     std::fflush(stdout);
     (ok ? passed_ : failed_)++;
@@ -45,7 +50,7 @@ class Report {
     detail << "got [" << actual << "], expected [" << expected << "]";
     return Check(name, actual == expected, detail.str());
   }
-  int Finish() {
+  int Finish() const {
     std::printf("%d passed, %d failed\n", passed_, failed_);
     return failed_ == 0 ? 0 : 1;
   }
@@ -56,9 +61,8 @@ class Report {
 };
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
-  text << in.rdbuf();
+  text << std::ifstream(path, std::ios::binary).rdbuf();
   return text.str();
 }
 
@@ -70,203 +74,16 @@ bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string Expand(std::string text) {
-  std::string result;
-  for (char c : text) result += c == '&' ? std::string("\r\n") : std::string(1, c);
-  return result;
-}
-
-const std::string kExtraRecord =
-    "95,2026-12-01 23:59:59,2000099,Zeta test attack,203.0.113.99,ZETA,DESKTOP-ANNA,0,,7\r\n";
-
-// A running Lomvex.exe and its controls.
-class Viewer {
- public:
-  explicit Viewer(std::string folder) : folder_(std::move(folder)) {}
-  ~Viewer() {
-    if (process_.hProcess != nullptr) {
-      if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(process_.hProcess, 99);
-      }
-      CloseHandle(process_.hProcess);
-      CloseHandle(process_.hThread);
-    }
-  }
-
-  bool Start(std::chrono::milliseconds timeout = 30s) {
-    std::string program = folder_ + "\\Lomvex.exe";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    std::string command = "\"" + program + "\"";
-    if (!CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder_.c_str(), &startup, &process_)) {
-      return false;
-    }
-    remote_ = RemoteProcess(process_.hProcess);
-    // Shown, or still hidden behind a message of its loading.
-    return WaitFor(
-        [&] {
-          return FindMain() != nullptr || !TopLevelWindows(process_.dwProcessId, "#32770").empty();
-        },
-        timeout);
-  }
-
-  // The main window once it is shown, and its controls.
-  HWND FindMain() {
-    std::vector<HWND> shown = TopLevelWindows(process_.dwProcessId, "LomvexMainWindow");
-    if (shown.empty()) return nullptr;
-    main_ = shown.front();
-    list_ = FindWindowExA(main_, nullptr, WC_LISTVIEWA, nullptr);
-    header_ = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
-    label_ = FindWindowExA(main_, nullptr, "Static", nullptr);
-    status_ = FindWindowExA(main_, nullptr, STATUSCLASSNAMEA, nullptr);
-    toolbar_ = FindWindowExA(main_, nullptr, TOOLBARCLASSNAMEA, nullptr);
-    tray_control_ = FindWindowExA(main_, nullptr, "Lomvex.cSysTray", nullptr);
-    return main_;
-  }
-
-  // A message box of the program with the caption; null when none is open.
-  HWND MessageBoxWindow(const std::string& caption) {
-    return FindTopLevel(process_.dwProcessId, "#32770", caption);
-  }
-  static std::string MessageText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
-  static void Press(HWND box, int button) {
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
-  }
-  HWND WaitForBox(const std::string& caption, std::chrono::milliseconds timeout = 10s) {
-    HWND box = nullptr;
-    WaitFor([&] { return (box = MessageBoxWindow(caption)) != nullptr; }, timeout);
-    return box;
-  }
-  int CountBoxes(const std::string& caption) {
-    int count = 0;
-    for (HWND window : TopLevelWindows(process_.dwProcessId, "#32770")) {
-      if (WindowText(window) == caption) ++count;
-    }
-    return count;
-  }
-
-  void Command(int id) { PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-  // Waits until the window has handled everything sent before.
-  void Settle() {
-    SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
-    std::this_thread::sleep_for(100ms);
-    SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
-  }
-
-  int Rows() { return remote_.ListRowCount(list_); }
-  std::string Cell(int row, int column) { return remote_.ListCell(list_, row, column - 1); }
-  int Image(int row) { return remote_.ListImage(list_, row); }
-  int Selected() { return remote_.ListSelected(list_); }
-  std::string Label() { return WindowText(label_); }
-  std::string Panel(int panel) { return remote_.StatusText(status_, panel - 1); }
-  int HeaderImage(int column) { return remote_.HeaderImage(header_, column - 1); }
-  bool ToolbarEnabled(int command) {
-    return SendMessageA(toolbar_, TB_ISBUTTONENABLED, static_cast<WPARAM>(command), 0) != 0;
-  }
-  // The enabled state of a menu item; -1 when the menu cannot be read.
-  // Chooses a menu item with the keyboard, as a user would (Alt, the menu's
-  // letter, the item's letter); true when the message box with the caption
-  // appears, which it does only when the item is enabled. The box is closed.
-  bool MenuItemRuns(char menu_letter, char item_letter, const std::string& caption) {
-    SetForegroundWindow(main_);
-    WaitFor([&] { return GetForegroundWindow() == main_; }, 2s);
-    PressKey(VK_MENU);
-    PressKey(static_cast<WORD>(menu_letter));
-    std::this_thread::sleep_for(300ms);
-    PressKey(static_cast<WORD>(item_letter));
-    HWND box = WaitForBox(caption, 3s);
-    if (box == nullptr) {
-      PressKey(VK_ESCAPE);
-      PressKey(VK_ESCAPE);
-      Settle();
-      return false;
-    }
-    Press(box, IDCANCEL);
-    WaitFor([&] { return MessageBoxWindow(caption) == nullptr; });
-    Settle();
-    return true;
-  }
-
-  void ClickHeader(int column) {
-    ClickAt(CenterOnScreen(header_, remote_.HeaderRect(header_, column - 1)));
-  }
-  void ClickRow(int row, bool double_click = false) {
-    RECT rect = remote_.ListRowRect(list_, row);
-    rect.left += 60;  // on the date, clear of the image
-    rect.right = rect.left + 20;
-    ClickAt(CenterOnScreen(list_, rect), double_click);
-  }
-  void ClickToolbar(int command) {
-    ClickAt(CenterOnScreen(toolbar_, remote_.ToolbarButtonRect(toolbar_, command)));
-  }
-  bool LastRowInView() {
-    int top = static_cast<int>(SendMessageA(list_, LVM_GETTOPINDEX, 0, 0));
-    int page = static_cast<int>(SendMessageA(list_, LVM_GETCOUNTPERPAGE, 0, 0));
-    return top + page >= Rows();
-  }
-  void ListKey(WPARAM key) {
-    PostMessageA(list_, WM_KEYDOWN, key, 1);
-    PostMessageA(list_, WM_KEYUP, key, 0xC0000001);
-  }
-  void HoverToolbar(int command) {
-    POINT point = CenterOnScreen(toolbar_, remote_.ToolbarButtonRect(toolbar_, command));
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    move.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &move, sizeof move);
-    move.mi.dx += 30;  // a small move over the button wakes the tool tip
-    SendInput(1, &move, sizeof move);
-  }
-  void TrayNotify(UINT mouse_message) {
-    PostMessageA(tray_control_, TrayCallbackMessage, 0, mouse_message);
-  }
-
-  bool Exited(std::chrono::milliseconds timeout) {
-    return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) ==
-           WAIT_OBJECT_0;
-  }
-  DWORD ExitCode() {
-    DWORD code = 0;
-    GetExitCodeProcess(process_.hProcess, &code);
-    return code;
-  }
-  DWORD ProcessId() const { return process_.dwProcessId; }
-  HANDLE Process() const { return process_.hProcess; }
-  HWND main() const { return main_; }
-  HWND tray_control() const { return tray_control_; }
-  const std::string& folder() const { return folder_; }
-
- private:
-  std::string folder_;
-  PROCESS_INFORMATION process_{};
-  RemoteProcess remote_{nullptr};
-  HWND main_ = nullptr, list_ = nullptr, header_ = nullptr, label_ = nullptr, status_ = nullptr,
-       toolbar_ = nullptr, tray_control_ = nullptr;
-};
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
-bool ColumnSorted(Viewer& viewer, int column, bool ascending) {
-  std::string previous;
-  for (int row = 0; row < viewer.Rows(); ++row) {
-    std::string cell = Lower(viewer.Cell(row, column));
-    if (row > 0 && (ascending ? cell < previous : cell > previous)) return false;
-    previous = cell;
-  }
-  return true;
+std::string Settings(const std::string& csv, const char* file_set, const char* refresh_rate) {
+  std::string settings = "[BlackIce]\r\nFileLocation=" + csv + "\r\n";
+  if (file_set) settings += std::string("FileSet=") + file_set + "\r\n";
+  if (refresh_rate) settings += std::string("RefreshRate=") + refresh_rate + "\r\n";
+  return settings;
 }
 
 std::string TodayShortDate() {
-  static const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   SYSTEMTIME now;
   GetLocalTime(&now);
   char text[32];
@@ -279,414 +96,385 @@ bool LooksLikeClock(const std::string& text) {
          (text.substr(6) == "AM" || text.substr(6) == "PM");
 }
 
-std::string Settings(const std::string& csv, const char* FileSet, const char* RefreshRate) {
-  std::string settings = "[BlackIce]\r\nFileLocation=" + csv + "\r\n";
-  if (FileSet) settings += std::string("FileSet=") + FileSet + "\r\n";
-  if (RefreshRate) settings += std::string("RefreshRate=") + RefreshRate + "\r\n";
-  return settings;
+const std::string kExtraRecord =
+    "95,2026-12-01 23:59:59,2000099,Zeta test attack,203.0.113.99,ZETA,DESKTOP-ANNA,0,,7\r\n";
+// The program's message boxes carry its name.
+const std::string kProgramCaption = "Lomvex";
+const std::string kPrinterErrorCaption = kProgramCaption + Text(IDS_PRINTER_ERROR_TITLE);
+constexpr char kOpenDialogTitle[] = "Opening BackIce Intruder List";
+
+// One viewer on a copy of the sample list, shared by the scenarios of a run.
+struct Session {
+  Report& report;
+  ViewerProcess& viewer;
+  std::string csv, ini, sample;
+
+  bool HelpWindowOpens(HWND& help) {
+    return WaitFor([&] {
+      return (help = FindTopLevel(viewer.Id(), "LomvexHelpWindow", Text(IDS_HELP_TITLE))) !=
+             nullptr;
+    });
+  }
+  // Answers the message box with the caption; false when none came.
+  bool Answer(const std::string& caption, int button, std::string* text = nullptr,
+              std::chrono::milliseconds timeout = 10s) {
+    HWND box = viewer.WaitForBox(caption, timeout);
+    if (box == nullptr) return false;
+    if (text != nullptr) *text = ViewerProcess::MessageText(box);
+    ViewerProcess::Press(box, button);
+    WaitFor([&] { return !IsWindow(box); });
+    viewer.Settle();
+    return true;
+  }
+};
+
+bool ColumnSorted(const ViewerProcess& viewer, int column, bool ascending) {
+  std::string previous;
+  for (int row = 0; row < viewer.Rows(); ++row) {
+    std::string cell = viewer.Cell(row, column);
+    std::transform(cell.begin(), cell.end(), cell.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (row > 0 && (ascending ? cell < previous : cell > previous)) return false;
+    previous = cell;
+  }
+  return true;
 }
 
-// ---- The main run: what the window shows and what its commands do ----
+// ---- The scenarios of the main run, in the order they run ----
 
-int RunSuite(const std::string& folder, const std::string& sample, const std::string& shot) {
-  Report report;
-  const std::string csv = folder + "\\attack-list.csv";
-  const std::string ini = folder + "\\Lomvex.Ini";
-  const std::string sample_text = ReadFile(sample);
-  WriteFile(csv, sample_text);
-  WriteFile(ini, Settings(csv, "1", nullptr));
+void StartUp(Session& s, const std::string& shot) {
+  Report& r = s.report;
+  r.Equal("caption", WindowText(s.viewer.Main()), Text(IDS_MAIN_CAPTION));
+  r.Equal("rows", s.viewer.Rows(), 60);
+  const struct {
+    int column;
+    const char* text;
+  } kFirstRow[] = {{2, "Nov 01, 2026"},
+                   {3, "07:53:38 AM"},
+                   {4, "TCP port probe"},
+                   {5, "192.168.0.7"},
+                   {6, "WORKSTATION7"},
+                   {7, "2"},
+                   {8, "4"}};
+  for (const auto& cell : kFirstRow) {
+    r.Equal("row 1 column " + std::to_string(cell.column), s.viewer.Cell(0, cell.column),
+            std::string(cell.text));
+  }
+  r.Equal("row 1 image (Non-Threatening)", s.viewer.Image(0), 3);
+  r.Equal("row 6 image (Critical)", s.viewer.Image(5), 0);
+  r.Equal("row 1 selected", s.viewer.Selected(), 0);
+  r.Equal("count label", s.viewer.Label(),
+          std::string("BlackIce has encountered 60 attacks on your system since this file was "
+                      "last flushed or created."));
+  r.Equal("status panel 1", s.viewer.Panel(1),
+          std::string("On hostDESKTOP-ANNA, BlackIce has determined that this intrusion event "
+                      "is Non-Threatening in nature."));
+  r.Equal("status panel 2: today", s.viewer.Panel(2), TodayShortDate());
+  r.Check("status panel 3: the clock", LooksLikeClock(s.viewer.Panel(3)), s.viewer.Panel(3));
+  r.Check("print and details buttons on (FileSet)",
+          s.viewer.ToolbarEnabled(IDT_PRINT) && s.viewer.ToolbarEnabled(IDT_DETAILS));
+  RECT frame;
+  GetWindowRect(s.viewer.Main(), &frame);
+  if (!shot.empty()) r.Check("screenshot saved", SaveScreen(shot, &frame), shot);
+}
 
-  Viewer viewer(folder);
-  if (!report.Check("the window opens", viewer.Start())) return report.Finish();
-  viewer.Settle();
-  report.Equal("caption", WindowText(viewer.main()), std::string(kCaption));
-  report.Equal("rows", viewer.Rows(), 60);
-  report.Equal("row 1 date", viewer.Cell(0, 2), std::string("Nov 01, 2026"));
-  report.Equal("row 1 time", viewer.Cell(0, 3), std::string("07:53:38 AM"));
-  report.Equal("row 1 attack type", viewer.Cell(0, 4), std::string("TCP port probe"));
-  report.Equal("row 1 address", viewer.Cell(0, 5), std::string("192.168.0.7"));
-  report.Equal("row 1 name", viewer.Cell(0, 6), std::string("WORKSTATION7"));
-  report.Equal("row 1 count", viewer.Cell(0, 7), std::string("2"));
-  report.Equal("row 1 hidden severity", viewer.Cell(0, 8), std::string("4"));
-  report.Equal("row 1 image (Non-Threatening)", viewer.Image(0), 3);
-  report.Equal("row 6 image (Critical)", viewer.Image(5), 0);
-  report.Equal("row 1 selected", viewer.Selected(), 0);
-  report.Equal("count label", viewer.Label(),
-               std::string("BlackIce has encountered 60 attacks on your system since this file "
-                           "was last flushed or created."));
-  const std::string verdict4 =
-      "On hostDESKTOP-ANNA, BlackIce has determined that this intrusion event is "
-      "Non-Threatening in nature.";
-  report.Equal("status panel 1", viewer.Panel(1), verdict4);
-  report.Equal("status panel 2: today", viewer.Panel(2), TodayShortDate());
-  report.Check("status panel 3: the clock", LooksLikeClock(viewer.Panel(3)), viewer.Panel(3));
-  report.Check("print button on (FileSet)", viewer.ToolbarEnabled(kToolbarPrint));
-  report.Check("details button on (FileSet)", viewer.ToolbarEnabled(kToolbarDetails));
-  if (!shot.empty()) report.Check("screenshot saved", SaveScreen(shot), shot);
+void SelectAndSort(Session& s) {
+  Report& r = s.report;
+  ViewerProcess& v = s.viewer;
+  v.ClickRow(5);
+  v.Settle();
+  r.Equal("click selects row 6", v.Selected(), 5);
+  r.Check("click shows the row's verdict",
+          v.Panel(1).find("intrusion event is Critical in nature.") != std::string::npos,
+          v.Panel(1));
+  r.Check("File > Clear on (FileSet)", v.MenuItemRuns('F', 'C', kProgramCaption));
+  const std::string selected_type = v.Cell(5, 4), selected_time = v.Cell(5, 3);
 
-  // Selecting a row with the mouse writes its verdict.
-  viewer.ClickRow(5);
-  viewer.Settle();
-  report.Equal("click selects row 6", viewer.Selected(), 5);
-  report.Check("click shows the row's verdict",
-               viewer.Panel(1).find("intrusion event is Critical in nature.") != std::string::npos,
-               viewer.Panel(1));
-  report.Check("File > Clear on (FileSet)", viewer.MenuItemRuns('F', 'C', "Lomvex"));
-  const std::string selected_type = viewer.Cell(5, 4), selected_time = viewer.Cell(5, 3);
+  // Each click: the column, the column whose order it shows, the order, and
+  // the marks of column 4 and of the clicked column.
+  const struct {
+    int column, check_column;
+    bool ascending;
+    int mark_of_4, mark;
+  } kClicks[] = {{4, 4, true, 9, 9}, {4, 4, false, 10, 10}, {1, 8, true, -1, 9}};
+  for (const auto& click : kClicks) {
+    v.ClickHeader(click.column);
+    v.Settle();
+    const std::string name = "click on column " + std::to_string(click.column) +
+                             (click.ascending ? " (ascending)" : " (descending)");
+    r.Check(name + ": sorted", ColumnSorted(v, click.check_column, click.ascending));
+    r.Equal(name + ": the column's mark", v.HeaderImage(click.column), click.mark);
+    if (click.column != 4) r.Equal(name + ": column 4's mark", v.HeaderImage(4), click.mark_of_4);
+    if (&click == &kClicks[0]) {
+      const int row = v.Selected();
+      r.Check("sort keeps the selected event",
+              row >= 0 && v.Cell(row, 4) == selected_type && v.Cell(row, 3) == selected_time,
+              "row " + std::to_string(row));
+    }
+  }
+  r.Equal("severity sort puts a critical event first", v.Image(0), 0);
+}
 
-  // Sorting by header clicks.
-  viewer.ClickHeader(4);
-  viewer.Settle();
-  report.Check("attack type sorted ascending", ColumnSorted(viewer, 4, true));
-  report.Equal("column 4 shows the ascending mark", viewer.HeaderImage(4), 9);
-  const int selected = viewer.Selected();
-  report.Check("sort keeps the selected event",
-               selected >= 0 && viewer.Cell(selected, 4) == selected_type &&
-                   viewer.Cell(selected, 3) == selected_time,
-               "row " + std::to_string(selected));
-  viewer.ClickHeader(4);
-  viewer.Settle();
-  report.Check("attack type sorted descending", ColumnSorted(viewer, 4, false));
-  report.Equal("column 4 shows the descending mark", viewer.HeaderImage(4), 10);
-  viewer.ClickHeader(1);
-  viewer.Settle();
-  report.Check("severity column sorts ascending on the hidden digit",
-               ColumnSorted(viewer, 8, true) && viewer.Image(0) == 0);
-  report.Equal("column 4 loses its mark", viewer.HeaderImage(4), -1);
-  report.Equal("column 1 shows the ascending mark", viewer.HeaderImage(1), 9);
-
-  // Printing with no printer: message 105.
-  viewer.Command(kPrintListId);
-  if (HWND box = viewer.WaitForBox("Lomvex Printer Error", 15s)) {
-    report.Equal("printer error text", Viewer::MessageText(box),
-                 Expand("A printer error has occurred while attempting to print the attack "
-                        "list.&Please check to see that your printer is on and on-line&and try "
-                        "again."));
-    Viewer::Press(box, IDOK);
-    WaitFor([&] { return viewer.MessageBoxWindow("Lomvex Printer Error") == nullptr; });
+void PrintAndPrinterSetup(Session& s) {
+  Report& r = s.report;
+  // With no printer: the printer error; with one, the list was taken.
+  s.viewer.Command(IDM_FILE_PRINT_LIST);
+  std::string text;
+  if (s.Answer(kPrinterErrorCaption, IDOK, &text, 15s)) {
+    r.Equal("print list: the printer error's text", text, Text(IDS_PRINTER_ERROR));
   } else {
-    report.Check("print list: a printer took the list (no error shown)", true);
+    r.Check("print list: a printer took the list (no error shown)", true);
   }
 
-  // A tool tip under the pointer on a toolbar button.
-  viewer.HoverToolbar(kToolbarPrint);
+  s.viewer.HoverToolbar(IDT_PRINT);
   std::string tip;
-  report.Check("tool tip of the print button", WaitFor([&] {
-                 for (HWND window : TopLevelWindows(viewer.ProcessId(), TOOLTIPS_CLASSA)) {
-                   tip = WindowText(window);
-                 }
-                 return tip == "Print the table";
-               }),
-               tip);
+  r.Check("tool tip of the print button", WaitFor([&] {
+            for (HWND window : TopLevelWindows(s.viewer.Id(), TOOLTIPS_CLASSA)) {
+              tip = WindowText(window);
+            }
+            return tip == Text(IDS_TIP_PRINT);
+          }),
+          tip);
 
-  // F1 on a highlighted menu item opens its help topic.
-  SetForegroundWindow(viewer.main());
+  // The dialog, or the platform's word that there is no printer.
+  s.viewer.Command(IDM_FILE_PRINTER_SETUP);
+  std::vector<HWND> shown;
+  WaitFor([&] { return !(shown = TopLevelWindows(s.viewer.Id(), "#32770")).empty(); }, 5s);
+  r.Check("printer setup shows its dialog, or that no printer is installed", !shown.empty());
+  for (HWND window : shown) ViewerProcess::Press(window, IDCANCEL);
+  s.viewer.Settle();
+}
+
+void Help(Session& s) {
+  Report& r = s.report;
+  // F1 on a highlighted menu item: File opens with Open highlighted.
+  SetForegroundWindow(s.viewer.Main());
   PressKey(VK_MENU);
-  PressKey('F');  // the File menu opens with Open highlighted
+  PressKey('F');
   std::this_thread::sleep_for(300ms);
   PressKey(VK_F1);
   HWND help = nullptr;
-  report.Check("F1 on File > Open opens the help window", WaitFor([&] {
-                 return (help = FindTopLevel(viewer.ProcessId(), "LomvexHelpWindow",
-                                             "Lomvex Help")) != nullptr;
-               }));
-  if (help != nullptr) {
-    HWND contents = FindWindowExA(help, nullptr, "ListBox", nullptr);
+  if (r.Check("F1 on File > Open opens the help window", s.HelpWindowOpens(help))) {
+    HWND contents = GetDlgItem(help, IDC_HELP_CONTENTS);
     // Topic 60 "Opening an attack list" is the sixth of the contents.
-    report.Equal("F1 on File > Open shows its topic",
-                 static_cast<int>(SendMessageA(contents, LB_GETCURSEL, 0, 0)), 5);
+    r.Equal("F1 on File > Open shows its topic",
+            static_cast<int>(SendMessageA(contents, LB_GETCURSEL, 0, 0)), 5);
     PostMessageA(help, WM_CLOSE, 0, 0);
     WaitFor([&] { return !IsWindow(help); });
   }
   PressKey(VK_ESCAPE);
   PressKey(VK_ESCAPE);
-  viewer.Settle();
+  s.viewer.Settle();
 
-  // Printer Setup: the dialog, or the platform's word that there is no printer.
-  viewer.Command(104);
-  std::vector<HWND> shown;
-  WaitFor([&] { return !(shown = TopLevelWindows(viewer.ProcessId(), "#32770")).empty(); }, 5s);
-  report.Check("printer setup shows its dialog, or that no printer is installed", !shown.empty());
-  for (HWND window : shown) Viewer::Press(window, IDCANCEL);
-  viewer.Settle();
-
-  // Help opens the help window with its contents.
-  viewer.ClickToolbar(507);
-  report.Check("help window opens", WaitFor([&] {
-                 return (help = FindTopLevel(viewer.ProcessId(), "LomvexHelpWindow",
-                                             "Lomvex Help")) != nullptr;
-               }));
-  if (help != nullptr) {
-    HWND contents = FindWindowExA(help, nullptr, "ListBox", nullptr);
-    report.Check("help contents list the topics", SendMessageA(contents, LB_GETCOUNT, 0, 0) >= 8);
-    SetForegroundWindow(viewer.main());
+  // The help button; the window stays open until the program ends.
+  s.viewer.ClickToolbar(IDT_HELP);
+  if (r.Check("help window opens", s.HelpWindowOpens(help))) {
+    r.Check("help contents list the topics",
+            SendMessageA(GetDlgItem(help, IDC_HELP_CONTENTS), LB_GETCOUNT, 0, 0) >= 8);
+    SetForegroundWindow(s.viewer.Main());
   }
+}
 
-  // Open, cancelled: the file named in the settings is read again; the
-  // settings are not written.
-  const std::string settings_before = ReadFile(ini);
-  auto open_dialog = [&] {
-    viewer.Command(kOpenId);
-    HWND dialog = nullptr;
-    WaitFor([&] {
-      return (dialog = viewer.MessageBoxWindow("Opening BackIce Intruder List")) != nullptr;
-    });
-    return dialog;
+void Open(Session& s) {
+  Report& r = s.report;
+  const std::string settings_before = ReadFile(s.ini);
+  // Each round: the file gets one more record, then the dialog is answered;
+  // either way the file named in the settings is read again.
+  for (int round = 1; round <= 3; ++round) {
+    std::string text = s.sample;
+    for (int extra = 0; extra < round; ++extra) text += kExtraRecord;
+    WriteFile(s.csv, text);
+    s.viewer.Command(IDM_FILE_OPEN);
+    HWND dialog = s.viewer.WaitForBox(kOpenDialogTitle);
+    const std::string name = "open, round " + std::to_string(round);
+    if (!r.Check(name + ": the dialog with its title", dialog != nullptr)) continue;
+    if (round == 2) {  // choose the file by name; the file name box is a combo box
+      HWND file_name = GetDlgItem(dialog, 0x47C);
+      if (file_name == nullptr) file_name = GetDlgItem(dialog, 0x480);
+      SendMessageA(file_name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(s.csv.c_str()));
+    }
+    ViewerProcess::Press(dialog, round == 2 ? IDOK : IDCANCEL);
+    WaitFor([&] { return !IsWindow(dialog); });
+    r.Check(name + ": the file is read again",
+            WaitFor([&] { return s.viewer.Rows() == 60 + round; }),
+            std::to_string(s.viewer.Rows()));
+    const std::string settings = ReadFile(s.ini);
+    if (round == 1) r.Equal(name + " (cancelled): settings untouched", settings, settings_before);
+    if (round == 2) {
+      r.Equal(name + ": row 1 selected after the reload", s.viewer.Selected(), 0);
+      r.Check(name + ": the settings keep the choice",
+              settings.find("FileLocation=" + s.csv) != std::string::npos &&
+                  settings.find("FileSet=1") != std::string::npos &&
+                  settings.find("RefreshRate=5") != std::string::npos,
+              settings);
+    }
+  }
+}
+
+void Clear(Session& s) {
+  Report& r = s.report;
+  ViewerProcess& v = s.viewer;
+  const std::string panel1 = v.Panel(1);
+  std::string question;
+  v.Command(IDM_FILE_CLEAR);
+  r.Check("clear asks first", s.Answer(kProgramCaption, IDCANCEL, &question));
+  r.Equal("clear's question", question, Text(IDS_CLEAR_CONFIRM));
+  r.Check("clear cancelled: the file and rows stay", FileExists(s.csv) && v.Rows() == 63);
+
+  // Confirmed on a file that cannot be deleted: said so, the list stays.
+  SetFileAttributesA(s.csv.c_str(), FILE_ATTRIBUTE_READONLY);
+  v.Command(IDM_FILE_CLEAR);
+  std::string failure;
+  if (s.Answer(kProgramCaption, IDOK)) s.Answer(kProgramCaption, IDOK, &failure);
+  r.Check("clear on a read-only file says it could not delete it",
+          failure.find(Text(IDS_CLEAR_FAILED)) == 0, failure);
+  r.Check("clear on a read-only file: the file and rows stay", FileExists(s.csv) && v.Rows() == 63);
+  SetFileAttributesA(s.csv.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  v.Command(IDM_FILE_CLEAR);
+  if (!r.Check("clear confirmed", s.Answer(kProgramCaption, IDOK))) return;
+  r.Check("clear: the file is deleted", !FileExists(s.csv));
+  r.Equal("clear: no rows", v.Rows(), 0);
+  r.Equal("clear: empty label", v.Label(), std::string());
+  r.Equal("clear: status panel 1 keeps its text", v.Panel(1), panel1);
+  r.Check("clear: print and details off",
+          !v.ToolbarEnabled(IDT_PRINT) && !v.ToolbarEnabled(IDT_DETAILS));
+  r.Check("clear: File > Clear off", !v.MenuItemRuns('F', 'C', kProgramCaption));
+  r.Check("clear: File > Print List off", !v.MenuItemRuns('F', 'P', kPrinterErrorCaption));
+}
+
+void TrayAndExit(Session& s) {
+  Report& r = s.report;
+  ViewerProcess& v = s.viewer;
+  WriteFile(s.csv, s.sample);
+  auto minimise = [&] {
+    PostMessageA(v.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    return WaitFor([&] { return !IsWindowVisible(v.Main()); });
   };
-  auto dialog_closed = [&] {
-    return WaitFor(
-        [&] { return viewer.MessageBoxWindow("Opening BackIce Intruder List") == nullptr; });
-  };
-  WriteFile(csv, sample_text + kExtraRecord);
-  HWND dialog = open_dialog();
-  report.Check("open dialog with its title", dialog != nullptr);
-  if (dialog != nullptr) {
-    Viewer::Press(dialog, IDCANCEL);
-    dialog_closed();
-    report.Check("open cancelled: the file is read again",
-                 WaitFor([&] { return viewer.Rows() == 61; }), std::to_string(viewer.Rows()));
-    report.Equal("open cancelled at first: settings untouched", ReadFile(ini), settings_before);
-  }
-  // Open, choosing the file by name: the list is reloaded and the choice kept.
-  WriteFile(csv, sample_text + kExtraRecord + kExtraRecord);
-  if ((dialog = open_dialog()) != nullptr) {
-    HWND name = GetDlgItem(dialog, 0x47C);  // the file name box (a combo box)
-    if (name == nullptr) name = GetDlgItem(dialog, 0x480);
-    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(csv.c_str()));
-    Viewer::Press(dialog, IDOK);
-    dialog_closed();
-    report.Check("open: the chosen file is loaded", WaitFor([&] { return viewer.Rows() == 62; }),
-                 std::to_string(viewer.Rows()));
-    report.Equal("open: row 1 selected after the reload", viewer.Selected(), 0);
-    std::string settings = ReadFile(ini);
-    report.Check("open: the settings keep the choice",
-                 settings.find("FileLocation=" + csv) != std::string::npos &&
-                     settings.find("FileSet=1") != std::string::npos &&
-                     settings.find("RefreshRate=5") != std::string::npos,
-                 settings);
-  }
-  // Open, cancelled after a choice: the dialog reports the same file again.
-  WriteFile(csv, sample_text + kExtraRecord + kExtraRecord + kExtraRecord);
-  if ((dialog = open_dialog()) != nullptr) {
-    Viewer::Press(dialog, IDCANCEL);
-    dialog_closed();
-    report.Check("open cancelled after a choice reloads the file",
-                 WaitFor([&] { return viewer.Rows() == 63; }), std::to_string(viewer.Rows()));
-  }
-
-  // Clear, cancelled: the file and the list stay.
-  const std::string panel1 = viewer.Panel(1);
-  viewer.Command(kClearId);
-  HWND box = viewer.WaitForBox("Lomvex");
-  report.Check("clear asks first", box != nullptr);
-  if (box != nullptr) {
-    report.Equal("clear's question", Viewer::MessageText(box),
-                 Expand("You are about to clear all data in the intrusion list.&Are you sure you "
-                        "want to continue?"));
-    Viewer::Press(box, IDCANCEL);
-    WaitFor([&] { return viewer.MessageBoxWindow("Lomvex") == nullptr; });
-    viewer.Settle();
-    report.Check("clear cancelled: the file stays", FileExists(csv));
-    report.Equal("clear cancelled: the rows stay", viewer.Rows(), 63);
-  }
-  // Clear, confirmed, on a file that cannot be deleted: said so, the list stays.
-  SetFileAttributesA(csv.c_str(), FILE_ATTRIBUTE_READONLY);
-  viewer.Command(kClearId);
-  if ((box = viewer.WaitForBox("Lomvex")) != nullptr) {
-    Viewer::Press(box, IDOK);
-    WaitFor([&] { return viewer.MessageBoxWindow("Lomvex") != box; });
-    HWND failure = viewer.WaitForBox("Lomvex", 5s);
-    report.Check("clear on a read-only file says it could not delete it",
-                 failure != nullptr && Viewer::MessageText(failure).find(
-                                           "The attack list could not be deleted:") == 0);
-    if (failure != nullptr) Viewer::Press(failure, IDOK);
-    WaitFor([&] { return viewer.MessageBoxWindow("Lomvex") == nullptr; });
-    viewer.Settle();
-    report.Check("clear on a read-only file: the file stays", FileExists(csv));
-    report.Equal("clear on a read-only file: the rows stay", viewer.Rows(), 63);
-  }
-  SetFileAttributesA(csv.c_str(), FILE_ATTRIBUTE_NORMAL);
-
-  // Clear, confirmed: the file is deleted and the list emptied.
-  viewer.Command(kClearId);
-  if ((box = viewer.WaitForBox("Lomvex")) != nullptr) {
-    Viewer::Press(box, IDOK);
-    WaitFor([&] { return viewer.MessageBoxWindow("Lomvex") == nullptr; });
-    viewer.Settle();
-    report.Check("clear: the file is deleted", !FileExists(csv));
-    report.Equal("clear: no rows", viewer.Rows(), 0);
-    report.Equal("clear: empty label", viewer.Label(), std::string());
-    report.Equal("clear: status panel 1 keeps its text", viewer.Panel(1), panel1);
-    report.Check("clear: print and details off",
-                 !viewer.ToolbarEnabled(kToolbarPrint) && !viewer.ToolbarEnabled(kToolbarDetails));
-    report.Check("clear: File > Clear off", !viewer.MenuItemRuns('F', 'C', "Lomvex"));
-    report.Check("clear: File > Print List off",
-                 !viewer.MenuItemRuns('F', 'P', "Lomvex Printer Error"));
-  }
-
-  // Minimise to the tray and back.
-  WriteFile(csv, sample_text);
-  PostMessageA(viewer.main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  report.Check("minimise hides the window",
-               WaitFor([&] { return !IsWindowVisible(viewer.main()); }));
-  viewer.TrayNotify(WM_LBUTTONDBLCLK);
-  report.Check("double-click on the tray icon restores",
-               WaitFor([&] { return IsWindowVisible(viewer.main()) && !IsIconic(viewer.main()); }));
-  // The tray menu: right button, then Exit.
-  PostMessageA(viewer.main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  WaitFor([&] { return !IsWindowVisible(viewer.main()); });
-  viewer.TrayNotify(WM_LBUTTONDOWN);
-  viewer.Settle();
-  report.Check("left button on the tray icon opens no menu",
-               TopLevelWindows(viewer.ProcessId(), "#32768").empty());
-  viewer.TrayNotify(WM_RBUTTONDOWN);
-  HWND menu = nullptr;
-  report.Check("right button on the tray icon opens the tray menu", WaitFor([&] {
-                 auto menus = TopLevelWindows(viewer.ProcessId(), "#32768");
-                 menu = menus.empty() ? nullptr : menus.front();
-                 return menu != nullptr;
-               }));
-  if (menu != nullptr) {
-    PostMessageA(menu, WM_KEYDOWN, 'X', 0);  // E&xit Lomvex
-    PostMessageA(menu, WM_CHAR, 'x', 0);
+  r.Check("minimise hides the window", minimise());
+  v.TrayNotify(WM_LBUTTONDBLCLK);
+  r.Check("double-click on the tray icon restores",
+          WaitFor([&] { return IsWindowVisible(v.Main()) && !IsIconic(v.Main()); }));
+  minimise();
+  v.TrayNotify(WM_LBUTTONDOWN);
+  v.Settle();
+  r.Check("left button on the tray icon opens no menu", TopLevelWindows(v.Id(), "#32768").empty());
+  v.TrayNotify(WM_RBUTTONDOWN);
+  std::vector<HWND> menus;
+  if (r.Check("right button on the tray icon opens the tray menu",
+              WaitFor([&] { return !(menus = TopLevelWindows(v.Id(), "#32768")).empty(); }))) {
+    PostMessageA(menus.front(), WM_KEYDOWN, 'X', 0);  // E&xit Lomvex
+    PostMessageA(menus.front(), WM_CHAR, 'x', 0);
   } else {
-    viewer.Command(107);
+    v.Command(IDM_FILE_EXIT);
   }
-  report.Check("exit from the tray menu ends the program", viewer.Exited(15s));
-  report.Equal("exit code", viewer.ExitCode(), DWORD{0});
-  report.Check("the help window closed with the program",
-               TopLevelWindows(viewer.ProcessId(), "LomvexHelpWindow").empty());
-  return report.Finish();
+  r.Check("exit from the tray menu ends the program", v.Exited(15s));
+  r.Equal("exit code", v.ExitCode(), DWORD{0});
+  r.Check("the help window closed with the program",
+          TopLevelWindows(v.Id(), "LomvexHelpWindow").empty());
 }
 
-// ---- Showing the viewer on the sample data, for a picture of it ----
-
-int RunShow(const std::string& folder, const std::string& shot) {
+int RunSuite(const std::string& folder, const std::string& sample, const std::string& shot) {
   Report report;
-  Viewer viewer(folder);
-  if (!report.Check("the window opens", viewer.Start())) return report.Finish();
-  WaitForInputIdle(viewer.Process(), 20000);
+  ViewerProcess viewer(folder);
+  Session s{report, viewer, folder + "\\attack-list.csv", folder + "\\Lomvex.Ini",
+            ReadFile(sample)};
+  WriteFile(s.csv, s.sample);
+  WriteFile(s.ini, Settings(s.csv, "1", nullptr));
+  if (!report.Check("the window opens", viewer.Start() && viewer.FindMain())) {
+    return report.Finish();
+  }
   viewer.Settle();
-  std::this_thread::sleep_for(500ms);
-  RECT frame;
-  GetWindowRect(viewer.main(), &frame);
-  report.Check("screenshot saved", SaveScreen(shot, &frame), shot);
-  PostMessageA(viewer.main(), WM_CLOSE, 0, 0);
-  report.Check("the viewer closes", viewer.Exited(15s));
+  StartUp(s, shot);
+  SelectAndSort(s);
+  PrintAndPrinterSetup(s);
+  Help(s);
+  Open(s);
+  Clear(s);
+  TrayAndExit(s);
   return report.Finish();
 }
 
-// ---- A large list: time to a painted list, to a sort and to a scroll ----
+// ---- The bad file: at start-up and on the tick, and exit while its message is open ----
 
-double SecondsSince(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-int RunBench(const std::string& folder, int expected_rows) {
-  Report report;
-  WriteFile(folder + "\\Lomvex.Ini", Settings(folder + "\\attack-list.csv", "1", nullptr));
-  Viewer viewer(folder);
-  auto start = std::chrono::steady_clock::now();
-  if (!report.Check("the window opens", viewer.Start(120s))) return report.Finish();
-  // The first idle moment comes after the loading, the showing and the first paint.
-  WaitForInputIdle(viewer.Process(), 120000);
-  report.Equal("rows", viewer.Rows(), expected_rows);
-  std::string first = viewer.Cell(0, 4);
-  std::printf("# start to painted list: %.2f s\n", SecondsSince(start));
-
-  for (int click = 0; click < 2; ++click) {
-    // Past the pause the driver keeps between two clicks, so it is not timed.
-    std::this_thread::sleep_for(std::chrono::milliseconds(GetDoubleClickTime() + 200));
-    auto sort_start = std::chrono::steady_clock::now();
-    viewer.ClickHeader(4);
-    bool sorted = WaitFor([&] { return viewer.HeaderImage(4) == 9 + click; }, 120s);
-    std::printf("# sort of %d rows by attack type (%s): %.2f s\n", expected_rows,
-                click == 0 ? "ascending" : "descending", SecondsSince(sort_start) - 0.3);
-    report.Check("sorted", sorted);
-  }
-  auto scroll_start = std::chrono::steady_clock::now();
-  viewer.ListKey(VK_END);
-  bool scrolled = WaitFor([&] { return viewer.LastRowInView(); }, 60s);
-  std::printf("# End key to the last row: %.2f s\n", SecondsSince(scroll_start));
-  report.Check("scrolled to the last row", scrolled);
-  PostMessageA(viewer.main(), WM_CLOSE, 0, 0);
-  report.Check("the viewer closes", viewer.Exited(60s));
-  return report.Finish();
-}
-
-// ---- The tick: reloads, a bad file's message, exit while it is open ----
-
-int RunTick(const std::string& folder, const std::string& sample) {
-  Report report;
-  const std::string csv = folder + "\\attack-list.csv";
-  const std::string sample_text = ReadFile(sample);
-  const std::string header_only =
-      sample_text.substr(0, sample_text.find('\n', sample_text.find('\n') + 1) + 1);
+int RunBadFile(const std::string& folder, const std::string& sample_path) {
+  Report r;
+  ViewerProcess v(folder);
+  const std::string csv = folder + "\\attack-list.csv", sample = ReadFile(sample_path);
+  const std::string header_only = sample.substr(0, sample.find('\n', sample.find('\n') + 1) + 1);
   WriteFile(csv, header_only);
   WriteFile(folder + "\\Lomvex.Ini", Settings(csv, nullptr, "0"));
-
-  Viewer viewer(folder);
-  if (!report.Check("the program starts", viewer.Start())) return report.Finish();
-  HWND box = viewer.WaitForBox("Lomvex", 20s);
-  report.Check("a bad file at start-up shows message 113", box != nullptr);
-  if (box != nullptr) {
-    report.Equal("message 113", Viewer::MessageText(box),
-                 Expand("An unexpected error occurred in the BlackIce 'Attack-List.Csv' "
-                        "file.&Check the file for proper format and contents&and try again."));
-    WriteFile(csv, sample_text);
-    Viewer::Press(box, IDOK);
+  if (!r.Check("the program starts", v.Start())) return r.Finish();
+  Session s{r, v, csv, "", sample};
+  std::string text;
+  HWND box = v.WaitForBox(kProgramCaption, 20s);
+  if (r.Check("a bad file at start-up shows its message", box != nullptr)) {
+    r.Equal("the bad file's message", ViewerProcess::MessageText(box), Text(IDS_BAD_ATTACK_LIST));
+    WriteFile(csv, sample);
+    ViewerProcess::Press(box, IDOK);
   }
-  report.Check("the window shows after the message", WaitFor([&] { return viewer.FindMain(); }));
-  report.Check("the tick reloads the mended file", WaitFor([&] { return viewer.Rows() == 60; }));
-  viewer.Settle();
-  report.Check("a complete load switches the commands on", viewer.ToolbarEnabled(kToolbarPrint));
-  // Coming back from another window of the program switches them by FileSet (off).
-  viewer.Command(kHelpId);
-  WaitFor([&] { return !TopLevelWindows(viewer.ProcessId(), "LomvexHelpWindow").empty(); });
-  // The reload on every tick switches them on again within a second, and an
-  // activation from another process is not always granted at once: activate
-  // the help window and then the main window until the switch is seen.
+  r.Check("the window shows after the message", WaitFor([&] { return v.FindMain(); }));
+  r.Check("the tick reloads the mended file", WaitFor([&] { return v.Rows() == 60; }));
+  v.Settle();
+  r.Check("a complete load switches the commands on", v.ToolbarEnabled(IDT_PRINT));
+  // Coming back from another window of the program switches them by FileSet
+  // (off). The reload on every tick switches them on again within a second,
+  // and an activation from another process is not always granted at once:
+  // activate the help window and then the main window until the switch is seen.
+  v.Command(IDM_HELP_CONTENTS);
+  HWND help = nullptr;
+  s.HelpWindowOpens(help);
   bool switched_off = false;
   for (int attempt = 0; attempt < 10 && !switched_off; ++attempt) {
-    std::vector<HWND> help = TopLevelWindows(viewer.ProcessId(), "LomvexHelpWindow");
-    if (!help.empty()) SetForegroundWindow(help.front());
+    SetForegroundWindow(help);
     std::this_thread::sleep_for(100ms);
-    SetForegroundWindow(viewer.main());
-    switched_off = WaitFor([&] { return !viewer.ToolbarEnabled(kToolbarPrint); }, 500ms);
+    SetForegroundWindow(v.Main());
+    switched_off = WaitFor([&] { return !v.ToolbarEnabled(IDT_PRINT); }, 500ms);
   }
-  report.Check("activation without FileSet switches the commands off", switched_off);
-  WriteFile(csv, sample_text + kExtraRecord);
-  report.Check("the tick picks up a new record",
-               WaitFor([&] { return viewer.Label().find(" 61 attacks") != std::string::npos; }));
-  std::string clock = viewer.Panel(3);
-  report.Check("the clock panel runs", LooksLikeClock(clock), clock);
+  r.Check("activation without FileSet switches the commands off", switched_off);
+  WriteFile(csv, sample + kExtraRecord);
+  r.Check("the tick picks up a new record",
+          WaitFor([&] { return v.Label().find(" 61 attacks") != std::string::npos; }));
+  r.Check("the clock panel runs", LooksLikeClock(v.Panel(3)), v.Panel(3));
 
   WriteFile(csv, header_only);
-  box = viewer.WaitForBox("Lomvex");
-  report.Check("a bad file on the tick shows message 113", box != nullptr);
+  r.Check("a bad file on the tick shows its message", v.WaitForBox(kProgramCaption) != nullptr);
   std::this_thread::sleep_for(3500ms);
-  report.Equal("no second reload while its message is open", viewer.CountBoxes("Lomvex"), 1);
-  // Closing the window while the reload's message is still open.
-  PostMessageA(viewer.main(), WM_CLOSE, 0, 0);
-  report.Check("closing with the message open ends the program", viewer.Exited(15s));
-  report.Equal("exit code", viewer.ExitCode(), DWORD{0});
-  return report.Finish();
+  r.Equal("no second reload while its message is open", v.CountBoxes(kProgramCaption), 1);
+  PostMessageA(v.Main(), WM_CLOSE, 0, 0);
+  r.Check("closing with the message open ends the program", v.Exited(15s));
+  r.Equal("exit code", v.ExitCode(), DWORD{0});
+  return r.Finish();
+}
+
+// ---- The viewer on the caller's settings, for a picture of it ----
+
+int RunShow(const std::string& folder, const std::string& shot) {
+  Report r;
+  ViewerProcess v(folder);
+  if (!r.Check("the window opens", v.Start() && WaitFor([&] { return v.FindMain(); }))) {
+    return r.Finish();
+  }
+  WaitForInputIdle(v.Handle(), 20000);
+  v.Settle();
+  std::this_thread::sleep_for(500ms);
+  RECT frame;
+  GetWindowRect(v.Main(), &frame);
+  r.Check("screenshot saved", SaveScreen(shot, &frame), shot);
+  PostMessageA(v.Main(), WM_CLOSE, 0, 0);
+  r.Check("the viewer closes", v.Exited(15s));
+  return r.Finish();
 }
 
 }  // namespace
-}  // namespace lomvex::gui
+}  // namespace lomvex::testing
 
 int main(int argc, char** argv) {
-  if (argc < 4) {
-    std::fprintf(stderr, "usage: %s suite|tick|show|bench FOLDER ARGUMENT [SCREENSHOT_BMP]\n",
-                 argv[0]);
-    return 2;
-  }
-  std::string mode = argv[1];
-  if (mode == "suite") return lomvex::gui::RunSuite(argv[2], argv[3], argc > 4 ? argv[4] : "");
-  if (mode == "tick") return lomvex::gui::RunTick(argv[2], argv[3]);
-  if (mode == "show") return lomvex::gui::RunShow(argv[2], argv[3]);
-  if (mode == "bench") return lomvex::gui::RunBench(argv[2], std::atoi(argv[3]));
-  std::fprintf(stderr, "unknown mode %s\n", mode.c_str());
+  using namespace lomvex::testing;
+  const std::string mode = argc > 3 ? argv[1] : "";
+  if (mode == "suite") return RunSuite(argv[2], argv[3], argc > 4 ? argv[4] : "");
+  if (mode == "tick") return RunBadFile(argv[2], argv[3]);
+  if (mode == "show") return RunShow(argv[2], argv[3]);
+  std::fprintf(stderr, "usage: %s suite|tick|show FOLDER ARGUMENT [SCREENSHOT_BMP]\n", argv[0]);
   return 2;
 }

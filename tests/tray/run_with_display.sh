@@ -1,22 +1,15 @@
 #!/bin/sh
-# Runs a Windows test that needs an X display under Wine: on the caller's
-# display, or else on a private Xvfb. Either way the test may count on the
-# shell's tray being there.
-#   run_with_display.sh WINE_RUNNER TEST_PROGRAM [ARGS...]
+# Runs the tray control's Windows test under Wine on a desktop of its own, which
+# has a tray, on the caller's X display or else a private one.
+#   run_with_display.sh WINE_RUN TEST_PROGRAM
 set -eu
+wine_run=$1 program=$2
+. "$(dirname "$0")/../../scripts/wine_display.sh"
+start_work_folder lomvex-tray
+ensure_display
 export LOMVEX_TRAY_REQUIRED=1
-# The output goes through a file: Wine's background processes (the desktop,
-# the services) inherit the test's output and may outlive it, which would keep
-# the caller waiting on a pipe.
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
-status=0
-if [ -n "${DISPLAY:-}" ]; then
-  "$@" >"$log" 2>&1 </dev/null || status=$?
-else
-  # Start the search for a free server number apart from other test runs.
-  xvfb-run -a -n $((100 + $$ % 400)) -s "-screen 0 800x600x24" "$@" >"$log" 2>&1 </dev/null ||
-    status=$?
-fi
-cat "$log"
-exit "$status"
+# Output through a file: Wine's background processes may outlive the test.
+run_on_wine_desktop "$wine_run" "lomvex-tray-$$" 120 "$program" >"$work/out" 2>&1 </dev/null || true
+tr -d '\r' <"$work/out"
+# The desktop does not hand on the test's exit status: gtest's summary tells.
+grep -q '^\[  PASSED  \]' "$work/out" && ! grep -q '^\[  FAILED  \]' "$work/out"

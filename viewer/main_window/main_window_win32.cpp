@@ -118,7 +118,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 bool frmMain::OnCreate() {
   if (!CreateControls()) return false;
   tray_window_ = CreateTrayControlWindow(window_);
-  SysTray = std::make_unique<cSysTray>(tray_platform_, tray_window_.handle());
+  SysTray = std::make_unique<cSysTray>(tray_platform_, FromWindowHandle(tray_window_.get()));
   profile_ = OpenPlatformProfile(ProgramFolder() + "\\" + std::string(kSettingsFileName));
   file_dialog_.SetOwner(window_);
   logic_ = std::make_unique<MainWindowLogic>(MainWindowServices{*this, SystemFileAccess(),

@@ -80,7 +80,7 @@ class frmMain final : public MainWindowPlatform {
   std::string panel_texts_[3];
 
   Win32TrayPlatform tray_platform_;
-  TrayControlWindow tray_window_;
+  owners::UniqueWindow tray_window_;
   std::unique_ptr<cSysTray> SysTray;
   std::unique_ptr<ProfileStore> profile_;
   Win32OpenFileDialog file_dialog_;

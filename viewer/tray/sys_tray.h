@@ -1,7 +1,7 @@
 // The tray icon control: puts one icon into the notification area, keeps its
 // icon and tip current, and turns the tray's mouse notifications into events.
-// The logic is portable; the shell call and the window-procedure replacement
-// sit behind TrayPlatform (the Windows one is in sys_tray_win32.h).
+// The logic is portable; the shell call and the routing of the control window's
+// messages sit behind TrayPlatform (the Windows one is in sys_tray_win32.h).
 #pragma once
 
 #include <cstdint>
@@ -42,8 +42,9 @@ class TrayPlatform {
  public:
   virtual ~TrayPlatform() = default;
   virtual void NotifyIcon(TrayCommand command, const NotifyIconRecord& record) = 0;
-  // Routes the tray notifications of the window to the control (replacing the
-  // window procedure); false when another control already holds the tray.
+  // Routes the tray notifications of the window to the control (the window's
+  // own procedure still sees every message); false when another control
+  // already holds the tray.
   virtual bool AttachWindowProcedure(std::uintptr_t window, cSysTray& control) = 0;
   // Gives the window its own message handling back.
   virtual void DetachWindowProcedure(std::uintptr_t window) = 0;

@@ -1,5 +1,7 @@
 #include "sys_tray_win32.h"
 
+#include <commctrl.h>
+
 #include <cstddef>
 #include <cstring>
 
@@ -20,12 +22,6 @@ static_assert(sizeof(NOTIFYICONDATAA{}.szTip) >= NotifyIconRecord::kTipSize);
 
 namespace {
 
-// mSysTray: the one window whose procedure is replaced, and what it had before. One
-// value for the whole program, which is why only one control can be in the tray.
-HWND tray_window = nullptr;
-WNDPROC PrevWndProc = nullptr;
-LONG_PTR previous_user_data = 0;
-
 constexpr char kControlClassName[] = "Lomvex.cSysTray";
 
 }  // namespace
@@ -42,19 +38,17 @@ NOTIFYICONDATAA ToNotifyIconData(const NotifyIconRecord& record) {
   return data;
 }
 
-LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  // Kept before the event runs: a handler may take the control out of the tray,
-  // which gives the window its procedure back and clears the module's value.
-  const WNDPROC previous = PrevWndProc;
+LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                UINT_PTR subclass_id, DWORD_PTR control) {
   if (message == TrayCallbackMessage) {
-    auto* control = reinterpret_cast<cSysTray*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (control != nullptr && window == tray_window) {
-      control->HandleTrayMessage(static_cast<std::uint32_t>(lparam),
-                                 static_cast<std::uint32_t>(wparam));
-    }
+    // The handler may take the control out of the tray, removing this
+    // subclass; the message still goes on to the window's own procedure.
+    reinterpret_cast<cSysTray*>(control)->HandleTrayMessage(static_cast<std::uint32_t>(lparam),
+                                                            static_cast<std::uint32_t>(wparam));
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, TrayWindowProc, subclass_id);
   }
-  if (previous == nullptr) return DefWindowProcA(window, message, wparam, lparam);
-  return CallWindowProcA(previous, window, message, wparam, lparam);
+  return DefSubclassProc(window, message, wparam, lparam);
 }
 
 void Win32TrayPlatform::NotifyIcon(TrayCommand command, const NotifyIconRecord& record) {
@@ -64,34 +58,23 @@ void Win32TrayPlatform::NotifyIcon(TrayCommand command, const NotifyIconRecord& 
 
 bool Win32TrayPlatform::AttachWindowProcedure(std::uintptr_t window, cSysTray& control) {
   HWND handle = ToWindowHandle(window);
-  if (tray_window != nullptr || !IsWindow(handle)) return false;
-  const LONG_PTR user_data =
-      SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
-  const auto previous = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TrayWindowProc)));
-  if (previous == nullptr) {
-    SetWindowLongPtrA(handle, GWLP_USERDATA, user_data);
+  if (window_in_tray_ != nullptr || !IsWindow(handle)) return false;
+  if (!SetWindowSubclass(handle, TrayWindowProc, kTraySubclassId,
+                         reinterpret_cast<DWORD_PTR>(&control))) {
     return false;
   }
-  tray_window = handle;
-  PrevWndProc = previous;
-  previous_user_data = user_data;
+  window_in_tray_ = handle;
   return true;
 }
 
 void Win32TrayPlatform::DetachWindowProcedure(std::uintptr_t window) {
   HWND handle = ToWindowHandle(window);
-  if (handle != tray_window) return;
-  if (IsWindow(handle)) {
-    SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PrevWndProc));
-    SetWindowLongPtrA(handle, GWLP_USERDATA, previous_user_data);
-  }
-  tray_window = nullptr;
-  PrevWndProc = nullptr;
-  previous_user_data = 0;
+  if (handle != window_in_tray_) return;
+  RemoveWindowSubclass(handle, TrayWindowProc, kTraySubclassId);
+  window_in_tray_ = nullptr;
 }
 
-TrayControlWindow CreateTrayControlWindow(HWND owner) {
+owners::UniqueWindow CreateTrayControlWindow(HWND owner) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSEXA window_class{};
   window_class.cbSize = sizeof window_class;
@@ -99,12 +82,12 @@ TrayControlWindow CreateTrayControlWindow(HWND owner) {
   window_class.hInstance = instance;
   window_class.lpszClassName = kControlClassName;
   if (RegisterClassExA(&window_class) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    return TrayControlWindow();
+    return {};
   }
   const DWORD style = owner != nullptr ? WS_CHILD : 0;
   HWND parent = owner != nullptr ? owner : HWND_MESSAGE;
-  return TrayControlWindow(CreateWindowExA(0, kControlClassName, "", style, 0, 0, 0, 0, parent,
-                                           nullptr, instance, nullptr));
+  return owners::UniqueWindow(CreateWindowExA(0, kControlClassName, "", style, 0, 0, 0, 0, parent,
+                                              nullptr, instance, nullptr));
 }
 
 }  // namespace lomvex

@@ -1,0 +1,156 @@
+#include "desktop_win32.h"
+
+#include <fstream>
+#include <thread>
+
+#include "owners_win32.h"
+
+namespace lomvex::testing {
+
+std::string WindowText(HWND window) {
+  char text[2048] = "";
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                      SMTO_ABORTIFHUNG, 5000, nullptr);
+  return text;
+}
+
+std::string ClassName(HWND window) {
+  char name[256] = "";
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+namespace {
+
+struct WindowSearch {
+  DWORD process;
+  const char* class_name;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search.process && IsWindowVisible(window) &&
+      (search.class_name == nullptr || ClassName(window) == search.class_name)) {
+    search.found.push_back(window);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> TopLevelWindows(DWORD process, const char* class_name) {
+  WindowSearch search{process, class_name, {}};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FindTopLevel(DWORD process, const char* class_name, const std::string& title) {
+  for (HWND window : TopLevelWindows(process, class_name)) {
+    if (WindowText(window) == title) return window;
+  }
+  return nullptr;
+}
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+  }
+}
+
+void PumpMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
+namespace {
+
+INPUT PointerAt(POINT point) {
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  move.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  return move;
+}
+
+}  // namespace
+
+void MovePointer(POINT point) {
+  INPUT move = PointerAt(point);
+  SendInput(1, &move, sizeof move);
+}
+
+void ClickAt(POINT point, bool double_click) {
+  // Single clicks far enough apart that two of them never make a double-click.
+  static auto last_click = std::chrono::steady_clock::now() - std::chrono::seconds(1);
+  if (!double_click) {
+    std::this_thread::sleep_until(last_click +
+                                  std::chrono::milliseconds(GetDoubleClickTime() + 100));
+  }
+  MovePointer(point);
+  // The pointer settles over the target before the button goes down.
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  for (int click = 0; click < (double_click ? 2 : 1); ++click) {
+    INPUT inputs[2] = {PointerAt(point), PointerAt(point)};
+    inputs[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+  }
+  last_click = std::chrono::steady_clock::now();
+}
+
+void PressKey(WORD virtual_key) {
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
+  inputs[0].ki.wVk = inputs[1].ki.wVk = virtual_key;
+  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+POINT CenterOnScreen(HWND window, RECT rect) {
+  POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  ClientToScreen(window, &point);
+  return point;
+}
+
+bool SaveScreen(const std::string& path, const RECT* part) {
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (part != nullptr) IntersectRect(&area, &area, part);
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  HDC screen = GetDC(nullptr);
+  owners::UniqueDc memory(CreateCompatibleDC(screen));
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  owners::UniqueBitmap bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  bool copied = false;
+  if (bitmap) {
+    owners::ScopedSelectObject selected(memory.get(), bitmap.get());
+    copied = BitBlt(memory.get(), 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  }
+  ReleaseDC(nullptr, screen);
+  if (!copied) return false;
+  GdiFlush();
+  const DWORD image_size = ((width * 3 + 3) / 4) * 4 * static_cast<DWORD>(height);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+  file.bfSize = file.bfOffBits + image_size;
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+  out.write(static_cast<const char*>(bits), image_size);
+  return out.good();
+}
+
+}  // namespace lomvex::testing
