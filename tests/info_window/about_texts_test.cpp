@@ -42,15 +42,6 @@ TEST(Scramble, BothWaysIn16BitArithmeticAndNothingForANonCharacter) {
       EXPECT_EQ(Scramble(*c.plain, c.key1, c.key2), c.stored);
     }
   }
-  // Every character survives the round trip with the program's keys, or has
-  // no stored form and is refused rather than stored wrongly.
-  for (int code = 1; code < 256; ++code) {
-    std::string plain(1, static_cast<char>(code));
-    std::optional<std::string> stored = Scramble(plain, kScrambleKey1, kScrambleKey2);
-    if (stored) {
-      EXPECT_EQ(Unscramble(*stored, kScrambleKey1, kScrambleKey2), plain) << code;
-    }
-  }
   EXPECT_EQ(RightsHolder("\x15"), "");  // (0x15 ^ 17) - 4 = 0
 }
 

@@ -75,8 +75,7 @@ TEST(AttackInfoPage, CentredHeadingThenTenRowsThenTheDescription) {
       "    DNS:" + Blanks(36) + "desk7.example.net",
       "",
       "",
-      "    Probes, then more probes.",
-  };
+      "    Probes, then more probes."};
   EXPECT_EQ(AttackInfoPageLines(SampleRows(), "Probes, then more probes.", "SERVER1", {2000, 10, 4},
                                 EnglishTextLocale()),
             expected);
@@ -88,14 +87,6 @@ TEST(AttackInfoPage, EmptyHostNameAndDescriptionKeepTheirLines) {
   ASSERT_EQ(lines.size(), 24u);
   EXPECT_EQ(lines[5], "    " + Blanks(32) + "Host Computer: " + Blanks(32));
   EXPECT_EQ(lines.back(), "    ");
-}
-
-TEST(AttackInfoPage, FewerRowsThanTenPrintWhatThereIs) {
-  std::vector<InfoRow> rows{{"Date:", "x"}};
-  std::vector<std::string> lines =
-      AttackInfoPageLines(rows, "d", "h", {2000, 10, 4}, EnglishTextLocale());
-  ASSERT_EQ(lines.size(), 15u);
-  EXPECT_EQ(lines[11], "    Date:" + Blanks(35) + "x");
 }
 
 }  // namespace
