@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "program_files_win32.h"
+#include "program_module_win32.h"
 #include "viewer_ids.h"
+#include "window_win32.h"
 
 namespace lomvex {
 namespace {
@@ -25,44 +26,28 @@ std::vector<HelpTopic> ShippedTopics() {
       std::string_view(static_cast<const char*>(data), SizeofResource(module, found)));
 }
 
-// The window's state, attached to it.
-class HelpWindow {
+// The help window; it owns its state, which goes with the window.
+class HelpWindow final : public Window {
  public:
-  friend LRESULT CALLBACK HelpWindowProc(HWND, UINT, WPARAM, LPARAM);
   static HWND Find();
   static HWND Create(std::vector<HelpTopic> topics);
-  static HelpWindow* From(HWND window) {
-    return reinterpret_cast<HelpWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  }
   void ShowTopic(int index);
   const std::vector<HelpTopic>& Topics() const { return topics_; }
 
  private:
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-  bool OnCreate(HWND window);
-  void OnSize(int width, int height);
-  void OnCommand(int id, int code);
+  explicit HelpWindow(std::vector<HelpTopic> topics) : topics_(std::move(topics)) {}
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnFinalMessage() override { delete this; }
+
+  BOOL OnCreate(HWND window, LPCREATESTRUCT create);
+  void OnSize(HWND window, UINT kind, int width, int height);
+  void OnCommand(HWND window, int id, HWND control, UINT code);
+  void OnSetFocus(HWND window, HWND previous);
 
   std::vector<HelpTopic> topics_;
-  HWND window_ = nullptr;
   HWND contents_ = nullptr;
   HWND text_ = nullptr;
 };
-
-LRESULT CALLBACK HelpWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-
-bool RegisterHelpClass() {
-  WNDCLASSEXA window_class{};
-  window_class.cbSize = sizeof window_class;
-  if (GetClassInfoExA(GetModuleHandleA(nullptr), kHelpClassName, &window_class)) return true;
-  window_class.lpfnWndProc = HelpWindowProc;
-  window_class.hInstance = GetModuleHandleA(nullptr);
-  window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.hIcon = LoadIconA(window_class.hInstance, MAKEINTRESOURCEA(IDI_LOMVEX));
-  window_class.lpszClassName = kHelpClassName;
-  return RegisterClassExA(&window_class) != 0;
-}
 
 HWND HelpWindow::Find() {
   const DWORD process = GetCurrentProcessId();
@@ -76,19 +61,21 @@ HWND HelpWindow::Find() {
 }
 
 HWND HelpWindow::Create(std::vector<HelpTopic> topics) {
-  if (topics.empty() || !RegisterHelpClass()) return nullptr;
-  auto state = std::make_unique<HelpWindow>();
-  state->topics_ = std::move(topics);
-  // The window owns its state from WM_NCCREATE on and deletes it in WM_NCDESTROY.
-  HWND window =
-      CreateWindowExA(0, kHelpClassName, ResourceText(IDS_HELP_TITLE).c_str(),
-                      WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 640, 440,
-                      nullptr, nullptr, GetModuleHandleA(nullptr), state.release());
+  if (topics.empty()) return nullptr;
+  std::unique_ptr<HelpWindow> state(new HelpWindow(std::move(topics)));
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  bool attached = false;
+  HWND window = state->CreateWindowOf(
+      {kHelpClassName, LoadIconA(instance, MAKEINTRESOURCEA(IDI_LOMVEX))},
+      ResourceText(IDS_HELP_TITLE).c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+      {CW_USEDEFAULT, CW_USEDEFAULT, 640, 440}, nullptr, nullptr, &attached);
+  // Once attached, the window deletes its state at its end, also when
+  // creation fails after that.
+  if (attached) (void)state.release();
   return window;
 }
 
-bool HelpWindow::OnCreate(HWND window) {
-  window_ = window;
+BOOL HelpWindow::OnCreate(HWND window, LPCREATESTRUCT) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   contents_ = CreateWindowExA(
       WS_EX_CLIENTEDGE, "LISTBOX", "",
@@ -98,69 +85,43 @@ bool HelpWindow::OnCreate(HWND window) {
       WS_EX_CLIENTEDGE, "EDIT", "",
       WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
       0, 0, 0, 0, window, reinterpret_cast<HMENU>(IDC_HELP_TEXT), instance, nullptr);
-  if (contents_ == nullptr || text_ == nullptr) return false;
-  HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
-  SendMessageA(contents_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  for (const HelpTopic& topic : topics_) {
-    SendMessageA(contents_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(topic.title.c_str()));
-  }
+  if (contents_ == nullptr || text_ == nullptr) return FALSE;
+  HFONT font = GetStockFont(DEFAULT_GUI_FONT);
+  SetWindowFont(contents_, font, FALSE);
+  SetWindowFont(text_, font, FALSE);
+  for (const HelpTopic& topic : topics_) ListBox_AddString(contents_, topic.title.c_str());
   RECT client;
   GetClientRect(window, &client);
-  OnSize(client.right, client.bottom);
-  return true;
+  OnSize(window, SIZE_RESTORED, client.right, client.bottom);
+  return TRUE;
 }
 
-void HelpWindow::OnSize(int width, int height) {
+void HelpWindow::OnSize(HWND, UINT, int width, int height) {
   MoveWindow(contents_, kGap, kGap, kContentsWidth, height - 2 * kGap, TRUE);
   int text_left = kContentsWidth + 2 * kGap;
   MoveWindow(text_, text_left, kGap, width - text_left - kGap, height - 2 * kGap, TRUE);
 }
 
-void HelpWindow::OnCommand(int id, int code) {
-  if (id == IDC_HELP_CONTENTS && code == LBN_SELCHANGE) {
-    ShowTopic(static_cast<int>(SendMessageA(contents_, LB_GETCURSEL, 0, 0)));
-  }
+void HelpWindow::OnCommand(HWND, int id, HWND, UINT code) {
+  if (id == IDC_HELP_CONTENTS && code == LBN_SELCHANGE) ShowTopic(ListBox_GetCurSel(contents_));
 }
+
+void HelpWindow::OnSetFocus(HWND, HWND) { SetFocus(contents_); }
 
 void HelpWindow::ShowTopic(int index) {
   if (index < 0 || index >= static_cast<int>(topics_.size())) return;
-  SendMessageA(contents_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  ListBox_SetCurSel(contents_, index);
   SetWindowTextA(text_, topics_[static_cast<size_t>(index)].text.c_str());
 }
 
-LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
-      return OnCreate(window_) ? 0 : -1;
-    case WM_SIZE:
-      OnSize(LOWORD(lparam), HIWORD(lparam));
-      return 0;
-    case WM_COMMAND:
-      OnCommand(LOWORD(wparam), HIWORD(wparam));
-      return 0;
-    case WM_SETFOCUS:
-      SetFocus(contents_);
-      return 0;
+    HANDLE_MSG(handle(), WM_CREATE, OnCreate);
+    HANDLE_MSG(handle(), WM_SIZE, OnSize);
+    HANDLE_MSG(handle(), WM_COMMAND, OnCommand);
+    HANDLE_MSG(handle(), WM_SETFOCUS, OnSetFocus);
   }
-  return DefWindowProcA(window_, message, wparam, lparam);
-}
-
-LRESULT CALLBACK HelpWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* state =
-        static_cast<HelpWindow*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
-    state->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
-  }
-  HelpWindow* state = HelpWindow::From(window);
-  if (state == nullptr) return DefWindowProcA(window, message, wparam, lparam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    delete state;
-    return DefWindowProcA(window, message, wparam, lparam);
-  }
-  return state->HandleMessage(message, wparam, lparam);
+  return DefaultHandling(message, wParam, lParam);
 }
 
 }  // namespace
@@ -175,12 +136,12 @@ bool ShowHelp(HWND owner, HelpCommand command, int data) {
   std::vector<HelpTopic> topics = window ? std::vector<HelpTopic>() : ShippedTopics();
   int topic = 0;
   if (command == kHelpContext) {
-    topic = FindHelpTopic(window ? HelpWindow::From(window)->Topics() : topics, data);
+    topic = FindHelpTopic(window ? WindowState<HelpWindow>(window)->Topics() : topics, data);
     if (topic < 0) return false;
   }
   if (window == nullptr) window = HelpWindow::Create(std::move(topics));
   if (window == nullptr) return false;
-  HelpWindow::From(window)->ShowTopic(topic);
+  WindowState<HelpWindow>(window)->ShowTopic(topic);
   if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);

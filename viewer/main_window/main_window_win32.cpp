@@ -8,7 +8,7 @@
 #include "help_window_win32.h"
 #include "main_window_layout.h"
 #include "profile_store_win32.h"
-#include "program_files_win32.h"
+#include "program_module_win32.h"
 #include "text_locale_win32.h"
 #include "viewer_ids.h"
 #include "viewer_text.h"
@@ -32,169 +32,133 @@ frmMain::frmMain() = default;
 frmMain::~frmMain() = default;
 
 HWND frmMain::Create(HINSTANCE instance) {
-  WNDCLASSEXA window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = WindowProc;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = kMainClassName;
-  icon_.reset(
-      static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_LOMVEX), IMAGE_ICON,
-                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)));
-  small_icon_.reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_LOMVEX),
-                                                  IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                  GetSystemMetrics(SM_CYSMICON), 0)));
-  window_class.hIcon = icon_.get();
-  window_class.hIconSm = small_icon_.get();
-  if (RegisterClassExA(&window_class) == 0) return nullptr;
+  auto load_icon = [instance](int width_metric, int height_metric) {
+    return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_LOMVEX), IMAGE_ICON,
+                                         GetSystemMetrics(width_metric),
+                                         GetSystemMetrics(height_metric), 0));
+  };
+  icon_.reset(load_icon(SM_CXICON, SM_CYICON));
+  small_icon_.reset(load_icon(SM_CXSMICON, SM_CYSMICON));
 
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   RECT frame{0, 0, layout::kClientWidth, layout::kClientHeight};
   AdjustWindowRectEx(&frame, style, TRUE, 0);
-  HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDM_MAIN_MENU));
-  return CreateWindowExA(0, kMainClassName, ResourceText(IDS_MAIN_CAPTION).c_str(), style,
-                         CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                         frame.bottom - frame.top, nullptr, menu, instance, this);
+  owners::UniqueMenu menu(LoadMenuA(instance, MAKEINTRESOURCEA(IDM_MAIN_MENU)));
+  HWND window = CreateWindowOf(
+      {kMainClassName, icon_.get(), small_icon_.get()}, ResourceText(IDS_MAIN_CAPTION).c_str(),
+      style, {CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top},
+      nullptr, menu.get());
+  // The window destroys its menu from here on.
+  if (window != nullptr) (void)menu.release();
+  return window;
 }
 
-LRESULT CALLBACK frmMain::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<frmMain*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<frmMain*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcA(window, message, wparam, lparam);
-  if (message == WM_NCDESTROY) {
-    // The state belongs to the program's entry, which outlives the window.
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    return DefWindowProcA(window, message, wparam, lparam);
-  }
-  return self->HandleMessage(message, wparam, lparam);
-}
-
-LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
-      return OnCreate() ? 0 : -1;
-    case WM_DESTROY:
-      OnDestroy();
-      return 0;
-    case WM_CLOSE:
-      OnClose();
-      return 0;
-    case WM_ACTIVATE:
-      OnActivate(wparam, lparam);
-      break;
-    case WM_SETFOCUS:
-      if (lsvMain != nullptr) SetFocus(lsvMain);
-      return 0;
-    case WM_SIZE:
-      OnSize(wparam);
-      return 0;
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_TIMER:
-      if (wparam == tmrMain) OnTimer();
-      return 0;
-    case WM_COMMAND:
-      OnCommand(LOWORD(wparam));
-      return 0;
-    case WM_NOTIFY:
-      return OnNotify(*reinterpret_cast<const NMHDR*>(lparam));
-    case WM_MENUSELECT:
-      OnMenuSelect(wparam, lparam);
-      return 0;
+    HANDLE_MSG(handle(), WM_CREATE, OnCreate);
+    HANDLE_MSG(handle(), WM_DESTROY, OnDestroy);
+    HANDLE_MSG(handle(), WM_CLOSE, OnClose);
+    HANDLE_MSG(handle(), WM_ACTIVATE, OnActivate);
+    HANDLE_MSG(handle(), WM_SETFOCUS, OnSetFocus);
+    HANDLE_MSG(handle(), WM_SIZE, OnSize);
+    HANDLE_MSG(handle(), WM_PAINT, OnPaint);
+    HANDLE_MSG(handle(), WM_TIMER, OnTimer);
+    HANDLE_MSG(handle(), WM_COMMAND, OnCommand);
+    HANDLE_MSG(handle(), WM_NOTIFY, OnNotify);
+    HANDLE_MSG(handle(), WM_MENUSELECT, OnMenuSelect);
     case WM_HELP:
-      OnHelp(*reinterpret_cast<const HELPINFO*>(lparam));
+      OnHelp(*reinterpret_cast<const HELPINFO*>(lParam));
       return TRUE;
   }
-  return DefWindowProcA(window_, message, wparam, lparam);
+  return DefaultHandling(message, wParam, lParam);
 }
 
-bool frmMain::OnCreate() {
-  if (!CreateControls()) return false;
-  tray_window_ = CreateTrayControlWindow(window_);
+BOOL frmMain::OnCreate(HWND window, LPCREATESTRUCT) {
+  if (!CreateControls()) return FALSE;
+  tray_window_ = CreateTrayControlWindow(window);
   SysTray = std::make_unique<cSysTray>(tray_platform_, FromWindowHandle(tray_window_.get()));
   profile_ = OpenPlatformProfile(ProgramFolder() + "\\" + std::string(kSettingsFileName));
-  file_dialog_.SetOwner(window_);
+  file_dialog_.SetOwner(window);
   logic_ = std::make_unique<MainWindowLogic>(MainWindowServices{*this, SystemFileAccess(),
                                                                 *profile_, file_dialog_, *SysTray,
                                                                 UserTextLocale(), ProgramName()});
   SysTray->SetEvents(logic_.get());
   // The window's own icon, in the size the notification area shows.
   logic_->Load(FromIconHandle(small_icon_.get()), ResourceText(IDS_MAIN_CAPTION));
-  SetTimer(window_, tmrMain, kTickMilliseconds, nullptr);
-  return true;
+  SetTimer(window, tmrMain, kTickMilliseconds, nullptr);
+  return TRUE;
 }
 
-void frmMain::OnDestroy() {
-  KillTimer(window_, tmrMain);
+void frmMain::OnDestroy(HWND window) {
+  KillTimer(window, tmrMain);
   if (SysTray) SysTray->SetEvents(nullptr);
   PostQuitMessage(0);
 }
 
-void frmMain::OnClose() {
+void frmMain::OnClose(HWND window) {
   if (logic_) {
     logic_->Run(Command::kExit);
   } else {
-    ::DestroyWindow(window_);
+    ::DestroyWindow(window);
   }
 }
 
-void frmMain::OnActivate(WPARAM wparam, LPARAM lparam) {
-  if (LOWORD(wparam) == WA_INACTIVE || HIWORD(wparam) != 0 || !logic_) return;
+void frmMain::OnActivate(HWND window, UINT state, HWND other, BOOL minimized) {
+  // The default handling gives the keyboard focus to the window.
+  FORWARD_WM_ACTIVATE(window, state, other, minimized, DefWindowProcA);
+  if (state == WA_INACTIVE || minimized || !logic_) return;
   // The program's own windows only (a message box, the help window), and the
   // first activation after the window is shown; not a switch from another program.
-  HWND previous = reinterpret_cast<HWND>(lparam);
-  DWORD previous_process = 0;
-  if (previous != nullptr) GetWindowThreadProcessId(previous, &previous_process);
-  bool from_program = previous_process == GetCurrentProcessId();
+  DWORD other_process = 0;
+  if (other != nullptr) GetWindowThreadProcessId(other, &other_process);
+  bool from_program = other_process == GetCurrentProcessId();
   if (!activated_before_ || from_program) logic_->Activate();
   activated_before_ = true;
 }
 
-void frmMain::OnSize(WPARAM kind) {
+void frmMain::OnSetFocus(HWND, HWND) {
+  if (lsvMain != nullptr) SetFocus(lsvMain);
+}
+
+void frmMain::OnSize(HWND window, UINT kind, int, int) {
   if (tbMain != nullptr) {
     RECT client;
-    GetClientRect(window_, &client);
+    GetClientRect(window, &client);
     if (client.right > 0) {
       MoveWindow(tbMain, 0, 0, client.right, layout::kToolbarHeight, TRUE);
     }
     SendMessageA(sbMain, WM_SIZE, 0, 0);
     // The rule lines run across the whole window.
     RECT rules{0, layout::kUpperRuleTop, client.right, layout::kLowerRuleTop + 2};
-    InvalidateRect(window_, &rules, TRUE);
+    InvalidateRect(window, &rules, TRUE);
   }
   if (logic_) logic_->Resize(kind == SIZE_MINIMIZED);
 }
 
-void frmMain::OnPaint() {
+void frmMain::OnPaint(HWND window) {
   PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window_, &paint);
+  HDC dc = BeginPaint(window, &paint);
   RECT outer;
-  GetWindowRect(window_, &outer);
+  GetWindowRect(window, &outer);
   const int width = outer.right - outer.left;
   RECT upper{0, layout::kUpperRuleTop, width, layout::kUpperRuleTop + 1};
   FillRect(dc, &upper, GetSysColorBrush(COLOR_BACKGROUND));
   RECT lower{0, layout::kLowerRuleTop, width, layout::kLowerRuleTop + 2};
   FillRect(dc, &lower, GetSysColorBrush(COLOR_WINDOW));
-  EndPaint(window_, &paint);
+  EndPaint(window, &paint);
 }
 
-void frmMain::OnTimer() {
-  if (logic_) logic_->Tick();
+void frmMain::OnTimer(HWND, UINT id) {
+  if (id == tmrMain && logic_) logic_->Tick();
 }
 
-void frmMain::OnCommand(int id) {
+void frmMain::OnCommand(HWND, int id, HWND, UINT) {
   std::optional<Command> command = CommandOfId(id);
   if (command && logic_) logic_->Run(*command);
 }
 
-LRESULT frmMain::OnNotify(const NMHDR& header) {
+LRESULT frmMain::OnNotify(HWND, int, NMHDR* notification) {
+  const NMHDR& header = *notification;
   if (header.hwndFrom == lsvMain) return OnListNotify(header);
   if (header.code == TTN_GETDISPINFOA || header.code == TTN_GETDISPINFOW) OnToolTip(header);
   return 0;
@@ -279,17 +243,19 @@ void frmMain::OnToolTip(const NMHDR& header) {
   }
 }
 
-void frmMain::OnMenuSelect(WPARAM wparam, LPARAM lparam) {
-  const UINT flags = HIWORD(wparam);
-  const HMENU menu = reinterpret_cast<HMENU>(lparam);
-  if (flags == 0xFFFF && menu == nullptr) {
-    highlighted_menu_topic_ = 0;  // the menu closed
-  } else if (flags & MF_POPUP) {
-    // A menu of the bar: the item is its position.
-    highlighted_menu_topic_ =
-        menu == GetMenu(window_) ? TopMenuHelpTopic(static_cast<int>(LOWORD(wparam)) + 1) : 0;
-  } else {
-    highlighted_menu_topic_ = MenuItemHelpTopic(LOWORD(wparam));
+void frmMain::OnMenuSelect(HWND window, HMENU menu, int item, HMENU popup, UINT flags) {
+  highlighted_menu_topic_ = 0;
+  if (flags == 0xFFFFFFFF && menu == nullptr) return;  // the menu closed
+  if (!(flags & MF_POPUP)) {
+    highlighted_menu_topic_ = MenuItemHelpTopic(item);
+    return;
+  }
+  // A menu of the bar, numbered by its position.
+  HMENU bar = GetMenu(window);
+  if (menu != bar) return;
+  for (int position = 0; position < GetMenuItemCount(bar); ++position) {
+    if (GetSubMenu(bar, position) == popup)
+      highlighted_menu_topic_ = TopMenuHelpTopic(position + 1);
   }
 }
 
@@ -306,16 +272,17 @@ MessageAnswer frmMain::ShowMessage(std::string_view text, std::string_view capti
                                    MessageIcon icon, MessageButtons buttons) {
   UINT style = (icon == MessageIcon::kCritical ? MB_ICONSTOP : MB_ICONEXCLAMATION) |
                (buttons == MessageButtons::kOkCancel ? MB_OKCANCEL : MB_OK);
-  int answer = MessageBoxA(window_, std::string(text).c_str(), std::string(caption).c_str(), style);
+  int answer =
+      MessageBoxA(handle(), std::string(text).c_str(), std::string(caption).c_str(), style);
   return answer == IDOK ? MessageAnswer::kOk : MessageAnswer::kCancel;
 }
 
 bool frmMain::ShowHelp(HelpCommand command, int data) {
-  return lomvex::ShowHelp(window_, command, data);
+  return lomvex::ShowHelp(handle(), command, data);
 }
 
 void frmMain::ShowPrintSetup(PageOrientation& orientation) {
-  print_setup_.ShowDialog(window_, orientation);
+  print_setup_.ShowDialog(handle(), orientation);
 }
 
 CalendarDate frmMain::Today() {
@@ -339,7 +306,7 @@ void frmMain::SetPanelText(int panel, const std::string& text) {
 }
 
 void frmMain::UpdateView(unsigned parts) {
-  if (window_ == nullptr || !logic_) return;
+  if (handle() == nullptr || !logic_) return;
   const MainListState& state = logic_->ListState();
   if (parts & kViewRows) {
     ListView_SetItemCountEx(lsvMain, static_cast<int>(state.list.RowCount()), 0);
@@ -351,7 +318,7 @@ void frmMain::UpdateView(unsigned parts) {
   if (parts & kViewDate) SetPanelText(1, logic_->DateText());
   if (parts & kViewClock) SetPanelText(2, logic_->ClockText());
   if (parts & kViewCommands) {
-    HMENU menu = GetMenu(window_);
+    HMENU menu = GetMenu(handle());
     for (int id : kListCommandIds) {
       if (IsToolbarButton(id)) {
         SendMessageA(tbMain, TB_ENABLEBUTTON, static_cast<WPARAM>(id),
@@ -407,27 +374,27 @@ void frmMain::ShowSortMarks(const ColumnClickEffect& effect) {
   mark(effect.marked_column, effect.mark_image);
 }
 
-void frmMain::HideWindow() { ShowWindow(window_, SW_HIDE); }
+void frmMain::HideWindow() { ShowWindow(handle(), SW_HIDE); }
 
 void frmMain::RestoreWindow() {
-  ShowWindow(window_, SW_RESTORE);
-  ShowWindow(window_, SW_SHOW);
-  SetForegroundWindow(window_);
+  ShowWindow(handle(), SW_RESTORE);
+  ShowWindow(handle(), SW_SHOW);
+  SetForegroundWindow(handle());
 }
 
 void frmMain::ShowTrayMenu() {
   HMENU popup = GetSubMenu(mnuTray.get(), 0);
   if (popup == nullptr) return;
   // In front first, so that the menu closes when the user clicks elsewhere.
-  SetForegroundWindow(window_);
+  SetForegroundWindow(handle());
   POINT at;
   GetCursorPos(&at);
-  TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
-  PostMessageA(window_, WM_NULL, 0, 0);
+  TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, handle(), nullptr);
+  PostMessageA(handle(), WM_NULL, 0, 0);
 }
 
 void frmMain::DestroyWindow() {
-  if (window_ != nullptr) ::DestroyWindow(window_);
+  if (handle() != nullptr) ::DestroyWindow(handle());
 }
 
 }  // namespace lomvex

@@ -1,6 +1,5 @@
 // frmMain on Windows: the window, its controls, and the platform side of the
-// main window's logic. The window's state is this object, attached to the
-// window; each message has its own handler.
+// main window's logic.
 #pragma once
 
 #include <windows.h>
@@ -10,15 +9,16 @@
 #include <memory>
 #include <string>
 
-#include "gdi_handles_win32.h"
 #include "gdi_printer_win32.h"
 #include "main_window_logic.h"
 #include "open_file_dialog_win32.h"
+#include "owners_win32.h"
 #include "sys_tray_win32.h"
+#include "window_win32.h"
 
 namespace lomvex {
 
-class frmMain final : public MainWindowPlatform {
+class frmMain final : public Window, public MainWindowPlatform {
  public:
   frmMain();
   ~frmMain() override;
@@ -43,22 +43,22 @@ class frmMain final : public MainWindowPlatform {
   void DestroyWindow() override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
                                    UINT_PTR id, DWORD_PTR data);
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   // One handler per message.
-  bool OnCreate();
-  void OnDestroy();
-  void OnClose();
-  void OnActivate(WPARAM wparam, LPARAM lparam);
-  void OnSize(WPARAM kind);
-  void OnPaint();
-  void OnTimer();
-  void OnCommand(int id);
-  LRESULT OnNotify(const NMHDR& header);
-  void OnMenuSelect(WPARAM wparam, LPARAM lparam);
+  BOOL OnCreate(HWND window, LPCREATESTRUCT create);
+  void OnDestroy(HWND window);
+  void OnClose(HWND window);
+  void OnActivate(HWND window, UINT state, HWND other, BOOL minimized);
+  void OnSetFocus(HWND window, HWND previous);
+  void OnSize(HWND window, UINT kind, int width, int height);
+  void OnPaint(HWND window);
+  void OnTimer(HWND window, UINT id);
+  void OnCommand(HWND window, int id, HWND control, UINT code);
+  LRESULT OnNotify(HWND window, int id, NMHDR* header);
+  void OnMenuSelect(HWND window, HMENU menu, int item, HMENU popup, UINT flags);
   void OnHelp(const HELPINFO& info);
   LRESULT OnListNotify(const NMHDR& header);
   void OnGetDispInfo(NMLVDISPINFOA& info) const;
@@ -68,15 +68,14 @@ class frmMain final : public MainWindowPlatform {
   void SyncSelectionToList();
   void SetPanelText(int panel, const std::string& text);
 
-  HWND window_ = nullptr;
   HWND tbMain = nullptr;
   HWND lsvMain = nullptr;
   HWND lblMain = nullptr;
   HWND sbMain = nullptr;
-  UniqueImageList imlMain;
-  UniqueMenu mnuTray;
-  UniqueIcon icon_;
-  UniqueIcon small_icon_;
+  owners::UniqueImageList imlMain;
+  owners::UniqueMenu mnuTray;
+  owners::UniqueIcon icon_;
+  owners::UniqueIcon small_icon_;
   std::string panel_texts_[3];
 
   Win32TrayPlatform tray_platform_;
