@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "desktop_win32.h"
 #include "viewer_process_win32.h"
 
 namespace {

@@ -86,22 +86,17 @@ void MovePointer(POINT point) {
   SendInput(1, &move, sizeof move);
 }
 
-void ClickAt(POINT point, bool double_click) {
-  // Single clicks far enough apart that two of them never make a double-click.
+void ClickAt(POINT point) {
+  // Clicks far enough apart that two of them never make a double-click.
   static auto last_click = std::chrono::steady_clock::now() - std::chrono::seconds(1);
-  if (!double_click) {
-    std::this_thread::sleep_until(last_click +
-                                  std::chrono::milliseconds(GetDoubleClickTime() + 100));
-  }
+  std::this_thread::sleep_until(last_click + std::chrono::milliseconds(GetDoubleClickTime() + 100));
   MovePointer(point);
   // The pointer settles over the target before the button goes down.
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  for (int click = 0; click < (double_click ? 2 : 1); ++click) {
-    INPUT inputs[2] = {PointerAt(point), PointerAt(point)};
-    inputs[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
-  }
+  INPUT inputs[2] = {PointerAt(point), PointerAt(point)};
+  inputs[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  SendInput(2, inputs, sizeof(INPUT));
   last_click = std::chrono::steady_clock::now();
 }
 

@@ -1,8 +1,6 @@
 #include "viewer_process_win32.h"
 
-// After windows.h, which it needs.
-#include <commctrl.h>
-
+#include <cstring>
 #include <thread>
 
 #include "desktop_win32.h"
@@ -16,6 +14,7 @@ namespace {
 // The tray's notification message, as the tray control asks for it.
 constexpr UINT kTrayCallbackMessage = WM_USER + 101;
 constexpr char kDialogClass[] = "#32770";
+constexpr size_t kScratchSize = 4096, kTextRoom = 1024;
 
 }  // namespace
 
@@ -38,7 +37,8 @@ bool ViewerProcess::Start(std::chrono::milliseconds timeout) {
   CloseHandle(started.hThread);
   process_.reset(started.hProcess);
   id_ = started.dwProcessId;
-  controls_ = RemoteControls(process_.get());
+  scratch_ = static_cast<char*>(VirtualAllocEx(process_.get(), nullptr, kScratchSize,
+                                               MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
   // Shown, or still hidden behind a message of its loading.
   return WaitFor(
       [&] { return FindMain() != nullptr || !TopLevelWindows(id_, kDialogClass).empty(); },
@@ -68,14 +68,10 @@ DWORD ViewerProcess::ExitCode() const {
   return code;
 }
 
-HWND ViewerProcess::MessageBoxWindow(const std::string& caption) const {
-  return FindTopLevel(id_, kDialogClass, caption);
-}
-
 HWND ViewerProcess::WaitForBox(const std::string& caption,
                                std::chrono::milliseconds timeout) const {
   HWND box = nullptr;
-  WaitFor([&] { return (box = MessageBoxWindow(caption)) != nullptr; }, timeout);
+  WaitFor([&] { return (box = FindTopLevel(id_, kDialogClass, caption)) != nullptr; }, timeout);
   return box;
 }
 
@@ -100,14 +96,68 @@ void ViewerProcess::Settle() const {
   SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
 }
 
-std::string ViewerProcess::Label() const { return WindowText(label_); }
-
-bool ViewerProcess::ToolbarEnabled(int command) const {
-  return SendMessageA(toolbar_, TB_ISBUTTONENABLED, static_cast<WPARAM>(command), 0) != 0;
+template <typename Record>
+Record ViewerProcess::Exchange(HWND control, UINT message, WPARAM wparam, Record record) const {
+  static_assert(sizeof record <= kScratchSize);
+  if (!WriteProcessMemory(process_.get(), scratch_, &record, sizeof record, nullptr)) return {};
+  SendMessageA(control, message, wparam, reinterpret_cast<LPARAM>(scratch_));
+  ReadProcessMemory(process_.get(), scratch_, &record, sizeof record, nullptr);
+  return record;
 }
+
+std::string ViewerProcess::Text(HWND control, UINT message, WPARAM wparam, LVITEMA* item) const {
+  static_assert(sizeof *item + kTextRoom <= kScratchSize);
+  char* text = scratch_ + (item != nullptr ? sizeof *item : 0);
+  std::string read(kTextRoom, '\0');
+  if (item != nullptr) {
+    item->pszText = text;
+    item->cchTextMax = kTextRoom;
+    WriteProcessMemory(process_.get(), scratch_, item, sizeof *item, nullptr);
+  }
+  if (!WriteProcessMemory(process_.get(), text, read.data(), 1, nullptr)) return {};
+  SendMessageA(control, message, wparam, reinterpret_cast<LPARAM>(item ? scratch_ : text));
+  ReadProcessMemory(process_.get(), text, read.data(), kTextRoom, nullptr);
+  read.resize(std::strlen(read.c_str()));
+  return read;
+}
+
+int ViewerProcess::Rows() const { return ListView_GetItemCount(list_); }
+
+std::string ViewerProcess::Cell(int row, int column) const {
+  LVITEMA item{};
+  item.iSubItem = column - 1;
+  return Text(list_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), &item);
+}
+
+int ViewerProcess::Image(int row) const {
+  LVITEMA item{};
+  item.mask = LVIF_IMAGE;
+  item.iItem = row;
+  item.iImage = -1;
+  return Exchange(list_, LVM_GETITEMA, 0, item).iImage;
+}
+
+int ViewerProcess::Selected() const { return ListView_GetNextItem(list_, -1, LVNI_SELECTED); }
 
 bool ViewerProcess::LastRowInView() const {
   return ListView_GetTopIndex(list_) + ListView_GetCountPerPage(list_) >= Rows();
+}
+
+std::string ViewerProcess::Label() const { return WindowText(label_); }
+
+std::string ViewerProcess::Panel(int panel) const {
+  return Text(status_, SB_GETTEXTA, static_cast<WPARAM>(panel - 1));
+}
+
+int ViewerProcess::HeaderImage(int column) const {
+  HDITEMA item{};
+  item.mask = HDI_FORMAT | HDI_IMAGE;
+  item = Exchange(header_, HDM_GETITEMA, static_cast<WPARAM>(column - 1), item);
+  return (item.fmt & HDF_IMAGE) ? item.iImage : -1;
+}
+
+bool ViewerProcess::ToolbarEnabled(int command) const {
+  return SendMessageA(toolbar_, TB_ISBUTTONENABLED, static_cast<WPARAM>(command), 0) != 0;
 }
 
 bool ViewerProcess::MenuItemRuns(char menu_letter, char item_letter, const std::string& caption) {
@@ -123,25 +173,28 @@ bool ViewerProcess::MenuItemRuns(char menu_letter, char item_letter, const std::
     PressKey(VK_ESCAPE);
   } else {
     Press(box, IDCANCEL);
-    WaitFor([&] { return MessageBoxWindow(caption) == nullptr; });
+    WaitFor([&] { return !IsWindow(box); });
   }
   Settle();
   return box != nullptr;
 }
 
 void ViewerProcess::ClickHeader(int column) const {
-  ClickAt(CenterOnScreen(header_, controls_.HeaderRect(header_, column - 1)));
+  ClickAt(CenterOnScreen(
+      header_, Exchange(header_, HDM_GETITEMRECT, static_cast<WPARAM>(column - 1), RECT{})));
 }
 
-void ViewerProcess::ClickRow(int row, bool double_click) const {
-  RECT rect = controls_.ListRowRect(list_, row);
+void ViewerProcess::ClickRow(int row) const {
+  RECT rect =
+      Exchange(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row), RECT{LVIR_BOUNDS, 0, 0, 0});
   rect.left += 60;  // on the date, clear of the image
   rect.right = rect.left + 20;
-  ClickAt(CenterOnScreen(list_, rect), double_click);
+  ClickAt(CenterOnScreen(list_, rect));
 }
 
 POINT ViewerProcess::ToolbarButtonCenter(int command) const {
-  return CenterOnScreen(toolbar_, controls_.ToolbarButtonRect(toolbar_, command));
+  return CenterOnScreen(toolbar_,
+                        Exchange(toolbar_, TB_GETRECT, static_cast<WPARAM>(command), RECT{}));
 }
 
 void ViewerProcess::ClickToolbar(int command) const { ClickAt(ToolbarButtonCenter(command)); }

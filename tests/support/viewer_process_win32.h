@@ -1,14 +1,16 @@
 // A running Lomvex.exe, read and driven from outside as a user sees it: its
-// main window's controls, its message boxes, real clicks and keys.
+// main window's controls (read through their messages, as an accessibility
+// tool reads them), its message boxes, real clicks and keys.
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <chrono>
 #include <string>
 
 #include "owners_win32.h"
-#include "remote_controls_win32.h"
 
 namespace lomvex::testing {
 
@@ -30,8 +32,7 @@ class ViewerProcess {
   HANDLE Handle() const { return process_.get(); }
   HWND Main() const { return main_; }
 
-  // Message boxes by caption: the open one (or null), waiting for one, how many.
-  HWND MessageBoxWindow(const std::string& caption) const;
+  // Message boxes by caption: waiting for one, how many are open.
   HWND WaitForBox(const std::string& caption,
                   std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
   int CountBoxes(const std::string& caption) const;
@@ -42,22 +43,24 @@ class ViewerProcess {
   // Waits until the window has handled everything sent before.
   void Settle() const;
 
-  int Rows() const { return controls_.ListRowCount(list_); }
-  std::string Cell(int row, int column) const { return controls_.ListCell(list_, row, column - 1); }
-  int Image(int row) const { return controls_.ListImage(list_, row); }
-  int Selected() const { return controls_.ListSelected(list_); }
-  std::string Label() const;
-  std::string Panel(int panel) const { return controls_.StatusText(status_, panel - 1); }
-  int HeaderImage(int column) const { return controls_.HeaderImage(header_, column - 1); }
-  bool ToolbarEnabled(int command) const;
+  // The list (rows from 0, columns from 1), the label, the status bar's
+  // panels (from 1), the header's sort marks and the toolbar's buttons.
+  int Rows() const;
+  std::string Cell(int row, int column) const;
+  int Image(int row) const;
+  int Selected() const;
   bool LastRowInView() const;
+  std::string Label() const;
+  std::string Panel(int panel) const;
+  int HeaderImage(int column) const;  // -1 when it shows none
+  bool ToolbarEnabled(int command) const;
 
   // Chooses a menu item with the keyboard (Alt, the menu's letter, the item's
   // letter); true when the message box with the caption appears, which it
   // does only when the item is enabled. The box is closed again.
   bool MenuItemRuns(char menu_letter, char item_letter, const std::string& caption);
   void ClickHeader(int column) const;
-  void ClickRow(int row, bool double_click = false) const;
+  void ClickRow(int row) const;
   void ClickToolbar(int command) const;
   void HoverToolbar(int command) const;
   void ListKey(WPARAM key) const;
@@ -65,12 +68,20 @@ class ViewerProcess {
   void TrayNotify(UINT mouse_message) const;
 
  private:
+  // Sends a control's message with the record copied into the viewer's
+  // memory, and reads the record back.
+  template <typename Record>
+  Record Exchange(HWND control, UINT message, WPARAM wparam, Record record) const;
+  // A message that fills in a text; a list item, when given, goes before the
+  // text and points to it.
+  std::string Text(HWND control, UINT message, WPARAM wparam, LVITEMA* item = nullptr) const;
   POINT ToolbarButtonCenter(int command) const;
 
   std::string folder_;
   owners::UniqueHandle process_;
   DWORD id_ = 0;
-  RemoteControls controls_{nullptr};
+  // A block of the viewer's memory for the controls' records; it goes with the process.
+  char* scratch_ = nullptr;
   HWND main_ = nullptr, list_ = nullptr, header_ = nullptr, label_ = nullptr, status_ = nullptr,
        toolbar_ = nullptr, tray_control_ = nullptr;
 };

@@ -12,22 +12,9 @@ namespace lomvex {
 namespace {
 
 using testing::FakeTrayPlatform;
-using testing::PlatformCall;
 using testing::RecordingTrayEvents;
 
-constexpr std::uintptr_t kWindow = 0x4242;
-constexpr std::uintptr_t kIcon = 0x77;
-const std::string kDefaultTip = std::string("SysTray Control.") + '\0';
-
-std::string Field(const char (&field)[NotifyIconRecord::kTipSize]) {
-  return std::string(field, NotifyIconRecord::kTipSize);
-}
-
-std::string ExpectedField(const std::string& shown) {
-  std::string field = shown + '\0';
-  field.resize(NotifyIconRecord::kTipSize, ' ');
-  return field;
-}
+constexpr std::uintptr_t kWindow = 0x4242, kOtherWindow = 0x5151, kIcon = 0x77;
 
 // ---- The tip field ----
 
@@ -42,170 +29,146 @@ class TipFieldTest : public ::testing::TestWithParam<TipCase> {};
 TEST_P(TipFieldTest, TextThenNulThenBlanks) {
   char field[NotifyIconRecord::kTipSize];
   FillTipField(field, GetParam().text);
-  EXPECT_EQ(Field(field), ExpectedField(GetParam().shown));
+  std::string expected = GetParam().shown + '\0';
+  expected.resize(NotifyIconRecord::kTipSize, ' ');
+  EXPECT_EQ(std::string(field, sizeof field), expected);
 }
 
-const std::string kCaption38 = "Lomvex - BlackIce Defender attack list";
+const std::string kDefaultTip = std::string("SysTray Control.") + '\0';
 INSTANTIATE_TEST_SUITE_P(
     Tips, TipFieldTest,
-    ::testing::Values(TipCase{"Empty", "", ""}, TipCase{"Caption", kCaption38, kCaption38},
+    ::testing::Values(TipCase{"Empty", "", ""}, TipCase{"Caption", "Lomvex", "Lomvex"},
                       TipCase{"Longest", std::string(63, 'a'), std::string(63, 'a')},
                       TipCase{"CutAt64", std::string(64, 'b'), std::string(63, 'b')},
-                      TipCase{"CutLong", std::string(200, 'c'),
-                              std::string(200, 'c').substr(0, 63)},
+                      TipCase{"CutLong", std::string(200, 'c'), std::string(63, 'c')},
                       TipCase{"DefaultWithNul", kDefaultTip, kDefaultTip}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// ---- The record of each command ----
+// ---- What the control asks of the platform ----
 
-using Step = void (*)(cSysTray&);
-
-struct RecordCase {
+struct CallsCase {
   const char* name;
-  Step before;  // brings the control to the state under test
-  Step action;  // sends the one command whose record is checked
-  TrayCommand command;
-  std::uint32_t flags;
-  std::uint32_t callback_message;
-  std::uintptr_t icon;
-  std::string tip_field;  // the whole field; empty: all NUL (not set)
+  void (*steps)(cSysTray& tray, cSysTray& other);  // `other` is on kOtherWindow
+  std::vector<std::string> calls;
+  bool in_tray, icon_shown;  // of `tray` at the end
 };
 
-class RecordTest : public ::testing::TestWithParam<RecordCase> {};
+class CallsTest : public ::testing::TestWithParam<CallsCase> {};
 
-TEST_P(RecordTest, CarriesOnlyWhatTheCommandNeeds) {
-  const RecordCase& c = GetParam();
+TEST_P(CallsTest, AsksForExactlyThis) {
   FakeTrayPlatform platform;
-  cSysTray tray(platform, kWindow);
-  c.before(tray);
-  platform.calls.clear();
-
-  c.action(tray);
-  const auto notifies = platform.NotifyCalls();
-  ASSERT_EQ(notifies.size(), 1u);
-  const NotifyIconRecord& record = notifies[0].record;
-  EXPECT_EQ(notifies[0].command, c.command);
-  EXPECT_EQ(record.size, 88u);
-  EXPECT_EQ(record.window, kWindow);
-  EXPECT_EQ(record.id, 0u);
-  EXPECT_EQ(record.flags, c.flags);
-  EXPECT_EQ(record.callback_message, c.callback_message);
-  EXPECT_EQ(record.icon, c.icon);
-  EXPECT_EQ(Field(record.tip),
-            c.tip_field.empty() ? std::string(NotifyIconRecord::kTipSize, '\0') : c.tip_field);
+  cSysTray tray(platform, kWindow), other(platform, kOtherWindow);
+  GetParam().steps(tray, other);
+  EXPECT_EQ(platform.calls, GetParam().calls);
+  EXPECT_EQ(tray.InTray(), GetParam().in_tray);
+  EXPECT_EQ(tray.IconShown(), GetParam().icon_shown);
 }
 
-void Nothing(cSysTray&) {}
-void NoTip(cSysTray& t) { t.SetTrayTip(""); }
-void IconNoTip(cSysTray& t) {
-  t.SetTrayIcon(kIcon);
-  t.SetTrayTip("");
-}
-void IconAndTip(cSysTray& t) {
-  t.SetTrayIcon(kIcon);
-  t.SetTrayTip("Lomvex");
-}
-void Show(cSysTray& t) { t.SetInTray(true); }
-void ShowWithIcon(cSysTray& t) {
-  t.SetTrayIcon(kIcon);
-  t.SetInTray(true);
-}
-void Hide(cSysTray& t) { t.SetInTray(false); }
-
+const std::string kAttach = "attach w4242",
+                  kAddDefault = "add w4242 f5 m1125 'SysTray Control.\\0\\0'";
 INSTANTIATE_TEST_SUITE_P(
-    Commands, RecordTest,
-    ::testing::Values(RecordCase{"AddBare", NoTip, Show, TrayCommand::kAdd, 1, 1125, 0, ""},
-                      RecordCase{"AddIcon", IconNoTip, Show, TrayCommand::kAdd, 3, 1125, kIcon, ""},
-                      RecordCase{"AddDefaultTip", Nothing, Show, TrayCommand::kAdd, 5, 1125, 0,
-                                 ExpectedField(kDefaultTip)},
-                      RecordCase{"AddIconAndTip", IconAndTip, Show, TrayCommand::kAdd, 7, 1125,
-                                 kIcon, ExpectedField("Lomvex")},
-                      RecordCase{"ModifyIcon", Show, [](cSysTray& t) { t.SetTrayIcon(kIcon); },
-                                 TrayCommand::kModify, 2, 0, kIcon, ""},
-                      RecordCase{"ModifyTip", Show, [](cSysTray& t) { t.SetTrayTip("Lomvex"); },
-                                 TrayCommand::kModify, 4, 0, 0, ExpectedField("Lomvex")},
-                      RecordCase{"ModifyEmptyTip", Show, NoTip, TrayCommand::kModify, 4, 0, 0,
-                                 ExpectedField("")},
-                      RecordCase{"Delete", ShowWithIcon, Hide, TrayCommand::kDelete, 0, 0, 0, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// ---- Changes that do nothing ----
-
-struct IgnoredCase {
-  const char* name;
-  bool shown_first;
-  void (*change)(cSysTray&);
-};
-
-class IgnoredChangeTest : public ::testing::TestWithParam<IgnoredCase> {};
-
-TEST_P(IgnoredChangeTest, NothingSentAndStateKept) {
-  FakeTrayPlatform platform;
-  cSysTray tray(platform, kWindow);
-  tray.SetTrayIcon(kIcon);
-  tray.SetInTray(GetParam().shown_first);
-  platform.calls.clear();
-
-  GetParam().change(tray);
-  EXPECT_TRUE(platform.calls.empty());
-  EXPECT_EQ(tray.TrayIcon(), kIcon);
-  EXPECT_EQ(tray.InTray(), GetParam().shown_first);
-  EXPECT_EQ(tray.IconShown(), GetParam().shown_first);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Ignored, IgnoredChangeTest,
+    Steps, CallsTest,
     ::testing::Values(
-        IgnoredCase{"BitmapWhileShown", true, [](cSysTray& t) { t.SetTrayIcon(0x99, false); }},
-        IgnoredCase{"NoneWhileShown", true, [](cSysTray& t) { t.SetTrayIcon(0); }},
-        IgnoredCase{"BitmapWhileHidden", false, [](cSysTray& t) { t.SetTrayIcon(0x99, false); }},
-        IgnoredCase{"TrueTwice", true, [](cSysTray& t) { t.SetInTray(true); }},
-        IgnoredCase{"FalseWhenFalse", false, [](cSysTray& t) { t.SetInTray(false); }}),
+        CallsCase{"AddBare",
+                  [](cSysTray& t, cSysTray&) {
+                    t.SetTrayTip("");
+                    t.SetInTray(true);
+                  },
+                  {kAttach, "add w4242 f1 m1125"},
+                  true,
+                  true},
+        CallsCase{"AddIcon",
+                  [](cSysTray& t, cSysTray&) {
+                    t.SetTrayIcon(kIcon);
+                    t.SetTrayTip("");
+                    t.SetInTray(true);
+                  },
+                  {kAttach, "add w4242 f3 m1125 i77"},
+                  true,
+                  true},
+        CallsCase{"AddDefaultTip",
+                  [](cSysTray& t, cSysTray&) { t.SetInTray(true); },
+                  {kAttach, kAddDefault},
+                  true,
+                  true},
+        CallsCase{"AddIconAndTip",
+                  [](cSysTray& t, cSysTray&) {
+                    t.SetTrayIcon(kIcon);
+                    t.SetTrayTip("Lomvex");
+                    t.SetInTray(true);
+                  },
+                  {kAttach, "add w4242 f7 m1125 i77 'Lomvex\\0'"},
+                  true,
+                  true},
+        CallsCase{"ModifyIconAndTips",
+                  [](cSysTray& t, cSysTray&) {
+                    t.SetInTray(true);
+                    t.SetTrayIcon(kIcon);
+                    t.SetTrayTip("Lomvex");
+                    t.SetTrayTip("");
+                  },
+                  {kAttach, kAddDefault, "modify w4242 f2 i77", "modify w4242 f4 'Lomvex\\0'",
+                   "modify w4242 f4 '\\0'"},
+                  true,
+                  true},
+        // A picture that is not an icon, no icon, and the same InTray again
+        // change nothing: the next add still shows the first icon.
+        CallsCase{"IgnoredChanges",
+                  [](cSysTray& t, cSysTray&) {
+                    t.SetTrayIcon(kIcon);
+                    t.SetTrayIcon(0x99, false);
+                    t.SetInTray(false);
+                    t.SetInTray(true);
+                    t.SetTrayIcon(0x99, false);
+                    t.SetTrayIcon(0);
+                    t.SetInTray(true);
+                    t.SetInTray(false);
+                    t.SetInTray(true);
+                  },
+                  {kAttach, "add w4242 f7 m1125 i77 'SysTray Control.\\0\\0'", "delete w4242 f0",
+                   "detach w4242", kAttach, "add w4242 f7 m1125 i77 'SysTray Control.\\0\\0'"},
+                  true,
+                  true},
+        // The icon goes before the window gets its messages back; a tip set
+        // while out of the tray is used by the next add.
+        CallsCase{"OffThenTipThenOn",
+                  [](cSysTray& t, cSysTray&) {
+                    t.SetInTray(true);
+                    t.SetInTray(false);
+                    t.SetTrayTip("Restored tip");
+                    t.SetInTray(true);
+                    t.SetInTray(false);
+                  },
+                  {kAttach, kAddDefault, "delete w4242 f0", "detach w4242", kAttach,
+                   "add w4242 f5 m1125 'Restored tip\\0'", "delete w4242 f0", "detach w4242"},
+                  false,
+                  false},
+        // A second control is refused while the first holds the tray, and
+        // switching the refused one off touches nothing; once the first has
+        // left, the second may go in.
+        CallsCase{"SecondControlWaitsItsTurn",
+                  [](cSysTray& t, cSysTray& other) {
+                    t.SetInTray(true);
+                    other.SetInTray(true);
+                    other.SetInTray(false);
+                    t.SetInTray(false);
+                    other.SetInTray(true);
+                  },
+                  {kAttach, kAddDefault, "attach w5151", "delete w4242 f0", "detach w4242",
+                   "attach w5151", "add w5151 f5 m1125 'SysTray Control.\\0\\0'"},
+                  false,
+                  false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// ---- Switching off and the control's end ----
-
-// The icon goes before the window gets its procedure back.
-void ExpectRemoved(const std::vector<PlatformCall>& calls) {
-  ASSERT_EQ(calls.size(), 2u);
-  EXPECT_EQ(calls[0].command, TrayCommand::kDelete);
-  EXPECT_EQ(calls[1].kind, PlatformCall::kDetach);
-  EXPECT_EQ(calls[1].window, kWindow);
-}
-
-TEST(SysTrayTest, SwitchingOffRemovesIconThenGivesProcedureBack) {
-  FakeTrayPlatform platform;
-  cSysTray tray(platform, kWindow);
-  ShowWithIcon(tray);
-  platform.calls.clear();
-  tray.SetInTray(false);
-  ExpectRemoved(platform.calls);
-  EXPECT_FALSE(tray.IconShown());
-  EXPECT_EQ(tray.TrayIcon(), kIcon);
-}
-
-TEST(SysTrayTest, DestroyedWhileShownRemovesIcon) {
+TEST(SysTrayTest, DestroyedWhileShownRemovesIconAndFreesTheTray) {
   FakeTrayPlatform platform;
   {
     cSysTray tray(platform, kWindow);
     tray.SetInTray(true);
     platform.calls.clear();
   }
-  ExpectRemoved(platform.calls);
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"delete w4242 f0", "detach w4242"}));
   EXPECT_EQ(platform.holder, nullptr);
-}
-
-TEST(SysTrayTest, TipSetWhileHiddenIsUsedByNextAdd) {
-  FakeTrayPlatform platform;
-  cSysTray tray(platform, kWindow);
-  tray.SetInTray(true);
-  tray.SetInTray(false);
-  platform.calls.clear();
-  tray.SetTrayTip("Restored tip");
-  EXPECT_TRUE(platform.calls.empty());
-  tray.SetInTray(true);
-  EXPECT_EQ(std::string(platform.NotifyCalls().at(0).record.tip), "Restored tip");
-  EXPECT_EQ(tray.TrayTip(), "Restored tip");
 }
 
 TEST(SysTrayTest, DesignerStoresInTrayButShowsNoIcon) {
@@ -223,68 +186,29 @@ TEST(SysTrayTest, DesignerStoresInTrayButShowsNoIcon) {
   EXPECT_TRUE(platform.calls.empty());
 }
 
-// ---- One control in the tray at a time ----
-
-TEST(SysTrayTest, SecondControlIsRefusedAndFirstKeepsTheTray) {
-  FakeTrayPlatform platform;
-  constexpr std::uintptr_t kOtherWindow = 0x5151;
-  cSysTray first(platform, kWindow);
-  first.SetInTray(true);
-  cSysTray second(platform, kOtherWindow);
-  platform.calls.clear();
-
-  second.SetInTray(true);
-  EXPECT_FALSE(second.InTray());
-  EXPECT_FALSE(second.IconShown());
-  EXPECT_TRUE(platform.NotifyCalls().empty());
-  EXPECT_EQ(platform.holder, &first);
-  EXPECT_TRUE(first.InTray());
-  EXPECT_TRUE(first.IconShown());
-
-  // Switching the refused one off touches nothing of the first.
-  platform.calls.clear();
-  second.SetInTray(false);
-  EXPECT_TRUE(platform.calls.empty());
-
-  // Once the first leaves, the second may go in.
-  first.SetInTray(false);
-  second.SetInTray(true);
-  EXPECT_TRUE(second.IconShown());
-  EXPECT_EQ(platform.holder, &second);
-  EXPECT_EQ(platform.NotifyCalls().back().record.window, kOtherWindow);
-}
-
 // ---- Mouse notifications ----
 
-struct MouseCase {
-  std::uint32_t message;
-  const char* raised;  // empty: nothing
-};
-
-class MouseMessageTest : public ::testing::TestWithParam<MouseCase> {};
-
-TEST_P(MouseMessageTest, RaisesTheMatchingEvent) {
+TEST(SysTrayTest, MouseNotificationsRaiseTheirEvents) {
+  const struct {
+    std::uint32_t message;
+    const char* raised;  // empty: nothing
+  } kCases[] = {
+      {513, "down 1 9"}, {514, "up 1 9"},  {515, "dbl 1 9"},     {516, "down 2 9"},
+      {517, "up 2 9"},   {518, "dbl 2 9"}, {512, ""} /* move */, {519, ""} /* middle button */,
+      {521, ""},         {0, ""}};
   FakeTrayPlatform platform;
   cSysTray tray(platform, kWindow);
+  tray.HandleTrayMessage(513, 9);  // no events attached: nothing to raise
   RecordingTrayEvents events;
   tray.SetEvents(&events);
-  tray.HandleTrayMessage(GetParam().message, 9);
-  const std::string expected = GetParam().raised;
-  if (expected.empty()) {
-    EXPECT_TRUE(events.raised.empty());
-  } else {
-    EXPECT_EQ(events.raised, std::vector<std::string>{expected});
+  for (const auto& c : kCases) {
+    events.raised.clear();
+    tray.HandleTrayMessage(c.message, 9);
+    EXPECT_EQ(events.raised,
+              *c.raised ? std::vector<std::string>{c.raised} : std::vector<std::string>{})
+        << c.message;
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(Messages, MouseMessageTest,
-                         ::testing::Values(MouseCase{513, "down 1 9"}, MouseCase{514, "up 1 9"},
-                                           MouseCase{515, "dbl 1 9"}, MouseCase{516, "down 2 9"},
-                                           MouseCase{517, "up 2 9"}, MouseCase{518, "dbl 2 9"},
-                                           MouseCase{512, ""},  // move
-                                           MouseCase{519, ""},  // middle button
-                                           MouseCase{521, ""}, MouseCase{0, ""}),
-                         [](const auto& info) { return std::to_string(info.param.message); });
 
 }  // namespace
 }  // namespace lomvex
