@@ -8,6 +8,7 @@
 #include <commctrl.h>
 #include <oleauto.h>
 
+#include <memory>
 #include <type_traits>
 #include <utility>
 
@@ -129,6 +130,14 @@ inline void ClearExcepInfo(EXCEPINFO* info) {
 
 using UniqueVariant = UniqueStruct<VARIANT, VariantInit, ClearVariant>;
 using UniqueExcepInfo = UniqueStruct<EXCEPINFO, InitExcepInfo, ClearExcepInfo>;
+
+// A description that a type library or type hands out (TLIBATTR, TYPEATTR,
+// FUNCDESC, VARDESC), given back to it through `give_back` when the holder goes.
+template <typename Owner, typename Desc>
+auto HoldDescription(Owner* owner, Desc* desc, void (STDMETHODCALLTYPE Owner::*give_back)(Desc*)) {
+  auto release = [owner, give_back](Desc* held) { (owner->*give_back)(held); };
+  return std::unique_ptr<Desc, decltype(release)>(desc, release);
+}
 
 // Selects a GDI object into a device context for one scope and puts back the
 // object that was selected before.

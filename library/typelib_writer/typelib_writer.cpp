@@ -36,30 +36,12 @@ void Check(HRESULT hr, const char* step) {
   if (FAILED(hr)) throw Failure{step, hr};
 }
 
-// A description got from a type library or type, given back to it at the end of
-// the scope (the shared owners hold what a plain function releases; these go
-// back to the object that handed them out).
-template <typename Owner, typename Desc, void (STDMETHODCALLTYPE Owner::*Release)(Desc*)>
-class TypeDesc {
- public:
-  explicit TypeDesc(Owner* owner) : owner_(owner) {}
-  TypeDesc(const TypeDesc&) = delete;
-  TypeDesc& operator=(const TypeDesc&) = delete;
-  ~TypeDesc() {
-    if (desc_) (owner_->*Release)(desc_);
-  }
-  Desc** put() { return &desc_; }
-  const Desc* operator->() const { return desc_; }
-  const Desc& operator*() const { return *desc_; }
-
- private:
-  Owner* owner_;
-  Desc* desc_ = nullptr;
-};
-using LibAttr = TypeDesc<ITypeLib, TLIBATTR, &ITypeLib::ReleaseTLibAttr>;
-using TypeAttr = TypeDesc<ITypeInfo, TYPEATTR, &ITypeInfo::ReleaseTypeAttr>;
-using FuncDesc = TypeDesc<ITypeInfo, FUNCDESC, &ITypeInfo::ReleaseFuncDesc>;
-using VarDesc = TypeDesc<ITypeInfo, VARDESC, &ITypeInfo::ReleaseVarDesc>;
+// A type's attributes, held until the caller is done with them.
+auto AttributesOf(ITypeInfo* info) {
+  TYPEATTR* attr = nullptr;
+  Check(info->GetTypeAttr(&attr), "GetTypeAttr");
+  return owners::HoldDescription(info, attr, &ITypeInfo::ReleaseTypeAttr);
+}
 
 std::wstring PublishedMemberName(const std::wstring& enum_name, const std::wstring& name) {
   const std::wstring prefix = enum_name + L"_";
@@ -100,9 +82,9 @@ class LibraryCopier {
   };
 
   void CopyLibraryAttributes() {
-    LibAttr attr(source_);
-    Check(source_->GetLibAttr(attr.put()), "GetLibAttr");
-    const TLIBATTR copy = *attr;
+    TLIBATTR* attr = nullptr;
+    Check(source_->GetLibAttr(&attr), "GetLibAttr");
+    const TLIBATTR copy = *owners::HoldDescription(source_, attr, &ITypeLib::ReleaseTLibAttr);
     Check(target_->SetGuid(copy.guid), "SetGuid");
     Check(target_->SetLcid(copy.lcid), "SetLcid");
     Check(target_->SetVersion(copy.wMajorVerNum, copy.wMinorVerNum), "SetVersion");
@@ -123,8 +105,7 @@ class LibraryCopier {
     TYPEKIND kind;
     bool dual;
     {
-      TypeAttr attr(entry.source_info.get());
-      Check(entry.source_info->GetTypeAttr(attr.put()), "GetTypeAttr");
+      const auto attr = AttributesOf(entry.source_info.get());
       kind = attr->typekind;
       dual = kind == TKIND_DISPATCH && (attr->wTypeFlags & TYPEFLAG_FDUAL);
       guid_index_[attr->guid] = entries_.size() - 1;
@@ -152,12 +133,7 @@ class LibraryCopier {
   HREFTYPE MapReference(ITypeInfo* from, HREFTYPE source_ref, ICreateTypeInfo* into) {
     ComPtr<ITypeInfo> referenced;
     Check(from->GetRefTypeInfo(source_ref, referenced.put()), "GetRefTypeInfo");
-    GUID guid;
-    {
-      TypeAttr attr(referenced.get());
-      Check(referenced->GetTypeAttr(attr.put()), "GetTypeAttr");
-      guid = attr->guid;
-    }
+    const GUID guid = AttributesOf(referenced.get())->guid;
     ITypeInfo* target_info = referenced.get();
     if (dispatch_stand_in_ && IsEqualGUID(guid, IID_IDispatch)) target_info = dispatch_stand_in_;
     if (auto found = guid_index_.find(guid); found != guid_index_.end()) {
@@ -181,12 +157,8 @@ class LibraryCopier {
   void FillType(Entry& entry) {
     ITypeInfo* from = entry.source_info.get();
     ICreateTypeInfo* into = entry.created.get();
-    TYPEATTR attr;
-    {
-      TypeAttr held(from);
-      Check(from->GetTypeAttr(held.put()), "GetTypeAttr");
-      attr = *held;
-    }
+    const auto held_attr = AttributesOf(from);
+    const TYPEATTR& attr = *held_attr;
 
     UniqueBstr doc;
     DWORD help_context = 0;
@@ -215,8 +187,9 @@ class LibraryCopier {
   }
 
   void CopyFunction(ITypeInfo* from, ICreateTypeInfo* into, UINT index) {
-    FuncDesc desc(from);
-    Check(from->GetFuncDesc(index, desc.put()), "GetFuncDesc");
+    FUNCDESC* raw = nullptr;
+    Check(from->GetFuncDesc(index, &raw), "GetFuncDesc");
+    const auto desc = owners::HoldDescription(from, raw, &ITypeInfo::ReleaseFuncDesc);
     FUNCDESC copy = *desc;
     copy.oVft = static_cast<SHORT>(desc->oVft / sizeof(void*) * pointer_size_);
     copy.lprgscode = nullptr;
@@ -262,8 +235,9 @@ class LibraryCopier {
   void CopyVariable(Entry& entry, UINT index) {
     ITypeInfo* from = entry.source_info.get();
     ICreateTypeInfo* into = entry.created.get();
-    VarDesc desc(from);
-    Check(from->GetVarDesc(index, desc.put()), "GetVarDesc");
+    VARDESC* raw = nullptr;
+    Check(from->GetVarDesc(index, &raw), "GetVarDesc");
+    const auto desc = owners::HoldDescription(from, raw, &ITypeInfo::ReleaseVarDesc);
     VARDESC copy = *desc;
     copy.elemdescVar.tdesc = *MapTypeDesc(desc->elemdescVar.tdesc, from, into);
     Check(into->AddVarDesc(index, &copy), "AddVarDesc");

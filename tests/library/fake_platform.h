@@ -23,51 +23,43 @@ class FakeSystem : public SystemPlatform {
   std::string separator = ",";
   std::vector<uint32_t> processes;
   std::map<uint32_t, std::string> image_paths;  // a process without one cannot be opened
-  std::vector<size_t> enumerate_table_sizes;
   std::vector<std::string> snapshot;
   TokenGroupList token;
 
   bool QueryVersion(OsVersionRecord& record) override {
-    if (!version) return false;
-    record = *version;
-    return true;
+    if (version) record = *version;
+    return version.has_value();
   }
   MemoryStatus QueryMemory() override { return memory; }
   uint32_t ProcessorType() override { return processor; }
   std::string ThousandsSeparator() override { return separator; }
   bool SetTopmost(std::intptr_t, bool) override { return true; }
   uint32_t EnumerateProcesses(std::vector<uint32_t>& ids) override {
-    enumerate_table_sizes.push_back(ids.size());
     const size_t count = std::min(ids.size(), processes.size());
     std::copy_n(processes.begin(), count, ids.begin());
     return static_cast<uint32_t>(count * 4);
   }
   std::optional<std::string> ProcessImagePath(uint32_t id) override {
     const auto found = image_paths.find(id);
-    if (found == image_paths.end()) return std::nullopt;
-    return found->second;
+    return found == image_paths.end() ? std::nullopt : std::optional(found->second);
   }
   std::vector<std::string> SnapshotImagePaths() override { return snapshot; }
   TokenGroupList ReadTokenGroups() override { return token; }
 };
 
-inline OsVersionRecord NtVersion(int major, int minor, int build) {
+// A version record of the NT family (platform 2) or the older one (platform 1).
+inline OsVersionRecord Version(int major, int minor, int build, bool nt_family = true) {
   OsVersionRecord record;
   record.size = kOsVersionRecordSize;
   record.major = major;
   record.minor = minor;
   record.build = build;
-  record.platform_id = kPlatformNt;
+  record.platform_id = nt_family ? kPlatformNt : 1;
   return record;
 }
 
-inline OsVersionRecord OlderFamilyVersion(int major, int minor, int build) {
-  OsVersionRecord record = NtVersion(major, minor, build);
-  record.platform_id = 1;
-  return record;
-}
-
-// A registry of keys under numeric roots; names compare without regard to case.
+// Keys under numeric roots; names compare without regard to case. Keys are
+// named "<root>:<lower-case path>".
 class FakeRegistry : public RegistryPlatform {
  public:
   struct Data {
@@ -81,6 +73,9 @@ class FakeRegistry : public RegistryPlatform {
   std::set<std::string> read_only_keys;  // opening them with write access is refused
   int open_handles = 0;
 
+  static std::string Id(int32_t root, const std::string& path) {
+    return std::to_string(root) + ":" + AsciiLower(path);
+  }
   void AddKey(int32_t root, const std::string& path) { keys_[Id(root, path)]; }
   void Put(int32_t root, const std::string& path, const std::string& name, uint32_t type,
            std::string bytes) {
@@ -91,23 +86,20 @@ class FakeRegistry : public RegistryPlatform {
   }
   std::optional<Data> Get(int32_t root, const std::string& path, const std::string& name) const {
     const auto key = keys_.find(Id(root, path));
-    if (key == keys_.end()) return std::nullopt;
-    const auto value = key->second.find(AsciiLower(name));
-    if (value == key->second.end()) return std::nullopt;
-    return value->second;
+    if (key == keys_.end() || !key->second.count(AsciiLower(name))) return std::nullopt;
+    return key->second.at(AsciiLower(name));
   }
 
   int32_t CreateKey(Key root, const std::string& path, Key& key) override {
-    const std::string id = Id(root, path);
+    const std::string id = Id(static_cast<int32_t>(root), path);
     if (read_only_keys.count(id)) return kAccessDenied;
     keys_[id];
     return Open(id, key);
   }
   int32_t OpenKey(Key root, const std::string& path, Key& key) override {
-    const std::string id = Id(root, path);
+    const std::string id = Id(static_cast<int32_t>(root), path);
     if (!keys_.count(id)) return kNotFound;
-    if (read_only_keys.count(id)) return kAccessDenied;
-    return Open(id, key);
+    return read_only_keys.count(id) ? kAccessDenied : Open(id, key);
   }
   int32_t QueryValueInfo(Key key, const std::string& name, uint32_t& type,
                          uint32_t& size) override {
@@ -129,8 +121,9 @@ class FakeRegistry : public RegistryPlatform {
     keys_[handles_.at(key)][AsciiLower(name)] = {type, bytes};
     return 0;
   }
+  // A key with subkeys is refused, as the platform refuses it.
   int32_t DeleteKey(Key root, const std::string& path) override {
-    const std::string id = Id(root, path);
+    const std::string id = Id(static_cast<int32_t>(root), path);
     if (!keys_.count(id)) return kNotFound;
     const auto next = keys_.upper_bound(id);
     if (next != keys_.end() && next->first.rfind(id + "\\", 0) == 0) return kAccessDenied;
@@ -138,8 +131,7 @@ class FakeRegistry : public RegistryPlatform {
     return 0;
   }
   int32_t DeleteValue(Key key, const std::string& name) override {
-    auto& values = keys_[handles_.at(key)];
-    return values.erase(AsciiLower(name)) ? 0 : kNotFound;
+    return keys_[handles_.at(key)].erase(AsciiLower(name)) ? 0 : kNotFound;
   }
   void CloseKey(Key key) override {
     handles_.erase(key);
@@ -147,12 +139,6 @@ class FakeRegistry : public RegistryPlatform {
   }
 
  private:
-  static std::string Id(Key root, const std::string& path) {
-    return std::to_string(static_cast<int32_t>(root)) + ":" + AsciiLower(path);
-  }
-  static std::string Id(int32_t root, const std::string& path) {
-    return Id(static_cast<Key>(static_cast<std::intptr_t>(root)), path);
-  }
   int32_t Open(const std::string& id, Key& key) {
     key = next_handle_++;
     handles_[key] = id;
@@ -174,60 +160,46 @@ class FakeFiles : public FilePlatform {
  public:
   // INI files: (file, section, key) to value.
   std::map<std::tuple<std::string, std::string, std::string>, std::string> profile;
-  int profile_reads = 0;
-  int profile_writes = 0;
+  int profile_calls = 0;
   bool write_result = true;
   std::map<std::string, Listing> listings;  // by pattern; others list nothing
-  std::vector<std::string> patterns;
   std::map<std::string, DateTime> modified;
   std::map<std::string, uint32_t> attributes;
   std::vector<std::pair<std::string, uint32_t>> attribute_writes;
   DateTime now;
-  DateLocale locale = EnglishDateLocale();
 
   uint32_t ReadProfileString(const std::string& file, const std::string& section,
                              const std::string& key, std::string& buffer) override {
-    ++profile_reads;
-    const auto found = profile.find({file, section, key});
-    if (found == profile.end()) {
-      buffer[0] = '\0';
-      return 0;
-    }
-    const std::string value = found->second.substr(0, buffer.size() - 1);
+    ++profile_calls;
+    const std::string value = profile[{file, section, key}].substr(0, buffer.size() - 1);
     std::copy(value.begin(), value.end(), buffer.begin());
     buffer[value.size()] = '\0';
     return static_cast<uint32_t>(value.size());
   }
   bool WriteProfileString(const std::string& file, const std::string& section,
                           const std::string& key, const std::string& value) override {
-    ++profile_writes;
+    ++profile_calls;
     if (write_result) profile[{file, section, key}] = value;
     return write_result;
   }
-  Listing ListFiles(const std::string& pattern) override {
-    patterns.push_back(pattern);
-    const auto found = listings.find(pattern);
-    return found == listings.end() ? Listing{} : found->second;
-  }
+  Listing ListFiles(const std::string& pattern) override { return listings[pattern]; }
   std::optional<DateTime> ModifiedTime(const std::string& file) override {
     const auto found = modified.find(file);
-    if (found == modified.end()) return std::nullopt;
-    return found->second;
+    return found == modified.end() ? std::nullopt : std::optional(found->second);
   }
   std::optional<uint32_t> Attributes(const std::string& file) override {
     const auto found = attributes.find(file);
-    if (found == attributes.end()) return std::nullopt;
-    return found->second;
+    return found == attributes.end() ? std::nullopt : std::optional(found->second);
   }
   bool SetAttributes(const std::string& file, uint32_t value) override {
     attribute_writes.emplace_back(file, value);
     return true;
   }
   DateTime Now() override { return now; }
-  DateLocale Locale() override { return locale; }
+  DateLocale Locale() override { return EnglishDateLocale(); }
 };
 
-// A full set of services over the fakes.
+// A full set of services over the fakes, on the NT family unless a test says otherwise.
 struct FakeServices {
   FakeSystem system;
   FakeRegistry registry;
@@ -235,6 +207,7 @@ struct FakeServices {
   BuiltInMessages messages;
   ApartmentState state;
   Services services{system, registry, files, messages, state};
+  FakeServices() { system.version = Version(5, 0, 2195); }
 };
 
 }  // namespace pelmar::testing

@@ -1,165 +1,124 @@
 // RegCls through automation, checked against the Wine prefix's registry.
 #include <gtest/gtest.h>
 
-#include "client_support.h"
+#include "automation_client.h"
 
 namespace pelmar::testing {
 namespace {
 
 const std::string kTestKey = "Software\\PelmarClientTest";
+const std::wstring kKeyError = L"Failed to open registry key(s) 'Software\\PelmarClientTest'.";
+
+std::string Dword(LONG value) { return std::string(reinterpret_cast<const char*>(&value), 4); }
 
 class RegClsClient : public ::testing::Test {
  protected:
   void SetUp() override {
     RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey.c_str());
-    object = CreateByProgId(L"Pelmar.RegCls");
-    ASSERT_TRUE(object);
+    ASSERT_TRUE(object = Create(L"Pelmar.RegCls"));
   }
   void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey.c_str()); }
   IDispatch* reg() const { return object.get(); }
 
-  // The type and bytes of a value below the current user's root.
-  bool Stored(const std::string& path, const char* name, DWORD& type, std::string& bytes) {
-    UniqueRegKey key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.put())) return false;
+  // The type and bytes of a value of the test key; type 0 when it is missing.
+  std::pair<DWORD, std::string> Stored(const char* name) {
     char buffer[256];
     DWORD size = sizeof buffer;
-    if (RegQueryValueExA(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size)) {
-      return false;
+    DWORD type = 0;
+    if (RegGetValueA(HKEY_CURRENT_USER, kTestKey.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type,
+                     buffer, &size)) {
+      return {0, ""};
     }
-    bytes.assign(buffer, size);
-    return true;
+    return {type, std::string(buffer, size)};
   }
   void PutRaw(const char* name, DWORD type, const std::string& bytes) {
-    UniqueRegKey key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey.c_str(), 0, nullptr, 0, KEY_WRITE,
-                              nullptr, key.put(), nullptr),
+    ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kTestKey.c_str(), name, type, bytes.data(),
+                              static_cast<DWORD>(bytes.size())),
               ERROR_SUCCESS);
-    RegSetValueExA(key.get(), name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                   static_cast<DWORD>(bytes.size()));
   }
 
   ComPtr<IDispatch> object;
 };
 
-std::string Dword(LONG value) { return std::string(reinterpret_cast<const char*>(&value), 4); }
-
-TEST_F(RegClsClient, KeepsRootAndKeyPath) {
-  EXPECT_EQ(Get(reg(), L"HKeyRoot").Long(), 0);
-  ASSERT_EQ(Put(reg(), L"HRootSubKey", Arguments().Text(L"\\Software\\Vendor\\App\\")).hr, S_OK);
-  EXPECT_EQ(Get(reg(), L"HRootSubKey").Text(), L"Software\\Vendor\\App");
-  EXPECT_EQ(Call(reg(), L"GetDataKeyValue", Arguments().Text(L"None")).Type(), VT_EMPTY);
-  EXPECT_EQ(Get(reg(), L"HKeyRoot").Long(), -2147483647);
-  ASSERT_EQ(Put(reg(), L"HKeyRoot", Arguments().Long(-2147483646)).hr, S_OK);
-  EXPECT_EQ(Get(reg(), L"HKeyRoot").Long(), -2147483646);
-}
-
 TEST_F(RegClsClient, StoresStringsAsStringsAndOtherValuesAsNumbers) {
-  Put(reg(), L"HRootSubKey", Arguments().Text(Wide(kTestKey)));
-  struct Case {
-    const char* name;
-    void (*add)(Arguments&);
-    DWORD type;
-    std::string bytes;
-  };
-  const Case cases[] = {
-      {"Text", [](Arguments& a) { a.Text(L"123"); }, REG_SZ, std::string("123\0", 4)},
-      {"Number", [](Arguments& a) { a.Long(123); }, REG_DWORD, Dword(123)},
-      {"Half", [](Arguments& a) { a.Double(2.5); }, REG_DWORD, Dword(2)},
-      {"Flag", [](Arguments& a) { a.Bool(true); }, REG_DWORD, Dword(-1)},
-  };
-  for (const Case& c : cases) {
-    Arguments arguments;
-    arguments.Text(Wide(c.name));
-    c.add(arguments);
-    // The first call finds the key missing: it creates it and stores the value.
-    const CallResult result = Call(reg(), L"SetDataKeyValue", arguments);
-    ASSERT_EQ(result.hr, S_OK) << c.name;
-    EXPECT_TRUE(result.Bool()) << c.name;
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_TRUE(Stored(kTestKey, c.name, type, bytes)) << c.name;
-    EXPECT_EQ(type, c.type) << c.name;
-    EXPECT_EQ(bytes, c.bytes) << c.name;
-  }
-  EXPECT_EQ(Call(reg(), L"GetDataKeyValue", Arguments().Text(L"Text")).Text(), L"123");
-  EXPECT_EQ(Call(reg(), L"GetDataKeyValue", Arguments().Text(L"Flag")).Long(), -1);
+  EXPECT_EQ(Get(reg(), L"HKeyRoot").number, 0);
+  ASSERT_EQ(Put(reg(), L"HRootSubKey", L"\\" + Wide(kTestKey) + L"\\").hr, S_OK);
+  EXPECT_EQ(Get(reg(), L"HRootSubKey").text, Wide(kTestKey));
+  // The first call finds the key missing: it creates it and stores the value.
+  EXPECT_TRUE(Call(reg(), L"SetDataKeyValue", L"Text", L"123").True());
+  EXPECT_EQ(Get(reg(), L"HKeyRoot").number, -2147483647);
+  EXPECT_TRUE(Call(reg(), L"SetDataKeyValue", L"Number", LONG{123}).True());
+  EXPECT_TRUE(Call(reg(), L"SetDataKeyValue", L"Half", 2.5).True());
+  EXPECT_TRUE(Call(reg(), L"SetDataKeyValue", L"Flag", true).True());
+  EXPECT_EQ(Stored("Text"), std::make_pair(DWORD{REG_SZ}, std::string("123\0", 4)));
+  EXPECT_EQ(Stored("Number"), std::make_pair(DWORD{REG_DWORD}, Dword(123)));
+  EXPECT_EQ(Stored("Half"), std::make_pair(DWORD{REG_DWORD}, Dword(2)));
+  EXPECT_EQ(Stored("Flag"), std::make_pair(DWORD{REG_DWORD}, Dword(-1)));
+  ASSERT_EQ(Put(reg(), L"HKeyRoot", LONG{-2147483646}).hr, S_OK);
+  EXPECT_EQ(Get(reg(), L"HKeyRoot").number, -2147483646);
 }
 
 TEST_F(RegClsClient, UnconvertibleValueRaisesError1004NamingTheKeyPath) {
-  Put(reg(), L"HRootSubKey", Arguments().Text(Wide(kTestKey)));
-  const CallResult result = Call(reg(), L"SetDataKeyValue", Arguments().Text(L"Bad").Null());
+  Put(reg(), L"HRootSubKey", Wide(kTestKey));
+  const CallResult result = Call(reg(), L"SetDataKeyValue", L"Bad", nullptr);
   EXPECT_EQ(result.hr, DISP_E_EXCEPTION);
   EXPECT_EQ(static_cast<unsigned long>(result.scode), 0x800A03ECul);
-  EXPECT_EQ(result.description, L"Failed to open registry key(s) 'Software\\PelmarClientTest'.");
-  DWORD type = 0;
-  std::string bytes;
-  EXPECT_FALSE(Stored(kTestKey, "Bad", type, bytes));
+  EXPECT_EQ(result.description, kKeyError);
+  EXPECT_EQ(Stored("Bad").first, 0u);
 
   ComPtr<_RegCls> vtable;
   ASSERT_EQ(reg()->QueryInterface(IID__RegCls, reinterpret_cast<void**>(vtable.put())), S_OK);
   UniqueBstr name(SysAllocString(L"Bad"));
-  VARIANT null_value;
-  VariantInit(&null_value);
-  V_VT(&null_value) = VT_NULL;
+  owners::UniqueVariant null_value;
+  V_VT(null_value.get()) = VT_NULL;
   VARIANT_BOOL stored = VARIANT_TRUE;
-  EXPECT_EQ(vtable->SetDataKeyValue(name.get(), null_value, &stored),
+  EXPECT_EQ(vtable->SetDataKeyValue(name.get(), *null_value, &stored),
             static_cast<HRESULT>(0x800A03EC));
+  EXPECT_EQ(stored, VARIANT_FALSE);
   ComPtr<IErrorInfo> info;
   ASSERT_EQ(GetErrorInfo(0, info.put()), S_OK);
   UniqueBstr description;
   info->GetDescription(description.put());
-  EXPECT_STREQ(description.get(), L"Failed to open registry key(s) 'Software\\PelmarClientTest'.");
+  EXPECT_EQ(description.get(), kKeyError);
 }
 
 TEST_F(RegClsClient, ReadsStringsWithoutNulsNumbersAndNothingElse) {
   PutRaw("Embedded", REG_SZ, std::string("ab\0cd\0", 6));
   PutRaw("Count", REG_DWORD, Dword(-5));
   PutRaw("Raw", REG_BINARY, "\x01\x02");
-  Put(reg(), L"HRootSubKey", Arguments().Text(Wide(kTestKey)));
-  EXPECT_EQ(Call(reg(), L"GetDataKeyValue", Arguments().Text(L"Embedded")).Text(), L"abcd");
-  EXPECT_EQ(Call(reg(), L"GetDataKeyValue", Arguments().Text(L"Count")).Long(), -5);
-  EXPECT_EQ(Call(reg(), L"GetDataKeyValue", Arguments().Text(L"Raw")).Type(), VT_EMPTY);
-  EXPECT_EQ(Call(reg(), L"GetDataKeyValue", Arguments().Text(L"\\Count")).Type(), VT_EMPTY);
+  Put(reg(), L"HRootSubKey", Wide(kTestKey));
+  EXPECT_EQ(Call(reg(), L"GetDataKeyValue", L"Embedded").text, L"abcd");
+  EXPECT_EQ(Call(reg(), L"GetDataKeyValue", L"Count").number, -5);
+  EXPECT_EQ(Call(reg(), L"GetDataKeyValue", L"Raw").type, VT_EMPTY);
+  EXPECT_EQ(Call(reg(), L"GetDataKeyValue", L"Missing").type, VT_EMPTY);
 }
 
 TEST_F(RegClsClient, CreatesTestsAndDeletesKeysAndValues) {
   const std::wstring key = Wide(kTestKey);
-  EXPECT_TRUE(Call(reg(), L"CreateRegKey", Arguments().Text(L"\\" + key + L"\\")).Bool());
+  EXPECT_TRUE(Call(reg(), L"CreateRegKey", L"\\" + key + L"\\").True());
   EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kTestKey));
-  EXPECT_TRUE(Call(reg(), L"CreateRegKey", Arguments().Text(key)).IsFalse());
-  EXPECT_TRUE(Call(reg(), L"CreateRegKey", Arguments().Text(key + L"\\Child")).Bool());
-
+  EXPECT_TRUE(Call(reg(), L"CreateRegKey", key).False());
   // RootKey left out: the current user's root, whatever HKeyRoot says.
-  Put(reg(), L"HKeyRoot", Arguments().Long(-2147483646));
-  EXPECT_TRUE(Call(reg(), L"IsKeyValid", Arguments().Text(key)).Bool());
-  EXPECT_TRUE(Call(reg(), L"IsKeyValid", Arguments().Text(key).Long(0)).Bool());
-  EXPECT_TRUE(Call(reg(), L"IsKeyValid", Arguments().Text(key + L"\\None")).IsFalse());
+  Put(reg(), L"HKeyRoot", LONG{-2147483646});
+  EXPECT_TRUE(Call(reg(), L"IsKeyValid", key).True());
+  EXPECT_TRUE(Call(reg(), L"IsKeyValid", key + L"\\None", LONG{0}).False());
 
   PutRaw("Value", REG_SZ, std::string("x\0", 2));
-  EXPECT_TRUE(Call(reg(), L"DeleteData", Arguments().Text(key).Text(L"Value")).Bool());
-  DWORD type = 0;
-  std::string bytes;
-  EXPECT_FALSE(Stored(kTestKey, "Value", type, bytes));
-  EXPECT_TRUE(Call(reg(), L"DeleteData", Arguments().Text(key).Text(L"Value")).IsFalse());
-
-  // A key with subkeys goes or stays as the platform decides; the answer says which.
-  const bool deleted = Call(reg(), L"DeleteKey", Arguments().Text(key)).Bool();
-  EXPECT_EQ(KeyExists(HKEY_CURRENT_USER, kTestKey), !deleted);
-  EXPECT_TRUE(Call(reg(), L"DeleteKey", Arguments().Text(key + L"\\Child")).Bool() || deleted);
-  Call(reg(), L"DeleteKey", Arguments().Text(key));
+  EXPECT_TRUE(Call(reg(), L"DeleteData", key, L"Value").True());
+  EXPECT_EQ(Stored("Value").first, 0u);
+  EXPECT_TRUE(Call(reg(), L"DeleteData", key, L"Value").False());
+  EXPECT_TRUE(Call(reg(), L"DeleteKey", key).True());
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kTestKey));
-  EXPECT_TRUE(Call(reg(), L"DeleteKey", Arguments().Text(key).Long(0)).IsFalse());
-  EXPECT_EQ(Get(reg(), L"HKeyRoot").Long(), -2147483646);
+  EXPECT_TRUE(Call(reg(), L"DeleteKey", key).False());
 }
 
 TEST_F(RegClsClient, EachObjectHasItsOwnState) {
-  ComPtr<IDispatch> other = CreateByClassId(CLSID_RegCls);
+  ComPtr<IDispatch> other = Create(CLSID_RegCls);
   ASSERT_TRUE(other);
-  Put(reg(), L"HRootSubKey", Arguments().Text(L"A"));
-  Put(other.get(), L"HRootSubKey", Arguments().Text(L"B"));
-  EXPECT_EQ(Get(reg(), L"HRootSubKey").Text(), L"A");
-  EXPECT_EQ(Get(other.get(), L"HRootSubKey").Text(), L"B");
+  Put(reg(), L"HRootSubKey", L"A");
+  Put(other.get(), L"HRootSubKey", L"B");
+  EXPECT_EQ(Get(reg(), L"HRootSubKey").text, L"A");
+  EXPECT_EQ(Get(other.get(), L"HRootSubKey").text, L"B");
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 # registered with regsvr32, then a C++ client and a VBScript client use it, and
 # last the C++ client takes the registration away and puts it back.
 add_executable(pelmar_client_tests
-  client_support.cpp
+  automation_client.cpp
   reg_cls_client_test.cpp
   registration_client_test.cpp
   sys_cls_client_test.cpp

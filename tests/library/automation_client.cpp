@@ -1,0 +1,148 @@
+#include "automation_client.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace pelmar::testing {
+namespace {
+
+std::string library_path;
+
+}  // namespace
+
+const std::string& LibraryPath() { return library_path; }
+
+ComPtr<IDispatch> Create(const CLSID& clsid) {
+  ComPtr<IDispatch> object;
+  CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                   reinterpret_cast<void**>(object.put()));
+  return object;
+}
+
+ComPtr<IDispatch> Create(const wchar_t* prog_id) {
+  CLSID clsid{};
+  if (FAILED(CLSIDFromProgID(prog_id, &clsid))) return {};
+  return Create(clsid);
+}
+
+std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+
+std::string Narrow(const std::wstring& text) {
+  std::string narrow;
+  for (wchar_t c : text) narrow += static_cast<char>(c);
+  return narrow;
+}
+
+std::string GuidText(const GUID& guid) {
+  wchar_t text[64];
+  const int length = StringFromGUID2(guid, text, 64);
+  return Narrow(std::wstring(text, length > 0 ? length - 1 : 0));
+}
+
+std::optional<std::string> RegistryText(HKEY root, const std::string& path, const char* name) {
+  char buffer[1024];
+  DWORD size = sizeof buffer;
+  if (RegGetValueA(root, path.c_str(), name, RRF_RT_REG_SZ, nullptr, buffer, &size)) return {};
+  return std::string(buffer);
+}
+
+bool KeyExists(HKEY root, const std::string& path) {
+  owners::UniqueRegKey key;
+  return RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
+}
+
+void SetArgument(VARIANT* value, const std::wstring& text) {
+  V_VT(value) = VT_BSTR;
+  V_BSTR(value) = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+}
+void SetArgument(VARIANT* value, const wchar_t* text) { SetArgument(value, std::wstring(text)); }
+void SetArgument(VARIANT* value, LONG number) {
+  V_VT(value) = VT_I4;
+  V_I4(value) = number;
+}
+void SetArgument(VARIANT* value, double number) {
+  V_VT(value) = VT_R8;
+  V_R8(value) = number;
+}
+void SetArgument(VARIANT* value, bool flag) {
+  V_VT(value) = VT_BOOL;
+  V_BOOL(value) = flag ? VARIANT_TRUE : VARIANT_FALSE;
+}
+void SetArgument(VARIANT* value, std::nullptr_t) { V_VT(value) = VT_NULL; }
+void SetArgument(VARIANT* value, LONG* number) {
+  V_VT(value) = VT_I4 | VT_BYREF;
+  V_I4REF(value) = number;
+}
+void SetArgument(VARIANT* value, IDispatch** object) {
+  V_VT(value) = VT_DISPATCH | VT_BYREF;
+  V_DISPATCHREF(value) = object;
+}
+
+CallResult InvokeArguments(IDispatch* object, const wchar_t* name, WORD flags,
+                           std::vector<VARIANT>& reversed) {
+  CallResult result;
+  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+  DISPID id = DISPID_UNKNOWN;
+  result.hr = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+  if (FAILED(result.hr)) return result;
+  DISPID named_put = DISPID_PROPERTYPUT;
+  const bool put = flags & DISPATCH_PROPERTYPUT;
+  DISPPARAMS params{reversed.data(), put ? &named_put : nullptr, static_cast<UINT>(reversed.size()),
+                    put ? 1u : 0u};
+  owners::UniqueVariant value;
+  owners::UniqueExcepInfo exception;
+  UINT argument_error = 0;
+  result.hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                             put ? nullptr : value.get(), exception.get(), &argument_error);
+  if (result.hr == DISP_E_EXCEPTION) {
+    if (exception->pfnDeferredFillIn) exception->pfnDeferredFillIn(exception.get());
+    result.scode = exception->scode;
+    if (exception->bstrDescription) result.description = exception->bstrDescription;
+  }
+  result.type = V_VT(value.get());
+  if (result.type == VT_I4) result.number = V_I4(value.get());
+  if (result.type == VT_BOOL) result.number = V_BOOL(value.get());
+  if (result.type == VT_R8) result.real = V_R8(value.get());
+  if (result.type == VT_BSTR) {
+    result.text.assign(V_BSTR(value.get()), SysStringLen(V_BSTR(value.get())));
+  }
+  return result;
+}
+
+ScratchFolder::ScratchFolder(const std::string& name) {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  path_ = std::string(temp) + "pelmar-" + name + "-" + std::to_string(GetCurrentProcessId());
+  CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() {
+  WIN32_FIND_DATAA found{};
+  owners::UniqueFind find(FindFirstFileA((path_ + "\\*").c_str(), &found));
+  for (bool more = bool(find); more; more = FindNextFileA(find.get(), &found)) {
+    const std::string file = File(found.cFileName);
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(file.c_str());
+  }
+  RemoveDirectoryA(path_.c_str());
+}
+
+void ScratchFolder::Write(const std::string& name) const {
+  owners::UniqueFile file(CreateFileA(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(file) << File(name);
+  DWORD written = 0;
+  WriteFile(file.get(), name.data(), static_cast<DWORD>(name.size()), &written, nullptr);
+}
+
+}  // namespace pelmar::testing
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc > 1) pelmar::testing::library_path = argv[1];
+  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 2;
+  const int result = RUN_ALL_TESTS();
+  CoUninitialize();
+  return result;
+}
