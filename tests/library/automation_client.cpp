@@ -8,10 +8,12 @@ namespace pelmar::testing {
 namespace {
 
 std::string library_path;
+std::string defined_type_library_path;
 
 }  // namespace
 
 const std::string& LibraryPath() { return library_path; }
+const std::string& DefinedTypeLibraryPath() { return defined_type_library_path; }
 
 ComPtr<IDispatch> Create(const CLSID& clsid) {
   ComPtr<IDispatch> object;
@@ -110,37 +112,14 @@ CallResult InvokeArguments(IDispatch* object, const wchar_t* name, WORD flags,
   return result;
 }
 
-ScratchFolder::ScratchFolder(const std::string& name) {
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  path_ = std::string(temp) + "pelmar-" + name + "-" + std::to_string(GetCurrentProcessId());
-  CreateDirectoryA(path_.c_str(), nullptr);
-}
-
-ScratchFolder::~ScratchFolder() {
-  WIN32_FIND_DATAA found{};
-  owners::UniqueFind find(FindFirstFileA((path_ + "\\*").c_str(), &found));
-  for (bool more = bool(find); more; more = FindNextFileA(find.get(), &found)) {
-    const std::string file = File(found.cFileName);
-    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(file.c_str());
-  }
-  RemoveDirectoryA(path_.c_str());
-}
-
-void ScratchFolder::Write(const std::string& name) const {
-  owners::UniqueFile file(CreateFileA(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-  ASSERT_TRUE(file) << File(name);
-  DWORD written = 0;
-  WriteFile(file.get(), name.data(), static_cast<DWORD>(name.size()), &written, nullptr);
-}
-
 }  // namespace pelmar::testing
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  if (argc > 1) pelmar::testing::library_path = argv[1];
+  if (argc > 2) {
+    pelmar::testing::library_path = argv[1];
+    pelmar::testing::defined_type_library_path = argv[2];
+  }
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 2;
   const int result = RUN_ALL_TESTS();
   CoUninitialize();

@@ -19,8 +19,10 @@ namespace pelmar::testing {
 using owners::ComPtr;
 using owners::UniqueBstr;
 
-// The DLL under test, as given on the command line.
+// The DLL under test and the type library widl made of its definition, as
+// given on the command line.
 const std::string& LibraryPath();
+const std::string& DefinedTypeLibraryPath();
 ComPtr<IDispatch> Create(const CLSID& clsid);
 ComPtr<IDispatch> Create(const wchar_t* prog_id);
 
@@ -79,20 +81,5 @@ template <typename Value>
 CallResult Put(IDispatch* object, const wchar_t* name, const Value& value) {
   return Invoke(object, name, DISPATCH_PROPERTYPUT, value);
 }
-
-// A fresh folder below the prefix's temporary folder, removed with its files.
-class ScratchFolder {
- public:
-  explicit ScratchFolder(const std::string& name);
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  ~ScratchFolder();
-  const std::string& path() const { return path_; }
-  std::string File(const std::string& name) const { return path_ + "\\" + name; }
-  void Write(const std::string& name) const;
-
- private:
-  std::string path_;
-};
 
 }  // namespace pelmar::testing

@@ -6,24 +6,17 @@ namespace pelmar {
 namespace {
 
 TEST(DayNumber, CountsFromTheThirtiethOfDecember1899) {
-  const struct {
-    DateTime when;
-    int32_t expected;
-  } cases[] = {
+  const std::pair<DateTime, int32_t> cases[] = {
       {{1899, 12, 30}, 0},    {{1899, 12, 29}, -1},   {{1900, 3, 1}, 61},
       {{2000, 9, 11}, 36780}, {{2024, 2, 29}, 45351},
   };
-  for (const auto& c : cases) EXPECT_EQ(DayNumber(c.when), c.expected) << c.expected;
+  for (const auto& [when, expected] : cases) EXPECT_EQ(DayNumber(when), expected) << expected;
 }
 
 TEST(FormatDateTime, WritesTheFourDateAndFourTimeTypes) {
   const DateTime evening{2000, 9, 11, 17, 38, 19};
-  const struct {
-    std::optional<std::string_view> (*pattern)(int32_t);
-    int32_t type;
-    DateTime when;
-    std::string expected;
-  } cases[] = {
+  using Patterns = std::optional<std::string_view> (*)(int32_t);
+  const std::tuple<Patterns, int32_t, DateTime, std::string> cases[] = {
       {DatePattern, 1, evening, "September 11, 2000"},
       {DatePattern, 2, evening, "September 11, 00"},
       {DatePattern, 3, evening, "09/11/2000"},
@@ -37,8 +30,8 @@ TEST(FormatDateTime, WritesTheFourDateAndFourTimeTypes) {
       {TimePattern, 2, {2000, 9, 11, 12, 5, 0}, "12:05 PM"},
       {TimePattern, 1, {2000, 9, 11, 11, 59, 59}, "11:59:59 AM"},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(FormatDateTime(*c.pattern(c.type), c.when, EnglishDateLocale()), c.expected);
+  for (const auto& [patterns, type, when, expected] : cases) {
+    EXPECT_EQ(FormatDateTime(*patterns(type), when, EnglishDateLocale()), expected);
   }
 }
 

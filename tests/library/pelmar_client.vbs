@@ -1,5 +1,6 @@
-' A script client of Pelmar: creates both classes by name, calls members of
-' each kind and checks the error the library raises. Prints "N passed, M failed".
+' A script client of Pelmar: creates both classes by name, calls their members
+' and checks the results against the files and registry the script sees, and the
+' error the library raises. Prints "N passed, M failed".
 Option Explicit
 
 Dim passed, failed
@@ -15,36 +16,92 @@ Sub Check(description, actual, expected)
   End If
 End Sub
 
-Dim folder, ini, sys, reg
+Dim folder, fso, sys, reg
 folder = WScript.Arguments(0)
-ini = folder & "\script.cfg"
+Set fso = CreateObject("Scripting.FileSystemObject")
 Set sys = CreateObject("Pelmar.SysCls")
 Set reg = CreateObject("Pelmar.RegCls")
 
+' System queries.
 Check "OSPlatform", Left(sys.OSPlatform, 28), "Microsoft Windows NT - Ver: "
 Check "IsAppRunning cscript", sys.IsAppRunning("CSCRIPT"), True
+Check "IsAppRunning nothing", sys.IsAppRunning("no-such-program.exe"), False
 Check "LongDate", sys.LongDate, CLng(Fix(CDbl(Date)))
+Check "LongTime within a day", VarType(sys.LongTime) = vbDouble And sys.LongTime < 1, True
+Check "IsNumber", sys.IsNumber("-3.5"), True
+Check "GetFileExt", sys.GetFileExt("Report.Final.Doc"), "Doc"
+
+' INI keys: the request names the file, section, key and value.
+Dim ini, windowsIni
+ini = folder & "\script.cfg"
 Check "SetINIKey", sys.SetINIKey(ini & "|Main|Path|c:\x|extra"), True
 Check "GetINIKey", sys.GetINIKey(ini & "|Main|Path"), "c:\x"
-Check "GetFileCount", sys.GetFileCount(folder, "cfg"), 1
-Check "IsNumber", sys.IsNumber("-3.5"), True
+Check "SetINIKey long", sys.SetINIKey(ini & "|Main|Long|" & String(200, "x")), True
+Check "GetINIKey at most 127 characters", sys.GetINIKey(ini & "|Main|Long"), String(127, "x")
+Check "GetINIKey missing", sys.GetINIKey(ini & "|Main|Missing"), ""
+Check "SetINIKey too few parts", sys.SetINIKey(ini & "|Main|Path"), False
+Check "SetINIKey bare name", sys.SetINIKey("PelmarScript|Main|Path|"), True
+windowsIni = fso.GetSpecialFolder(0) & "\PelmarScript.Ini"
+Check "bare name in the Windows folder", fso.FileExists(windowsIni), True
+fso.DeleteFile windowsIni
+
+' Files and folders: hidden files and folders are neither counted nor found.
+Dim name
+For Each name In Array("a.txt", "b.TXT", "h.txt")
+  fso.CreateTextFile(folder & "\" & name).Close
+Next
+fso.GetFile(folder & "\h.txt").Attributes = 2
+fso.CreateFolder folder & "\sub"
+Check "GetFileCount", sys.GetFileCount(folder, "txt"), 2
+Check "GetFileCount of all", sys.GetFileCount(folder & "\", ""), 3
+Check "FileExists pattern", sys.FileExists(folder & "\*.cfg"), True
+Check "FileExists hidden", sys.FileExists(folder & "\h.txt"), False
+Check "FileExists folder", sys.FileExists(folder & "\sub"), False
+Check "DirExists", sys.DirExists(folder & "\sub\"), True
+Check "DirExists missing", sys.DirExists(folder & "\gone\"), False
+Check "DirExists below a missing folder", sys.DirExists(folder & "\gone\x"), False
+Check "DirExists of a missing entry", sys.DirExists(folder & "\anything"), True
+
+' Attributes; the platform reports every file as archived, so that bit is left out.
+Dim file
+file = folder & "\a.txt"
+fso.GetFile(file).Attributes = 32
+Check "GetFileAttrib", sys.GetFileAttrib(file), 32
+sys.SetFileAttrib file, 3
+Check "SetFileAttrib", fso.GetFile(file).Attributes And 31, 3
+sys.SetFileAttrib file, 0
+Check "SetFileAttrib none", fso.GetFile(file).Attributes And 31, 0
+Check "GetFileAttrib folder", sys.GetFileAttrib(folder & "\sub"), 16
+Check "GetFileAttrib missing", sys.GetFileAttrib(folder & "\none"), 0
+
 ' A script's variables are Variants: one goes to the typed FmtType in
 ' parentheses, that is by value.
 Dim dateType
 dateType = 4
 Check "GetFileDate", Len(sys.GetFileDate(ini, (dateType))), 8
 Check "GetFileTime 24hr Short", Len(sys.GetFileTime(ini, 4)), 5
-sys.SetFileAttrib ini, 1
-Check "SetFileAttrib", sys.GetFileAttrib(ini) And 1, 1
-sys.SetFileAttrib ini, 0
 
+' Registry access.
+Check "HKeyRoot of a new object", reg.HKeyRoot, 0
 reg.HRootSubKey = "\Software\PelmarScriptTest\"
 Check "HRootSubKey", reg.HRootSubKey, "Software\PelmarScriptTest"
-Check "SetDataKeyValue number", reg.SetDataKeyValue("Count", 2.5), True
+Check "SetDataKeyValue creates the key and stores", reg.SetDataKeyValue("Count", 2.5), True
+Check "HKeyRoot defaulted", reg.HKeyRoot, -2147483647
 Check "GetDataKeyValue number", reg.GetDataKeyValue("Count"), 2
-Check "SetDataKeyValue text", reg.SetDataKeyValue("Name", "abc"), True
+Check "SetDataKeyValue text", reg.SetDataKeyValue("\Name", "abc"), True
 Check "GetDataKeyValue text", reg.GetDataKeyValue("Name"), "abc"
 Check "GetDataKeyValue missing", IsEmpty(reg.GetDataKeyValue("Missing")), True
+Check "CreateRegKey", reg.CreateRegKey("\Software\PelmarScriptTest\Child\"), True
+Check "CreateRegKey existing", reg.CreateRegKey("Software\PelmarScriptTest\Child"), False
+' RootKey left out or 0: the current user's root, whatever HKeyRoot says.
+reg.HKeyRoot = -2147483646
+Check "IsKeyValid", reg.IsKeyValid("Software\PelmarScriptTest\Child"), True
+Check "IsKeyValid missing", reg.IsKeyValid("Software\PelmarScriptTest\None", 0), False
+Check "DeleteData", reg.DeleteData("Software\PelmarScriptTest", "Name"), True
+Check "DeleteData missing", reg.DeleteData("Software\PelmarScriptTest", "Name"), False
+Check "DeleteKey", reg.DeleteKey("Software\PelmarScriptTest\Child"), True
+Check "IsKeyValid deleted", reg.IsKeyValid("Software\PelmarScriptTest\Child"), False
+reg.HKeyRoot = 0
 
 ' The raising regime: number and description as a script sees them.
 On Error Resume Next

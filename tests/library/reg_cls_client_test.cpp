@@ -93,25 +93,6 @@ TEST_F(RegClsClient, ReadsStringsWithoutNulsNumbersAndNothingElse) {
   EXPECT_EQ(Call(reg(), L"GetDataKeyValue", L"Missing").type, VT_EMPTY);
 }
 
-TEST_F(RegClsClient, CreatesTestsAndDeletesKeysAndValues) {
-  const std::wstring key = Wide(kTestKey);
-  EXPECT_TRUE(Call(reg(), L"CreateRegKey", L"\\" + key + L"\\").True());
-  EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kTestKey));
-  EXPECT_TRUE(Call(reg(), L"CreateRegKey", key).False());
-  // RootKey left out: the current user's root, whatever HKeyRoot says.
-  Put(reg(), L"HKeyRoot", LONG{-2147483646});
-  EXPECT_TRUE(Call(reg(), L"IsKeyValid", key).True());
-  EXPECT_TRUE(Call(reg(), L"IsKeyValid", key + L"\\None", LONG{0}).False());
-
-  PutRaw("Value", REG_SZ, std::string("x\0", 2));
-  EXPECT_TRUE(Call(reg(), L"DeleteData", key, L"Value").True());
-  EXPECT_EQ(Stored("Value").first, 0u);
-  EXPECT_TRUE(Call(reg(), L"DeleteData", key, L"Value").False());
-  EXPECT_TRUE(Call(reg(), L"DeleteKey", key).True());
-  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kTestKey));
-  EXPECT_TRUE(Call(reg(), L"DeleteKey", key).False());
-}
-
 TEST_F(RegClsClient, EachObjectHasItsOwnState) {
   ComPtr<IDispatch> other = Create(CLSID_RegCls);
   ASSERT_TRUE(other);

@@ -47,11 +47,7 @@ TEST_F(RegObjectTest, CreateRegKeyIsTrueOnlyWhenThisCallCreatedTheKey) {
 }
 
 TEST_F(RegObjectTest, StoresStringsAsStringsAndEverythingElseAsNumbers) {
-  const struct {
-    Value value;
-    uint32_t type;
-    std::string bytes;
-  } cases[] = {
+  const std::tuple<Value, uint32_t, std::string> cases[] = {
       {std::string("123"), kStringKind, std::string("123\0", 4)},
       {std::string(), kStringKind, std::string("\0", 1)},
       {int64_t{123}, kNumberKind, Long(123)},
@@ -64,12 +60,12 @@ TEST_F(RegObjectTest, StoresStringsAsStringsAndEverythingElseAsNumbers) {
       {36780.75, kNumberKind, Long(36781)},
   };
   object.set_sub_key("Software\\App");
-  for (const auto& c : cases) {
+  for (const auto& [value, type, bytes] : cases) {
     // The first call finds the key missing: it creates it and stores the value.
-    EXPECT_TRUE(object.SetDataKeyValue(fake.services, "\\Value", c.value));
+    EXPECT_TRUE(object.SetDataKeyValue(fake.services, "\\Value", value));
     ASSERT_TRUE(Stored("Value"));
-    EXPECT_EQ(Stored("Value")->type, c.type);
-    EXPECT_EQ(Stored("Value")->bytes, c.bytes);
+    EXPECT_EQ(Stored("Value")->type, type);
+    EXPECT_EQ(Stored("Value")->bytes, bytes);
   }
   // Only writing strips the value name's backslashes.
   EXPECT_EQ(object.GetDataKeyValue(fake.services, "\\Value"), Value{});
@@ -100,11 +96,7 @@ TEST_F(RegObjectTest, RefusedKeyGivesFalseWithoutError) {
 }
 
 TEST_F(RegObjectTest, ReadsStringsWithoutNulsNumbersAndNothingElse) {
-  const struct {
-    uint32_t type;
-    std::string bytes;
-    Value expected;
-  } cases[] = {
+  const std::tuple<uint32_t, std::string, Value> cases[] = {
       {1, std::string("ab\0cd\0", 6), std::string("abcd")},
       {1, std::string(), std::string()},
       {4, Long(-5), int64_t{-5}},
@@ -113,9 +105,9 @@ TEST_F(RegObjectTest, ReadsStringsWithoutNulsNumbersAndNothingElse) {
       {4, std::string("\x01\x02\x03\x04\x05\x06\x07\x08", 8), Value{}},
   };
   object.set_sub_key("Software\\App");
-  for (const auto& c : cases) {
-    fake.registry.Put(kCurrentUserRoot, "Software\\App", "Data", c.type, c.bytes);
-    EXPECT_EQ(object.GetDataKeyValue(fake.services, "Data"), c.expected) << c.type;
+  for (const auto& [type, bytes, expected] : cases) {
+    fake.registry.Put(kCurrentUserRoot, "Software\\App", "Data", type, bytes);
+    EXPECT_EQ(object.GetDataKeyValue(fake.services, "Data"), expected) << type;
   }
 }
 
@@ -128,20 +120,6 @@ TEST_F(RegObjectTest, DeletesKeysWithoutSubkeysAndNamedValues) {
   EXPECT_TRUE(object.DeleteKey(fake.services, "Software\\App\\Child", 0));
   EXPECT_TRUE(object.DeleteKey(fake.services, "Software\\App", 0));
   EXPECT_FALSE(fake.registry.HasKey(kCurrentUserRoot, "Software\\App"));
-}
-
-TEST_F(RegObjectTest, PrimitivesRecordTheLastResultCode) {
-  RegWrapper wrapper(fake.services);
-  int32_t root = 0;
-  EXPECT_FALSE(wrapper.KeyExists(root, "Nowhere"));
-  EXPECT_EQ(root, kCurrentUserRoot);
-  EXPECT_EQ(fake.state.last_reg_result, testing::FakeRegistry::kNotFound);
-  fake.registry.Put(kCurrentUserRoot, "K", "Raw", 3, "x");
-  Value value;
-  EXPECT_FALSE(wrapper.ReadValue("K", "Raw", value, root));
-  EXPECT_EQ(fake.state.last_reg_result, -1);
-  EXPECT_TRUE(wrapper.CreateKey(kCurrentUserRoot, "K"));
-  EXPECT_EQ(fake.state.last_reg_result, 0);
 }
 
 TEST_F(RegObjectTest, OlderFamilyWritesOnlyIntoKeysThatOpen) {

@@ -13,12 +13,8 @@ using testing::Version;
 
 TEST(OSPlatform, NamesTheFamilyAndVersion) {
   const int32_t numeric_version = 1995;
-  const struct {
-    OsVersionRecord version;
-    uint32_t value_type;  // of the older family's version value
-    std::string value;
-    std::string expected;
-  } cases[] = {
+  // The version record, the type and data of the older family's version value, the text.
+  const std::tuple<OsVersionRecord, uint32_t, std::string, std::string> cases[] = {
       {Version(5, 0, 2195), 1, "Windows 98", "Microsoft Windows NT - Ver: 5.0.2195"},
       {Version(4, 10, 67766222, false), 1, std::string("Windows 98\0", 11),
        "Microsoft Windows 98 - Ver: 4.10.67766222"},
@@ -28,13 +24,12 @@ TEST(OSPlatform, NamesTheFamilyAndVersion) {
        "Microsoft Windows 95 - Ver: 4.10.1998"},
       {Version(4, 0, 67109814, false), 0, "", "Microsoft Windows  - Ver: 4.0.67109814"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [version, value_type, value, expected] : cases) {
     FakeServices fake;
-    fake.system.version = c.version;
-    if (c.value_type) {
-      fake.registry.Put(kLocalMachineRoot, kVersionKeyPath, "Version", c.value_type, c.value);
-    }
-    EXPECT_EQ(OSPlatform(fake.services), c.expected);
+    fake.system.version = version;
+    if (value_type)
+      fake.registry.Put(kLocalMachineRoot, kVersionKeyPath, "Version", value_type, value);
+    EXPECT_EQ(OSPlatform(fake.services), expected);
     EXPECT_EQ(fake.registry.open_handles, 0);
   }
 }
@@ -59,40 +54,33 @@ TEST(MemoryAndProcessor, AreNamedWithTheLocaleSeparator) {
   fake.system.memory = {0, 4096};
   fake.system.separator = ".";
   EXPECT_EQ(AvailMemory(fake.services), "4.096 Bytes Available Memory");
-  const struct {
-    uint32_t code;
-    std::string expected;
-  } processors[] = {
+  const std::pair<uint32_t, std::string> processors[] = {
       {386, "386 or Compatible Processor."},
       {486, "486 or Compatible Processor."},
       {586, "Intel Pentium or Compatible Processor."},
       {8664, "Unknown Intel or Compatible Processor."},
   };
-  for (const auto& c : processors) {
-    fake.system.processor = c.code;
-    EXPECT_EQ(CPUType(fake.services), c.expected);
+  for (const auto& [code, expected] : processors) {
+    fake.system.processor = code;
+    EXPECT_EQ(CPUType(fake.services), expected);
   }
 }
 
 TEST(IsAppRunning, MatchesAnyPartOfAProcessPathWithoutCase) {
-  const struct {
-    std::string name;
-    bool nt_family;
-    bool expected;
-  } cases[] = {
+  const std::tuple<std::string, bool, bool> cases[] = {
       {"NOTEPAD", true, true}, {"pad.e", true, true},
       {"", true, true},        {"c:\\windows\\notepad.exe", true, true},
       {"calc", true, false},   {"NOTEPAD", false, true},
       {"calc", false, false},  {"hidden", true, false},
   };
-  for (const auto& c : cases) {
+  for (const auto& [name, nt_family, expected] : cases) {
     FakeServices fake;
-    fake.system.version = Version(5, 0, 2195, c.nt_family);
+    fake.system.version = Version(5, 0, 2195, nt_family);
     fake.system.processes = {4, 8, 12};
     fake.system.image_paths = {{8, "C:\\WINDOWS\\explorer.exe"},
                                {12, "C:\\Windows\\NotePad.EXE"}};  // 4 cannot be opened
     fake.system.snapshot = {"C:\\WINDOWS\\NOTEPAD.EXE"};
-    EXPECT_EQ(IsAppRunning(fake.services, c.name), c.expected) << c.name << c.nt_family;
+    EXPECT_EQ(IsAppRunning(fake.services, name), expected) << name << nt_family;
   }
 }
 
@@ -110,11 +98,7 @@ TEST(IsAdminGroup, LooksAtEveryGroupOfTheToken) {
   std::vector<std::string> many_groups(30, "S-1-5-21-1-2-3-513");
   std::vector<std::string> admins_late = many_groups;
   admins_late[25] = "S-1-5-32-544";
-  const struct {
-    bool nt_family;
-    TokenGroupList token;
-    bool expected;
-  } cases[] = {
+  const std::tuple<bool, TokenGroupList, bool> cases[] = {
       {true, {Status::kRead, {"S-1-1-0", "S-1-5-32-544"}}, true},
       {true, {Status::kRead, {"", "S-1-5-32-545"}}, false},
       {true, {Status::kRead, admins_late}, true},
@@ -123,11 +107,11 @@ TEST(IsAdminGroup, LooksAtEveryGroupOfTheToken) {
       {true, {Status::kReadFailed, {"S-1-5-32-544"}}, false},
       {false, {Status::kRead, {"S-1-5-32-544"}}, false},
   };
-  for (const auto& c : cases) {
+  for (const auto& [nt_family, token, expected] : cases) {
     FakeServices fake;
-    fake.system.version = Version(5, 0, 2195, c.nt_family);
-    fake.system.token = c.token;
-    EXPECT_EQ(IsAdminGroup(fake.services), c.expected);
+    fake.system.version = Version(5, 0, 2195, nt_family);
+    fake.system.token = token;
+    EXPECT_EQ(IsAdminGroup(fake.services), expected);
   }
 }
 

@@ -19,11 +19,8 @@ std::string KeyErrorText(std::string name) {
 std::string MarkersReplaced(std::string text) { return ReplaceAll(text, "&&", "&&&"); }
 
 TEST(TextRules, TurnTextIntoText) {
-  const struct {
-    std::string (*rule)(std::string);
-    std::string text;
-    std::string expected;
-  } cases[] = {
+  using Rule = std::string (*)(std::string);
+  const std::tuple<Rule, std::string, std::string> cases[] = {
       {Stripped, "\\Software\\Vendor\\App\\", "Software\\Vendor\\App"},
       {Stripped, "Software\\App", "Software\\App"},
       {Stripped, "\\\\Software\\\\", "\\Software\\"},
@@ -40,26 +37,19 @@ TEST(TextRules, TurnTextIntoText) {
       {MarkersReplaced, "a&&b&&", "a&&&b&&&"},
       {MarkersReplaced, "none", "none"},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.rule(c.text), c.expected) << c.text;
+  for (const auto& [rule, text, expected] : cases) EXPECT_EQ(rule(text), expected) << text;
 }
 
 TEST(AllNumberChars, AcceptsOnlyDigitsSignsAndDots) {
-  const struct {
-    std::string text;
-    bool expected;
-  } cases[] = {
+  const std::pair<std::string, bool> cases[] = {
       {"", false},  {"12a", false},  {"-3.5", true}, {"1-2", true},
       {"..", true}, {"1.2.3", true}, {" 1", false},  {"1,000", false},
   };
-  for (const auto& c : cases) EXPECT_EQ(AllNumberChars(c.text), c.expected) << c.text;
+  for (const auto& [text, expected] : cases) EXPECT_EQ(AllNumberChars(text), expected) << text;
 }
 
 TEST(FormatGrouped, GroupsThreeDigitsWithTheSeparator) {
-  const struct {
-    uint64_t value;
-    std::string separator;
-    std::string expected;
-  } cases[] = {
+  const std::tuple<uint64_t, std::string, std::string> cases[] = {
       {0, ",", ""},
       {999, ",", "999"},
       {1000, ",", "1,000"},
@@ -70,7 +60,9 @@ TEST(FormatGrouped, GroupsThreeDigitsWithTheSeparator) {
        "234\xA0"
        "567"},
   };
-  for (const auto& c : cases) EXPECT_EQ(FormatGrouped(c.value, c.separator), c.expected);
+  for (const auto& [value, separator, expected] : cases) {
+    EXPECT_EQ(FormatGrouped(value, separator), expected);
+  }
 }
 
 }  // namespace

@@ -13,16 +13,17 @@ add_dependencies(pelmar_client_tests pelmar)
 
 if(LOMVEX_WINE_RUN)
   set(pelmar_dll "Z:$<TARGET_FILE:pelmar>")
+  set(defined_typelib "Z:$<TARGET_FILE_DIR:pelmar>/pelmar_widl.tlb")
   set(unregistration_test Module.UnregistrationRemovesWhatRegistrationWrote)
   add_test(NAME pelmar_register COMMAND ${LOMVEX_WINE_RUN} regsvr32 /s ${pelmar_dll})
   add_test(NAME pelmar_cpp_client
-           COMMAND pelmar_client_tests ${pelmar_dll} --gtest_filter=-${unregistration_test})
+           COMMAND pelmar_client_tests ${pelmar_dll} ${defined_typelib} --gtest_filter=-${unregistration_test})
   add_test(NAME pelmar_vbscript_client
            COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/run_vbscript.sh ${LOMVEX_WINE_RUN}
                    ${CMAKE_CURRENT_SOURCE_DIR}/pelmar_client.vbs
                    ${CMAKE_CURRENT_BINARY_DIR}/vbscript-work)
   add_test(NAME pelmar_unregistration
-           COMMAND pelmar_client_tests ${pelmar_dll} --gtest_filter=${unregistration_test})
+           COMMAND pelmar_client_tests ${pelmar_dll} ${defined_typelib} --gtest_filter=${unregistration_test})
 
   set_tests_properties(pelmar_register PROPERTIES
     FIXTURES_REQUIRED wine FIXTURES_SETUP pelmar_registered
