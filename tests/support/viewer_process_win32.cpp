@@ -88,8 +88,6 @@ void ViewerProcess::Press(HWND dialog, int button) {
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
 }
 
-void ViewerProcess::Command(int id) const { PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-
 void ViewerProcess::Settle() const {
   SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
   std::this_thread::sleep_for(100ms);
@@ -121,8 +119,6 @@ std::string ViewerProcess::Text(HWND control, UINT message, WPARAM wparam, LVITE
   return read;
 }
 
-int ViewerProcess::Rows() const { return ListView_GetItemCount(list_); }
-
 std::string ViewerProcess::Cell(int row, int column) const {
   LVITEMA item{};
   item.iSubItem = column - 1;
@@ -137,12 +133,6 @@ int ViewerProcess::Image(int row) const {
   return Exchange(list_, LVM_GETITEMA, 0, item).iImage;
 }
 
-int ViewerProcess::Selected() const { return ListView_GetNextItem(list_, -1, LVNI_SELECTED); }
-
-bool ViewerProcess::LastRowInView() const {
-  return ListView_GetTopIndex(list_) + ListView_GetCountPerPage(list_) >= Rows();
-}
-
 std::string ViewerProcess::Label() const { return WindowText(label_); }
 
 std::string ViewerProcess::Panel(int panel) const {
@@ -154,10 +144,6 @@ int ViewerProcess::HeaderImage(int column) const {
   item.mask = HDI_FORMAT | HDI_IMAGE;
   item = Exchange(header_, HDM_GETITEMA, static_cast<WPARAM>(column - 1), item);
   return (item.fmt & HDF_IMAGE) ? item.iImage : -1;
-}
-
-bool ViewerProcess::ToolbarEnabled(int command) const {
-  return SendMessageA(toolbar_, TB_ISBUTTONENABLED, static_cast<WPARAM>(command), 0) != 0;
 }
 
 bool ViewerProcess::MenuItemRuns(char menu_letter, char item_letter, const std::string& caption) {

@@ -39,21 +39,25 @@ class ViewerProcess {
   static std::string MessageText(HWND box);
   static void Press(HWND dialog, int button);
 
-  void Command(int id) const;
+  void Command(int id) const { PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
   // Waits until the window has handled everything sent before.
   void Settle() const;
 
   // The list (rows from 0, columns from 1), the label, the status bar's
   // panels (from 1), the header's sort marks and the toolbar's buttons.
-  int Rows() const;
+  int Rows() const { return ListView_GetItemCount(list_); }
   std::string Cell(int row, int column) const;
   int Image(int row) const;
-  int Selected() const;
-  bool LastRowInView() const;
+  int Selected() const { return ListView_GetNextItem(list_, -1, LVNI_SELECTED); }
+  bool LastRowInView() const {
+    return ListView_GetTopIndex(list_) + ListView_GetCountPerPage(list_) >= Rows();
+  }
   std::string Label() const;
   std::string Panel(int panel) const;
   int HeaderImage(int column) const;  // -1 when it shows none
-  bool ToolbarEnabled(int command) const;
+  bool ToolbarEnabled(int command) const {
+    return SendMessageA(toolbar_, TB_ISBUTTONENABLED, static_cast<WPARAM>(command), 0) != 0;
+  }
 
   // Chooses a menu item with the keyboard (Alt, the menu's letter, the item's
   // letter); true when the message box with the caption appears, which it

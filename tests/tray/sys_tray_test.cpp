@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -46,130 +48,84 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- What the control asks of the platform ----
 
+// Steps, separated by blanks, on the control of kWindow or, with "other:", on
+// the one of kOtherWindow: "icon" (kIcon), "picture" (not an icon), "none",
+// "tip=TEXT", "on", "off" (InTray), "end" (the control is destroyed).
+void RunSteps(const std::string& steps, std::optional<cSysTray>& tray, cSysTray& other) {
+  std::istringstream words(steps);
+  for (std::string word; words >> word;) {
+    cSysTray& control = word.rfind("other:", 0) == 0 ? other : *tray;
+    if (&control == &other) word.erase(0, 6);
+    if (word == "icon") control.SetTrayIcon(kIcon);
+    if (word == "picture") control.SetTrayIcon(0x99, false);
+    if (word == "none") control.SetTrayIcon(0);
+    if (word.rfind("tip=", 0) == 0) control.SetTrayTip(word.substr(4));
+    if (word == "on" || word == "off") control.SetInTray(word == "on");
+    if (word == "end") tray.reset();
+  }
+}
+
 struct CallsCase {
   const char* name;
-  void (*steps)(cSysTray& tray, cSysTray& other);  // `other` is on kOtherWindow
+  std::string steps;
+  // The platform's calls, then the state of the kWindow control if it is left.
   std::vector<std::string> calls;
-  bool in_tray, icon_shown;  // of `tray` at the end
 };
 
 class CallsTest : public ::testing::TestWithParam<CallsCase> {};
 
 TEST_P(CallsTest, AsksForExactlyThis) {
   FakeTrayPlatform platform;
-  cSysTray tray(platform, kWindow), other(platform, kOtherWindow);
-  GetParam().steps(tray, other);
+  std::optional<cSysTray> tray(std::in_place, platform, kWindow);
+  cSysTray other(platform, kOtherWindow);
+  RunSteps(GetParam().steps, tray, other);
+  if (tray) {
+    platform.calls.push_back(std::string("state ") + (tray->InTray() ? "in" : "out") +
+                             (tray->IconShown() ? " shown" : ""));
+  }
   EXPECT_EQ(platform.calls, GetParam().calls);
-  EXPECT_EQ(tray.InTray(), GetParam().in_tray);
-  EXPECT_EQ(tray.IconShown(), GetParam().icon_shown);
 }
 
-const std::string kAttach = "attach w4242",
-                  kAddDefault = "add w4242 f5 m1125 'SysTray Control.\\0\\0'";
+const std::string kAttach = "attach w4242", kDelete = "delete w4242 f0", kDetach = "detach w4242",
+                  kDefaultTipLog = " 'SysTray Control.\\0\\0'", kShown = "state in shown";
 INSTANTIATE_TEST_SUITE_P(
     Steps, CallsTest,
     ::testing::Values(
-        CallsCase{"AddBare",
-                  [](cSysTray& t, cSysTray&) {
-                    t.SetTrayTip("");
-                    t.SetInTray(true);
-                  },
-                  {kAttach, "add w4242 f1 m1125"},
-                  true,
-                  true},
-        CallsCase{"AddIcon",
-                  [](cSysTray& t, cSysTray&) {
-                    t.SetTrayIcon(kIcon);
-                    t.SetTrayTip("");
-                    t.SetInTray(true);
-                  },
-                  {kAttach, "add w4242 f3 m1125 i77"},
-                  true,
-                  true},
-        CallsCase{"AddDefaultTip",
-                  [](cSysTray& t, cSysTray&) { t.SetInTray(true); },
-                  {kAttach, kAddDefault},
-                  true,
-                  true},
+        CallsCase{"AddBare", "tip= on", {kAttach, "add w4242 f1 m1125", kShown}},
+        CallsCase{"AddIcon", "icon tip= on", {kAttach, "add w4242 f3 m1125 i77", kShown}},
+        CallsCase{"AddDefaultTip", "on", {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kShown}},
         CallsCase{"AddIconAndTip",
-                  [](cSysTray& t, cSysTray&) {
-                    t.SetTrayIcon(kIcon);
-                    t.SetTrayTip("Lomvex");
-                    t.SetInTray(true);
-                  },
-                  {kAttach, "add w4242 f7 m1125 i77 'Lomvex\\0'"},
-                  true,
-                  true},
+                  "icon tip=Lomvex on",
+                  {kAttach, "add w4242 f7 m1125 i77 'Lomvex\\0'", kShown}},
         CallsCase{"ModifyIconAndTips",
-                  [](cSysTray& t, cSysTray&) {
-                    t.SetInTray(true);
-                    t.SetTrayIcon(kIcon);
-                    t.SetTrayTip("Lomvex");
-                    t.SetTrayTip("");
-                  },
-                  {kAttach, kAddDefault, "modify w4242 f2 i77", "modify w4242 f4 'Lomvex\\0'",
-                   "modify w4242 f4 '\\0'"},
-                  true,
-                  true},
-        // A picture that is not an icon, no icon, and the same InTray again
-        // change nothing: the next add still shows the first icon.
+                  "on icon tip=Lomvex tip=",
+                  {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, "modify w4242 f2 i77",
+                   "modify w4242 f4 'Lomvex\\0'", "modify w4242 f4 '\\0'", kShown}},
+        // A picture that is not an icon, no icon, and InTray set to the value
+        // it has change nothing: the next add still shows the first icon.
         CallsCase{"IgnoredChanges",
-                  [](cSysTray& t, cSysTray&) {
-                    t.SetTrayIcon(kIcon);
-                    t.SetTrayIcon(0x99, false);
-                    t.SetInTray(false);
-                    t.SetInTray(true);
-                    t.SetTrayIcon(0x99, false);
-                    t.SetTrayIcon(0);
-                    t.SetInTray(true);
-                    t.SetInTray(false);
-                    t.SetInTray(true);
-                  },
-                  {kAttach, "add w4242 f7 m1125 i77 'SysTray Control.\\0\\0'", "delete w4242 f0",
-                   "detach w4242", kAttach, "add w4242 f7 m1125 i77 'SysTray Control.\\0\\0'"},
-                  true,
-                  true},
+                  "icon picture off on picture none on off on",
+                  {kAttach, "add w4242 f7 m1125 i77" + kDefaultTipLog, kDelete, kDetach, kAttach,
+                   "add w4242 f7 m1125 i77" + kDefaultTipLog, kShown}},
         // The icon goes before the window gets its messages back; a tip set
         // while out of the tray is used by the next add.
         CallsCase{"OffThenTipThenOn",
-                  [](cSysTray& t, cSysTray&) {
-                    t.SetInTray(true);
-                    t.SetInTray(false);
-                    t.SetTrayTip("Restored tip");
-                    t.SetInTray(true);
-                    t.SetInTray(false);
-                  },
-                  {kAttach, kAddDefault, "delete w4242 f0", "detach w4242", kAttach,
-                   "add w4242 f5 m1125 'Restored tip\\0'", "delete w4242 f0", "detach w4242"},
-                  false,
-                  false},
+                  "on off tip=Restored on off",
+                  {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kDelete, kDetach, kAttach,
+                   "add w4242 f5 m1125 'Restored\\0'", kDelete, kDetach, "state out"}},
+        // Ending in the tray removes the icon and leaves the tray free.
+        CallsCase{"EndedWhileShown",
+                  "on end other:on",
+                  {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kDelete, kDetach, "attach w5151",
+                   "add w5151 f5 m1125" + kDefaultTipLog}},
         // A second control is refused while the first holds the tray, and
         // switching the refused one off touches nothing; once the first has
         // left, the second may go in.
         CallsCase{"SecondControlWaitsItsTurn",
-                  [](cSysTray& t, cSysTray& other) {
-                    t.SetInTray(true);
-                    other.SetInTray(true);
-                    other.SetInTray(false);
-                    t.SetInTray(false);
-                    other.SetInTray(true);
-                  },
-                  {kAttach, kAddDefault, "attach w5151", "delete w4242 f0", "detach w4242",
-                   "attach w5151", "add w5151 f5 m1125 'SysTray Control.\\0\\0'"},
-                  false,
-                  false}),
+                  "on other:on other:off off other:on",
+                  {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, "attach w5151", kDelete, kDetach,
+                   "attach w5151", "add w5151 f5 m1125" + kDefaultTipLog, "state out"}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SysTrayTest, DestroyedWhileShownRemovesIconAndFreesTheTray) {
-  FakeTrayPlatform platform;
-  {
-    cSysTray tray(platform, kWindow);
-    tray.SetInTray(true);
-    platform.calls.clear();
-  }
-  EXPECT_EQ(platform.calls, (std::vector<std::string>{"delete w4242 f0", "detach w4242"}));
-  EXPECT_EQ(platform.holder, nullptr);
-}
 
 TEST(SysTrayTest, DesignerStoresInTrayButShowsNoIcon) {
   FakeTrayPlatform platform;
