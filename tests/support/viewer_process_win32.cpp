@@ -4,6 +4,8 @@
 #include <thread>
 
 #include "desktop_win32.h"
+#include "sys_tray.h"
+#include "viewer_ids.h"
 
 namespace lomvex::testing {
 
@@ -11,8 +13,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// The tray's notification message, as the tray control asks for it.
-constexpr UINT kTrayCallbackMessage = WM_USER + 101;
 constexpr char kDialogClass[] = "#32770";
 constexpr size_t kScratchSize = 4096, kTextRoom = 1024;
 
@@ -49,11 +49,11 @@ HWND ViewerProcess::FindMain() {
   const std::vector<HWND> shown = TopLevelWindows(id_, "LomvexMainWindow");
   if (shown.empty()) return nullptr;
   main_ = shown.front();
-  list_ = FindWindowExA(main_, nullptr, WC_LISTVIEWA, nullptr);
+  list_ = GetDlgItem(main_, IDC_LIST);
   header_ = ListView_GetHeader(list_);
-  label_ = FindWindowExA(main_, nullptr, "Static", nullptr);
-  status_ = FindWindowExA(main_, nullptr, STATUSCLASSNAMEA, nullptr);
-  toolbar_ = FindWindowExA(main_, nullptr, TOOLBARCLASSNAMEA, nullptr);
+  label_ = GetDlgItem(main_, IDC_LABEL);
+  status_ = GetDlgItem(main_, IDC_STATUS);
+  toolbar_ = GetDlgItem(main_, IDC_TOOLBAR);
   tray_control_ = FindWindowExA(main_, nullptr, "Lomvex.cSysTray", nullptr);
   return main_;
 }
@@ -198,7 +198,7 @@ void ViewerProcess::ListKey(WPARAM key) const {
 }
 
 void ViewerProcess::TrayNotify(UINT mouse_message) const {
-  PostMessageA(tray_control_, kTrayCallbackMessage, 0, mouse_message);
+  PostMessageA(tray_control_, TrayCallbackMessage, 0, mouse_message);
 }
 
 }  // namespace lomvex::testing
