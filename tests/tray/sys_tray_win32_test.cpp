@@ -152,18 +152,15 @@ INSTANTIATE_TEST_SUITE_P(Windows, SecondControlTest, ::testing::Values(false, tr
 
 // The main window leaves the tray on a double-click on the icon, that is from
 // inside the notification.
-class LeaveTrayOnDblClick : public TrayEvents {
- public:
-  explicit LeaveTrayOnDblClick(cSysTray& tray) : tray_(tray) {}
-  void OnTrayMouseDblClick(int, std::uint32_t) override { tray_.SetInTray(false); }
-
- private:
-  cSysTray& tray_;
+struct LeaveTrayOnDblClick : TrayEvents {
+  cSysTray* tray;
+  void OnTrayMouseDblClick(int, std::uint32_t) override { tray->SetInTray(false); }
 };
 
 TEST_F(SysTrayWin32Test, LeavingTheTrayFromAnEventStillPassesTheMessageOn) {
   cSysTray tray(platform_, FromWindowHandle(window_.get()));
-  LeaveTrayOnDblClick events(tray);
+  LeaveTrayOnDblClick events;
+  events.tray = &tray;
   tray.SetEvents(&events);
   tray.SetInTray(true);
   NotifyFromTray(window_.get(), WM_LBUTTONDBLCLK);
@@ -172,8 +169,9 @@ TEST_F(SysTrayWin32Test, LeavingTheTrayFromAnEventStillPassesTheMessageOn) {
   ExpectWindowOwnAgain(window_.get());
 }
 
-// The tray is free again after a control that ended in it, and after one
-// refused because its window is gone.
+// The tray is free again after a control that ended in it, one whose window
+// went first (as the main window's child goes at exit), and one refused
+// because its window is gone.
 TEST_F(SysTrayWin32Test, TrayIsFreeAfterAnEndedControlAndAGoneWindow) {
   {
     cSysTray tray(platform_, FromWindowHandle(window_.get()));
@@ -181,6 +179,12 @@ TEST_F(SysTrayWin32Test, TrayIsFreeAfterAnEndedControlAndAGoneWindow) {
   }
   ExpectShellAccepted("delete");
   ExpectWindowOwnAgain(window_.get());
+  {
+    owners::UniqueWindow doomed = CreateCountingWindow();
+    cSysTray tray(platform_, FromWindowHandle(doomed.get()));
+    tray.SetInTray(true);
+    doomed.reset();
+  }
   cSysTray gone(platform_, FromWindowHandle(CreateCountingWindow().get()));  // destroyed at once
   gone.SetInTray(true);
   EXPECT_FALSE(gone.InTray());
