@@ -54,33 +54,6 @@ bool KeyExists(HKEY root, const std::string& path) {
   return RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
 }
 
-void SetArgument(VARIANT* value, const std::wstring& text) {
-  V_VT(value) = VT_BSTR;
-  V_BSTR(value) = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-}
-void SetArgument(VARIANT* value, const wchar_t* text) { SetArgument(value, std::wstring(text)); }
-void SetArgument(VARIANT* value, LONG number) {
-  V_VT(value) = VT_I4;
-  V_I4(value) = number;
-}
-void SetArgument(VARIANT* value, double number) {
-  V_VT(value) = VT_R8;
-  V_R8(value) = number;
-}
-void SetArgument(VARIANT* value, bool flag) {
-  V_VT(value) = VT_BOOL;
-  V_BOOL(value) = flag ? VARIANT_TRUE : VARIANT_FALSE;
-}
-void SetArgument(VARIANT* value, std::nullptr_t) { V_VT(value) = VT_NULL; }
-void SetArgument(VARIANT* value, LONG* number) {
-  V_VT(value) = VT_I4 | VT_BYREF;
-  V_I4REF(value) = number;
-}
-void SetArgument(VARIANT* value, IDispatch** object) {
-  V_VT(value) = VT_DISPATCH | VT_BYREF;
-  V_DISPATCHREF(value) = object;
-}
-
 CallResult InvokeArguments(IDispatch* object, const wchar_t* name, WORD flags,
                            std::vector<VARIANT>& reversed) {
   CallResult result;
@@ -105,7 +78,6 @@ CallResult InvokeArguments(IDispatch* object, const wchar_t* name, WORD flags,
   result.type = V_VT(value.get());
   if (result.type == VT_I4) result.number = V_I4(value.get());
   if (result.type == VT_BOOL) result.number = V_BOOL(value.get());
-  if (result.type == VT_R8) result.real = V_R8(value.get());
   if (result.type == VT_BSTR) {
     result.text.assign(V_BSTR(value.get()), SysStringLen(V_BSTR(value.get())));
   }

@@ -39,7 +39,6 @@ struct CallResult {
   HRESULT hr = E_FAIL;
   VARTYPE type = VT_EMPTY;
   LONG number = 0;    // VT_I4, VT_BOOL (True is -1)
-  double real = 0;    // VT_R8
   std::wstring text;  // VT_BSTR
   SCODE scode = 0;
   std::wstring description;
@@ -48,14 +47,26 @@ struct CallResult {
 };
 
 // An argument as a script host passes it: Null for nullptr, by reference for a pointer.
-void SetArgument(VARIANT* value, const std::wstring& text);
-void SetArgument(VARIANT* value, const wchar_t* text);
-void SetArgument(VARIANT* value, LONG number);
-void SetArgument(VARIANT* value, double number);
-void SetArgument(VARIANT* value, bool flag);
-void SetArgument(VARIANT* value, std::nullptr_t);
-void SetArgument(VARIANT* value, LONG* number);
-void SetArgument(VARIANT* value, IDispatch** object);
+inline void SetArgument(VARIANT* value, const std::wstring& text) {
+  V_VT(value) = VT_BSTR;
+  V_BSTR(value) = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+}
+inline void SetArgument(VARIANT* value, const wchar_t* text) {
+  SetArgument(value, std::wstring(text));
+}
+inline void SetArgument(VARIANT* value, bool flag) {
+  V_VT(value) = VT_BOOL;
+  V_BOOL(value) = flag ? VARIANT_TRUE : VARIANT_FALSE;
+}
+inline void SetArgument(VARIANT* value, std::nullptr_t) { V_VT(value) = VT_NULL; }
+inline void SetArgument(VARIANT* value, LONG* number) {
+  V_VT(value) = VT_I4 | VT_BYREF;
+  V_I4REF(value) = number;
+}
+inline void SetArgument(VARIANT* value, IDispatch** object) {
+  V_VT(value) = VT_DISPATCH | VT_BYREF;
+  V_DISPATCHREF(value) = object;
+}
 
 CallResult InvokeArguments(IDispatch* object, const wchar_t* name, WORD flags,
                            std::vector<VARIANT>& reversed);

@@ -15,6 +15,13 @@
 
 namespace pelmar::testing {
 
+// The value stored for `key`; nothing when there is none.
+template <typename Map>
+std::optional<typename Map::mapped_type> Lookup(const Map& map, const typename Map::key_type& key) {
+  const auto found = map.find(key);
+  return found == map.end() ? std::nullopt : std::optional(found->second);
+}
+
 class FakeSystem : public SystemPlatform {
  public:
   std::optional<OsVersionRecord> version;  // nothing: the query fails
@@ -40,8 +47,7 @@ class FakeSystem : public SystemPlatform {
     return static_cast<uint32_t>(count * 4);
   }
   std::optional<std::string> ProcessImagePath(uint32_t id) override {
-    const auto found = image_paths.find(id);
-    return found == image_paths.end() ? std::nullopt : std::optional(found->second);
+    return Lookup(image_paths, id);
   }
   std::vector<std::string> SnapshotImagePaths() override { return snapshot; }
   TokenGroupList ReadTokenGroups() override { return token; }
@@ -85,9 +91,8 @@ class FakeRegistry : public RegistryPlatform {
     return keys_.count(Id(root, path)) != 0;
   }
   std::optional<Data> Get(int32_t root, const std::string& path, const std::string& name) const {
-    const auto key = keys_.find(Id(root, path));
-    if (key == keys_.end() || !key->second.count(AsciiLower(name))) return std::nullopt;
-    return key->second.at(AsciiLower(name));
+    const auto values = Lookup(keys_, Id(root, path));
+    return values ? Lookup(*values, AsciiLower(name)) : std::nullopt;
   }
 
   int32_t CreateKey(Key root, const std::string& path, Key& key) override {
@@ -103,14 +108,14 @@ class FakeRegistry : public RegistryPlatform {
   }
   int32_t QueryValueInfo(Key key, const std::string& name, uint32_t& type,
                          uint32_t& size) override {
-    const Data* data = Find(key, name);
+    const std::optional<Data> data = Lookup(keys_.at(handles_.at(key)), AsciiLower(name));
     if (!data) return kNotFound;
     type = data->type;
     size = static_cast<uint32_t>(data->bytes.size());
     return 0;
   }
   int32_t QueryValueData(Key key, const std::string& name, std::string& buffer) override {
-    const Data* data = Find(key, name);
+    const std::optional<Data> data = Lookup(keys_.at(handles_.at(key)), AsciiLower(name));
     if (!data) return kNotFound;
     if (data->bytes.size() > buffer.size()) return kMoreData;
     std::copy(data->bytes.begin(), data->bytes.end(), buffer.begin());
@@ -145,12 +150,6 @@ class FakeRegistry : public RegistryPlatform {
     ++open_handles;
     return 0;
   }
-  const Data* Find(Key key, const std::string& name) const {
-    const auto& values = keys_.at(handles_.at(key));
-    const auto found = values.find(AsciiLower(name));
-    return found == values.end() ? nullptr : &found->second;
-  }
-
   std::map<std::string, std::map<std::string, Data>> keys_;
   std::map<Key, std::string> handles_;
   Key next_handle_ = 100;
@@ -184,12 +183,10 @@ class FakeFiles : public FilePlatform {
   }
   Listing ListFiles(const std::string& pattern) override { return listings[pattern]; }
   std::optional<DateTime> ModifiedTime(const std::string& file) override {
-    const auto found = modified.find(file);
-    return found == modified.end() ? std::nullopt : std::optional(found->second);
+    return Lookup(modified, file);
   }
   std::optional<uint32_t> Attributes(const std::string& file) override {
-    const auto found = attributes.find(file);
-    return found == attributes.end() ? std::nullopt : std::optional(found->second);
+    return Lookup(attributes, file);
   }
   bool SetAttributes(const std::string& file, uint32_t value) override {
     attribute_writes.emplace_back(file, value);

@@ -30,8 +30,6 @@ TEST(TextRules, TurnTextIntoText) {
       {Extension, "README", "README"},
       {Extension, "name.", ""},
       {Extension, "C:\\Data.Old\\Readme", "Old\\Readme"},
-      {IniFileName, "App", "App.Ini"},
-      {IniFileName, "c:\\app.cfg", "c:\\app.cfg"},
       {KeyErrorText, "MyKey", "Failed to open registry key(s) 'MyKey'."},
       {KeyErrorText, "", "Failed to open registry key(s) ''."},
       {MarkersReplaced, "a&&b&&", "a&&&b&&&"},

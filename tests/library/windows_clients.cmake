@@ -3,9 +3,7 @@
 # last the C++ client takes the registration away and puts it back.
 add_executable(pelmar_client_tests
   automation_client.cpp
-  reg_cls_client_test.cpp
-  registration_client_test.cpp
-  sys_cls_client_test.cpp
+  pelmar_client_test.cpp
 )
 target_link_libraries(pelmar_client_tests PRIVATE
   GTest::gtest owners pelmar_interfaces lomvex_options ole32 oleaut32 uuid advapi32 user32 version)

@@ -1,6 +1,10 @@
-// The library as a registered automation server: its keys, its classes and its
-// type library as clients see them, its module count and its unregistration.
+// Pelmar's DLL as its clients see it under Wine: its registration, its type
+// library, its module count, and both classes through IDispatch and the vtable
+// where a script cannot check them (the VBScript client checks the rest).
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
 
 #include "automation_client.h"
 
@@ -187,18 +191,14 @@ TEST_F(Module, StaysLoadedWhileObjectsFactoriesOrLocksRemain) {
             CLASS_E_CLASSNOTAVAILABLE);
 }
 
-TEST_F(Module, CarriesItsVersionForInstallers) {
+TEST_F(Module, AsksInstallersToRegisterIt) {
   DWORD ignored = 0;
   std::vector<char> version(GetFileVersionInfoSizeA(LibraryPath().c_str(), &ignored));
   ASSERT_TRUE(GetFileVersionInfoA(LibraryPath().c_str(), 0, version.size(), version.data()));
-  for (const char* entry : {"OLESelfRegister", "FileVersion", "OriginalFilename"}) {
-    char* value = nullptr;
-    UINT length = 0;
-    const std::string path = std::string("\\StringFileInfo\\040904B0\\") + entry;
-    EXPECT_TRUE(
-        VerQueryValueA(version.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
-        << entry;
-  }
+  void* value = nullptr;
+  UINT length = 0;
+  EXPECT_TRUE(VerQueryValueA(version.data(), "\\StringFileInfo\\040904B0\\OLESelfRegister", &value,
+                             &length));
 }
 
 // Run on its own, after the other clients: it takes the registration away and
@@ -217,6 +217,194 @@ TEST_F(Module, UnregistrationRemovesWhatRegistrationWrote) {
 
   ASSERT_EQ(Export<DllFunction>("DllRegisterServer")(), S_OK);
   EXPECT_TRUE(Create(L"Pelmar.RegCls"));
+}
+
+const std::string kTestKey = "Software\\PelmarClientTest";
+const std::wstring kKeyError = L"Failed to open registry key(s) 'Software\\PelmarClientTest'.";
+
+class Client : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey.c_str());
+    ASSERT_TRUE(sys = Create(L"Pelmar.SysCls"));
+    ASSERT_TRUE(reg = Create(L"Pelmar.RegCls"));
+    Put(reg.get(), L"HRootSubKey", Wide(kTestKey));
+  }
+  void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey.c_str()); }
+  ComPtr<IDispatch> sys, reg;
+};
+
+std::string LocaleText(LCTYPE type) {
+  char buffer[80] = "";
+  GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer);
+  return buffer;
+}
+
+TEST_F(Client, DescribesTheSystem) {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  ASSERT_TRUE(GetVersionExA(&version));
+  EXPECT_EQ(Narrow(Get(sys.get(), L"OSPlatform").text),
+            "Microsoft Windows NT - Ver: " + std::to_string(version.dwMajorVersion) + "." +
+                std::to_string(version.dwMinorVersion) + "." +
+                std::to_string(version.dwBuildNumber));
+  EXPECT_TRUE(Call(sys.get(), L"IsNT").True());
+
+  MEMORYSTATUSEX memory{};
+  memory.dwLength = sizeof memory;
+  ASSERT_TRUE(GlobalMemoryStatusEx(&memory));
+  std::string total = Narrow(Get(sys.get(), L"TotalMemory").text);
+  ASSERT_EQ(total.find_first_not_of(LocaleText(LOCALE_STHOUSAND) + "0123456789"),
+            total.find(" Bytes Total Memory"));
+  total.erase(std::remove_if(total.begin(), total.end(), [](char c) { return !isdigit(c); }),
+              total.end());
+  EXPECT_EQ(total, std::to_string(memory.ullTotalPhys));
+  EXPECT_NE(Get(sys.get(), L"AvailMemory").text.find(L" Bytes Available Memory"),
+            std::wstring::npos);
+  EXPECT_EQ(Get(sys.get(), L"CPUType").text, L"Unknown Intel or Compatible Processor.");  // x86_64
+
+  BOOL member = FALSE;
+  BYTE admins[SECURITY_MAX_SID_SIZE];
+  DWORD size = sizeof admins;
+  ASSERT_TRUE(CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, admins, &size));
+  CheckTokenMembership(nullptr, admins, &member);
+  EXPECT_EQ(Call(sys.get(), L"IsAdminGroup").True(), member != FALSE);
+}
+
+TEST_F(Client, FormatsModificationDatesAndTimesInTheLocale) {
+  char folder[MAX_PATH], path[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  ASSERT_TRUE(GetTempFileNameA(folder, "pel", 0, path));
+  const SYSTEMTIME local{2000, 9, 1, 11, 17, 38, 19, 0};
+  FILETIME local_time{}, utc{};
+  SystemTimeToFileTime(&local, &local_time);
+  LocalFileTimeToFileTime(&local_time, &utc);
+  {
+    owners::UniqueFile file(
+        CreateFileA(path, FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(file && SetFileTime(file.get(), nullptr, nullptr, &utc));
+  }
+  const std::string date_separator = LocaleText(LOCALE_SDATE);
+  const std::string time_separator = LocaleText(LOCALE_STIME);
+  const std::tuple<const wchar_t*, LONG, std::string> cases[] = {
+      {L"GetFileDate", 1, LocaleText(LOCALE_SMONTHNAME9) + " 11, 2000"},
+      {L"GetFileDate", 4, "09" + date_separator + "11" + date_separator + "00"},
+      {L"GetFileTime", 1,
+       "05" + time_separator + "38" + time_separator + "19 " + LocaleText(LOCALE_S2359)},
+      {L"GetFileTime", 0, ""},
+  };
+  for (const auto& [member, format, expected] : cases) {
+    LONG type = format;
+    EXPECT_EQ(Narrow(Call(sys.get(), member, Wide(path), &type).text), expected) << format;
+    EXPECT_EQ(type, format);  // passed by reference, left unchanged
+  }
+  DeleteFileA(path);
+}
+
+// A client's form: an automation object whose "hWnd" property is a window.
+class FakeForm : public IDispatch {
+ public:
+  explicit FakeForm(HWND window) : window_(window) {}
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
+    *out = this;
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID,
+                                          DISPID* ids) override {
+    ids[0] = 1;
+    return window_ && lstrcmpiW(names[0], L"hWnd") == 0 ? S_OK : DISP_E_UNKNOWNNAME;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result,
+                                   EXCEPINFO*, UINT*) override {
+    V_VT(result) = VT_I4;
+    V_I4(result) = static_cast<LONG>(reinterpret_cast<INT_PTR>(window_));
+    return S_OK;
+  }
+
+ private:
+  HWND window_;
+};
+
+TEST_F(Client, KeepsAFormOnTopThroughItsWindowHandle) {
+  FakeForm without_window(nullptr);
+  IDispatch* form = &without_window;
+  EXPECT_TRUE(Call(sys.get(), L"FormOnTop", &form, true).False());
+
+  owners::UniqueWindow window(CreateWindowExA(0, "STATIC", "Pelmar", WS_POPUP, 0, 0, 10, 10,
+                                              nullptr, nullptr, nullptr, nullptr));
+  if (!window) GTEST_SKIP() << "no display for a window";
+  FakeForm with_window(window.get());
+  form = &with_window;
+  EXPECT_TRUE(Call(sys.get(), L"FormOnTop", &form, true).True());
+  EXPECT_TRUE(GetWindowLongA(window.get(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(Call(sys.get(), L"FormOnTop", &form, false).True());
+  EXPECT_FALSE(GetWindowLongA(window.get(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST_F(Client, AnswersThroughTheVtableToo) {
+  ComPtr<_SysCls> vtable;
+  ASSERT_EQ(sys.get()->QueryInterface(IID__SysCls, reinterpret_cast<void**>(vtable.put())), S_OK);
+  UniqueBstr name(SysAllocString(L"a.b.c")), extension;
+  ASSERT_EQ(vtable->GetFileExt(name.get(), extension.put()), S_OK);
+  EXPECT_STREQ(extension.get(), L"c");
+  EXPECT_EQ(vtable->GetFileExt(name.get(), nullptr), E_POINTER);
+  VARIANT_BOOL flag = VARIANT_FALSE;
+  ASSERT_EQ(vtable->IsNumber(nullptr, &flag), S_OK);  // a null BSTR is the empty text
+  EXPECT_EQ(flag, VARIANT_FALSE);
+}
+
+TEST_F(Client, UnconvertibleValueRaisesError1004NamingTheKeyPath) {
+  const CallResult result = Call(reg.get(), L"SetDataKeyValue", L"Bad", nullptr);
+  EXPECT_EQ(result.hr, DISP_E_EXCEPTION);
+  EXPECT_EQ(static_cast<unsigned long>(result.scode), 0x800A03ECul);
+  EXPECT_EQ(result.description, kKeyError);
+  EXPECT_FALSE(RegGetValueA(HKEY_CURRENT_USER, kTestKey.c_str(), "Bad", RRF_RT_ANY, nullptr,
+                            nullptr, nullptr) == ERROR_SUCCESS);
+
+  ComPtr<_RegCls> vtable;
+  ASSERT_EQ(reg.get()->QueryInterface(IID__RegCls, reinterpret_cast<void**>(vtable.put())), S_OK);
+  UniqueBstr name(SysAllocString(L"Bad"));
+  owners::UniqueVariant null_value;
+  V_VT(null_value.get()) = VT_NULL;
+  VARIANT_BOOL stored = VARIANT_TRUE;
+  EXPECT_EQ(vtable->SetDataKeyValue(name.get(), *null_value, &stored),
+            static_cast<HRESULT>(0x800A03EC));
+  EXPECT_EQ(stored, VARIANT_FALSE);
+  ComPtr<IErrorInfo> info;
+  ASSERT_EQ(GetErrorInfo(0, info.put()), S_OK);
+  UniqueBstr description;
+  info->GetDescription(description.put());
+  EXPECT_EQ(description.get(), kKeyError);
+}
+
+TEST_F(Client, ReadsStringsWithoutNulsNumbersAndNothingElse) {
+  const LONG count = -5;
+  const std::tuple<const char*, DWORD, std::string> values[] = {
+      {"Embedded", REG_SZ, std::string("ab\0cd\0", 6)},
+      {"Count", REG_DWORD, std::string(reinterpret_cast<const char*>(&count), 4)},
+      {"Raw", REG_BINARY, "\x01\x02"},
+  };
+  for (const auto& [name, type, bytes] : values) {
+    ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kTestKey.c_str(), name, type, bytes.data(),
+                              static_cast<DWORD>(bytes.size())),
+              ERROR_SUCCESS);
+  }
+  EXPECT_EQ(Call(reg.get(), L"GetDataKeyValue", L"Embedded").text, L"abcd");
+  EXPECT_EQ(Call(reg.get(), L"GetDataKeyValue", L"Count").number, -5);
+  EXPECT_EQ(Call(reg.get(), L"GetDataKeyValue", L"Raw").type, VT_EMPTY);
+  EXPECT_EQ(Call(reg.get(), L"GetDataKeyValue", L"Missing").type, VT_EMPTY);
+}
+
+TEST_F(Client, EachObjectHasItsOwnState) {
+  ComPtr<IDispatch> other = Create(CLSID_RegCls);
+  ASSERT_TRUE(other);
+  Put(other.get(), L"HRootSubKey", L"B");
+  EXPECT_EQ(Get(reg.get(), L"HRootSubKey").text, Wide(kTestKey));
+  EXPECT_EQ(Get(other.get(), L"HRootSubKey").text, L"B");
 }
 
 }  // namespace
