@@ -22,7 +22,6 @@
 #include <random>
 #include <string>
 
-#include "attack_list_loader.h"
 #include "list_sorting.h"
 
 namespace {
@@ -111,9 +110,8 @@ int main(int argc, char** argv) {
   double best_load = 1e9;
   lomvex::MainListState state;
   for (int round = 0; round < kRounds; ++round) {
-    state.FileLocation = path;
     Clock::time_point start = Clock::now();
-    lomvex::LoadOutcome outcome = lomvex::LoadAttackList(state, files);
+    lomvex::LoadOutcome outcome = lomvex::LoadAttackList(state.list, path, files);
     best_load = std::min(best_load, SecondsSince(start));
     if (outcome != lomvex::LoadOutcome::kLoaded) {
       std::printf("load failed\n");

@@ -48,46 +48,36 @@ class ProfileTable : public ::testing::TestWithParam<NamedFactory> {
 };
 
 TEST_P(ProfileTable, Reads) {
-  const std::string long_value(130, 'p');
+  const std::string B = "[BlackIce]\r\n", long_value(130, 'p');
   struct Case {
-    const char* name;
     std::string contents;
-    const char* section;
-    const char* key;
+    const char* key;  // of section BlackIce
     size_t size;
     std::string value;
   } cases[] = {
-      {"plain", "[BlackIce]\r\nFileLocation=C:\\data\\attack-list.csv\r\n", "BlackIce",
-       "FileLocation", 260, "C:\\data\\attack-list.csv"},
-      {"names ignore case", "[blackice]\r\nREFRESHRATE=10\r\n", "BlackIce", "RefreshRate", 20,
-       "10"},
-      {"blanks around", "[BlackIce]\r\n  RefreshRate =   10   \r\n", "BlackIce", "RefreshRate", 20,
-       "10"},
-      {"tabs around", "[BlackIce]\r\nRefreshRate=\t7\t\r\n", "BlackIce", "RefreshRate", 20, "7"},
-      {"cut to the buffer", "[BlackIce]\r\nFileLocation=" + long_value + "\r\n", "BlackIce",
-       "FileLocation", 128, long_value.substr(0, 127)},
-      {"two-character buffer", "[BlackIce]\r\nFileSet=10\r\n", "BlackIce", "FileSet", 2, "1"},
-      {"missing key", "[BlackIce]\r\nFileSet=1\r\n", "BlackIce", "RefreshRate", 20, ""},
-      {"missing section", "[Other]\r\nFileSet=1\r\n", "BlackIce", "FileSet", 2, ""},
-      {"empty value", "[BlackIce]\r\nFileSet=\r\n", "BlackIce", "FileSet", 2, ""},
-      {"first of two wins", "[BlackIce]\r\nFileSet=1\r\nFileSet=0\r\n", "BlackIce", "FileSet", 2,
-       "1"},
-      {"other section's key", "[Other]\r\nFileSet=1\r\n[BlackIce]\r\nx=y\r\n", "BlackIce",
-       "FileSet", 2, ""},
-      {"equals sign in value", "[BlackIce]\r\nFileLocation=a=b\r\n", "BlackIce", "FileLocation",
-       260, "a=b"},
-      {"LF line ends", "[BlackIce]\nRefreshRate=3\n", "BlackIce", "RefreshRate", 20, "3"},
-      {"quoted value", "[BlackIce]\r\nFileLocation=\"C:\\a b\\x.csv\"\r\n", "BlackIce",
-       "FileLocation", 260, "C:\\a b\\x.csv"},
-      {"blanks inside kept", "[BlackIce]\r\nFileLocation=C:\\My Data\\a.csv\r\n", "BlackIce",
-       "FileLocation", 260, "C:\\My Data\\a.csv"},
-      {"section name blanks", "[ BlackIce ]\r\nFileSet=1\r\n", "BlackIce", "FileSet", 2, "1"},
+      {B + "FileLocation=C:\\data\\attack-list.csv\r\n", "FileLocation", 260,
+       "C:\\data\\attack-list.csv"},
+      {"[blackice]\r\nREFRESHRATE=10\r\n", "RefreshRate", 20, "10"},  // names ignore case
+      {B + "  RefreshRate =   10   \r\n", "RefreshRate", 20, "10"},
+      {B + "RefreshRate=\t7\t\r\n", "RefreshRate", 20, "7"},
+      {B + "FileLocation=" + long_value + "\r\n", "FileLocation", 128, long_value.substr(0, 127)},
+      {B + "FileSet=10\r\n", "FileSet", 2, "1"},
+      {B + "FileSet=1\r\n", "RefreshRate", 20, ""},
+      {"[Other]\r\nFileSet=1\r\n", "FileSet", 2, ""},
+      {B + "FileSet=\r\n", "FileSet", 2, ""},
+      {B + "FileSet=1\r\nFileSet=0\r\n", "FileSet", 2, "1"},  // the first of two
+      {"[Other]\r\nFileSet=1\r\n" + B + "x=y\r\n", "FileSet", 2, ""},
+      {B + "FileLocation=a=b\r\n", "FileLocation", 260, "a=b"},
+      {"[BlackIce]\nRefreshRate=3\n", "RefreshRate", 20, "3"},
+      {B + "FileLocation=\"C:\\a b\\x.csv\"\r\n", "FileLocation", 260, "C:\\a b\\x.csv"},
+      {B + "FileLocation=C:\\My Data\\a.csv\r\n", "FileLocation", 260, "C:\\My Data\\a.csv"},
+      {"[ BlackIce ]\r\nFileSet=1\r\n", "FileSet", 2, "1"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.contents);
     WriteFile(c.contents);
     size_t copied = 0;
-    EXPECT_EQ(Get(c.section, c.key, c.size, &copied), c.value);
+    EXPECT_EQ(Get("BlackIce", c.key, c.size, &copied), c.value);
     EXPECT_EQ(copied, c.value.size());
   }
 }

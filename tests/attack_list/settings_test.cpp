@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "scripted_file_dialog.h"
 #include "settings.h"
 #include "temp_folder.h"
 
@@ -67,52 +68,33 @@ TEST_F(SettingsTest, StartupReading) {
   }
 }
 
-class ScriptedDialog final : public FileDialog {
- public:
-  std::vector<std::string> answers;  // "" cancels
-  OpenFileRequest last_request{};
-
-  std::string ShowOpen(const OpenFileRequest& request) override {
-    last_request = request;
-    std::string answer = answers.front();
-    answers.erase(answers.begin());
-    if (!answer.empty()) name_ = answer;
-    return name_;  // a cancel reports the name chosen last
-  }
-
- private:
-  std::string name_;
-};
-
-TEST_F(SettingsTest, ChoosingWritesTheKeysAndKeepsAValidRate) {
-  Store("RefreshRate=10\r\n");
-  ScriptedDialog dialog;
-  dialog.answers = {"C:\\fw\\attack-list.csv"};
-  std::string FileLocation;
-  ChooseAttackList(*profile_, dialog, FileLocation);
-  EXPECT_EQ(FileLocation, "C:\\fw\\attack-list.csv");
-  EXPECT_EQ(dialog.last_request.filter_pattern, "attack-list.csv");
-  EXPECT_EQ(dialog.last_request.title, "Opening BackIce Intruder List");
-  EXPECT_EQ(dialog.last_request.flags, 4u);
-  StartupSettings stored = ReadStartupSettings(*profile_);
-  EXPECT_EQ(stored.FileLocation, "C:\\fw\\attack-list.csv");
-  EXPECT_TRUE(stored.FileSet);
-  EXPECT_EQ(stored.RefreshRate, 10);
-}
-
-TEST_F(SettingsTest, ChoosingWritesRateFiveWhenNoneIsValid) {
-  for (const char* stored : {"", "RefreshRate=soon\r\n"}) {
+TEST_F(SettingsTest, ChoosingWritesTheKeysAndKeepsOnlyAValidRate) {
+  for (auto [stored, rate] :
+       {std::pair{"RefreshRate=10\r\n", "10"}, {"", "5"}, {"RefreshRate=soon\r\n", "5"}}) {
     Store(stored);
-    ScriptedDialog dialog;
-    dialog.answers = {"C:\\attack-list.csv"};
+    ScriptedFileDialog dialog;
+    dialog.answers = {"C:\\fw\\attack-list.csv"};
     std::string FileLocation;
     ChooseAttackList(*profile_, dialog, FileLocation);
-    EXPECT_EQ(ReadSetting(*profile_, kKeyRefreshRate, kRefreshRateBuffer), "5") << stored;
+    EXPECT_EQ(FileLocation, "C:\\fw\\attack-list.csv");
+    EXPECT_EQ(ReadSetting(*profile_, kKeyFileLocation, kFileLocationBuffer), FileLocation);
+    EXPECT_EQ(ReadSetting(*profile_, kKeyFileSet, kFileSetBuffer), "1");
+    EXPECT_EQ(ReadSetting(*profile_, kKeyRefreshRate, kRefreshRateBuffer), rate) << stored;
   }
+}
+
+TEST_F(SettingsTest, DialogAsksForTheAttackListOnly) {
+  ScriptedFileDialog dialog;
+  std::string FileLocation;
+  ChooseAttackList(*profile_, dialog, FileLocation);
+  ASSERT_EQ(dialog.requests.size(), 1u);
+  EXPECT_EQ(dialog.requests[0].filter_pattern, "attack-list.csv");
+  EXPECT_EQ(dialog.requests[0].title, "Opening BackIce Intruder List");
+  EXPECT_EQ(dialog.requests[0].flags, 4u);
 }
 
 TEST_F(SettingsTest, CancelFirstChangesNothingCancelLaterChoosesAgain) {
-  ScriptedDialog dialog;
+  ScriptedFileDialog dialog;
   dialog.answers = {"", "C:\\a\\attack-list.csv", ""};
   std::string FileLocation;
   ChooseAttackList(*profile_, dialog, FileLocation);

@@ -1,7 +1,7 @@
 // lomvex-print's arguments, exit statuses and streams.
 #include <gtest/gtest.h>
 
-#include "fake_file_access.h"
+#include "memory_files.h"
 #include "print_command.h"
 
 namespace lomvex {
@@ -12,11 +12,11 @@ const std::string kGood = "h\r\nh\r\n10,s,b,bbb,ip,n,HOST,0,,1\r\n90,s,a,aaa,ip,
 const std::string kBad = "h\r\nh\r\n10,s,b,bbb,ip,n,HOST,0,,1\r\nabc,s,a\r\n";
 
 TEST(PrintCommand, ArgumentsAndExitStatuses) {
-  FakeFileAccess files;
+  MemoryFiles files;
   files.files["good.csv"] = kGood;
   files.files["bad.csv"] = kBad;
   files.files["locked.csv"] = kGood;
-  files.unreadable["locked.csv"] = true;
+  files.unreadable.insert("locked.csv");
   struct Case {
     std::vector<std::string> arguments;
     int status;
@@ -39,7 +39,7 @@ TEST(PrintCommand, ArgumentsAndExitStatuses) {
       {{"--verbose", "good.csv"}, 2, false, "lomvex-print: unknown option"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::PrintToString(c.arguments));
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
     PrintCommandResult result = RunPrintCommand(c.arguments, kToday, files);
     EXPECT_EQ(result.exit_status, c.status);
     EXPECT_EQ(!result.standard_output.empty(), c.has_output);
@@ -48,7 +48,7 @@ TEST(PrintCommand, ArgumentsAndExitStatuses) {
 }
 
 TEST(PrintCommand, BadFilePrintsWhatTheListHoldsAndTheMessage) {
-  FakeFileAccess files;
+  MemoryFiles files;
   files.files["bad.csv"] = kBad;
   PrintCommandResult result = RunPrintCommand({"bad.csv"}, kToday, files);
   EXPECT_NE(result.standard_output.find("Number of Attacks: 1\n"), std::string::npos);
@@ -59,7 +59,7 @@ TEST(PrintCommand, BadFilePrintsWhatTheListHoldsAndTheMessage) {
 }
 
 TEST(PrintCommand, SortAndTodayShapeTheOutput) {
-  FakeFileAccess files;
+  MemoryFiles files;
   files.files["good.csv"] = kGood;
   struct Case {
     std::vector<std::string> arguments;
@@ -76,7 +76,7 @@ TEST(PrintCommand, SortAndTodayShapeTheOutput) {
     size_t rule = output.find("----\n");
     ASSERT_NE(rule, std::string::npos);
     EXPECT_TRUE(output.substr(rule + 5).starts_with(c.first_row_start))
-        << testing::PrintToString(c.arguments);
+        << ::testing::PrintToString(c.arguments);
   }
   std::string output =
       RunPrintCommand({"--today", "2000-02-29", "good.csv"}, kToday, files).standard_output;

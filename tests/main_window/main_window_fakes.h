@@ -1,138 +1,50 @@
-// Fakes of everything the main window's logic works with: files, the settings
-// file, the open-file dialog, the tray's platform, the printer and the window.
+// Fakes of what the main window's logic works with besides files, the dialog
+// and the printer: the settings file, the tray's platform and the window.
 #pragma once
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "file_access.h"
+#include "fake_tray_platform.h"
 #include "main_window_logic.h"
-#include "profile_store.h"
-#include "settings.h"
-#include "sys_tray.h"
+#include "memory_files.h"
+#include "scripted_file_dialog.h"
+#include "text_printer.h"
 
-namespace lomvex::testing {
-
-class MemoryFiles final : public FileAccess {
- public:
-  std::map<std::string, std::string> files;
-  std::map<std::string, bool> locked;  // exists but cannot be deleted
-  int reads = 0;
-
-  bool PathExists(const std::string& path) override { return files.count(path) > 0; }
-  ReadStatus ReadWholeFile(const std::string& path, std::string& contents) override {
-    ++reads;
-    auto found = files.find(path);
-    if (found == files.end()) return ReadStatus::kCannotRead;
-    contents = found->second;
-    return ReadStatus::kRead;
-  }
-  // Every file held here counts as a regular one.
-  ReadStatus ReadRegularFile(const std::string& path, std::string& contents, size_t) override {
-    return ReadWholeFile(path, contents);
-  }
-  bool RemoveFile(const std::string& path) override {
-    if (locked[path]) return false;
-    return files.erase(path) > 0;
-  }
-};
+namespace lomvex {
 
 class MemoryProfile final : public ProfileStore {
  public:
   std::map<std::string, std::string> keys;  // of the "BlackIce" section
 
-  size_t GetString(std::string_view section, std::string_view key, char* buffer,
-                   size_t size) override {
+  size_t GetString(std::string_view, std::string_view key, char* buffer, size_t size) override {
+    if (size == 0) return 0;
     auto found = keys.find(std::string(key));
-    if (found == keys.end() || size == 0) {
-      if (size > 0) buffer[0] = '\0';
-      return 0;
-    }
-    size_t length = std::min(found->second.size(), size - 1);
-    found->second.copy(buffer, length);
-    buffer[length] = '\0';
-    return length;
+    std::string value = found == keys.end() ? "" : found->second.substr(0, size - 1);
+    value.copy(buffer, value.size());
+    buffer[value.size()] = '\0';
+    return value.size();
   }
-  bool WriteString(std::string_view section, std::string_view key,
-                   std::string_view value) override {
+  bool WriteString(std::string_view, std::string_view key, std::string_view value) override {
     keys[std::string(key)] = std::string(value);
     return true;
   }
 };
 
-// Like the platform's dialog: keeps the name chosen last, and a cancel reports it.
-class ScriptedFileDialog final : public FileDialog {
+// The tray's calls, each also written into the window's events ("tray add").
+class LoggedTrayPlatform final : public testing::FakeTrayPlatform {
  public:
-  std::vector<std::string> answers;  // "" cancels
-  int shown = 0;
-
-  std::string ShowOpen(const OpenFileRequest& request) override {
-    std::string answer = shown < static_cast<int>(answers.size()) ? answers[shown] : "";
-    ++shown;
-    if (!answer.empty()) last_ = answer;
-    return last_;
-  }
-
- private:
-  std::string last_;
-};
-
-class RecordingTrayPlatform final : public TrayPlatform {
- public:
-  std::vector<TrayCommand> commands;
-  std::vector<NotifyIconRecord> records;
-  bool attached = false;
-  std::function<void(std::string)> log;
-
+  explicit LoggedTrayPlatform(std::vector<std::string>& events) : events_(events) {}
   void NotifyIcon(TrayCommand command, const NotifyIconRecord& record) override {
-    commands.push_back(command);
-    records.push_back(record);
-    if (log)
-      log(command == TrayCommand::kAdd      ? "tray add"
-          : command == TrayCommand::kDelete ? "tray delete"
-                                            : "tray modify");
+    FakeTrayPlatform::NotifyIcon(command, record);
+    events_.push_back("tray " + calls.back().substr(0, calls.back().find(' ')));
   }
-  bool AttachWindowProcedure(std::uintptr_t window, cSysTray& control) override {
-    if (attached) return false;
-    attached = true;
-    return true;
-  }
-  void DetachWindowProcedure(std::uintptr_t window) override { attached = false; }
-};
-
-// A printer that writes its pages as text and can be told to fail at a line.
-class TextPrinter final : public Printer {
- public:
-  PrinterFont font{"Arial", 10, false};
-  PageOrientation orientation = PageOrientation::kPortrait;
-  std::vector<std::vector<std::string>> pages;
-  std::vector<PrinterFont> line_fonts;  // the font of every line printed
-  int fail_at_line = -1;                // the line (from 0) whose printing fails
-  bool ended = false;
-  bool aborted = false;
-  std::function<void(std::string)> log;
-
-  void PrintLine(std::string_view line) override {
-    if (fail_at_line == printed_) throw PrinterError();
-    ++printed_;
-    if (pages.empty()) pages.emplace_back();
-    pages.back().emplace_back(line);
-    line_fonts.push_back(font);
-  }
-  void NewPage() override { pages.emplace_back(); }
-  void SetOrientation(PageOrientation value) override { orientation = value; }
-  PrinterFont Font() const override { return font; }
-  void SetFont(const PrinterFont& value) override {
-    font = value;
-    if (log) log("printer font " + value.name);
-  }
-  void EndDocument() override { ended = true; }
-  void AbortDocument() override { aborted = true; }
 
  private:
-  int printed_ = 0;
+  std::vector<std::string>& events_;
 };
 
 struct ShownMessage {
@@ -144,27 +56,19 @@ struct ShownMessage {
 
 class FakeWindow final : public MainWindowPlatform {
  public:
-  std::vector<std::string> events;  // in the order they happened
+  std::vector<std::string> events;  // what the window was asked, in order
   std::vector<ShownMessage> messages;
   MessageAnswer answer = MessageAnswer::kOk;
   std::function<void()> while_message_open;
   bool help_accepts = true;
-  std::vector<std::pair<HelpCommand, int>> help_requests;
   PageOrientation setup_choice = PageOrientation::kLandscape;
-  std::vector<PageOrientation> setup_shown_with;
   TextPrinter printer;
   CalendarDate today{2026, 12, 6};
   TimeOfDay now{15, 7, 0};
   unsigned updated = 0;
   std::vector<ColumnClickEffect> sort_marks;
-  bool hidden = false;
-  int restored = 0;
-  int tray_menus = 0;
-  int destroyed = 0;
 
-  FakeWindow() {
-    printer.log = [this](std::string event) { events.push_back(std::move(event)); };
-  }
+  FakeWindow() { printer.log = &events; }
 
   MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon,
                             MessageButtons buttons) override {
@@ -174,12 +78,11 @@ class FakeWindow final : public MainWindowPlatform {
     return answer;
   }
   bool ShowHelp(HelpCommand command, int data) override {
-    events.push_back("help " + std::to_string(command));
-    help_requests.emplace_back(command, data);
+    events.push_back("help " + std::to_string(command) + " " + std::to_string(data));
     return help_accepts;
   }
   void ShowPrintSetup(PageOrientation& orientation) override {
-    setup_shown_with.push_back(orientation);
+    events.push_back("setup " + std::to_string(static_cast<int>(orientation)));
     orientation = setup_choice;
   }
   Printer& PlatformPrinter() override { return printer; }
@@ -187,36 +90,44 @@ class FakeWindow final : public MainWindowPlatform {
   TimeOfDay Now() override { return now; }
   void UpdateView(unsigned parts) override { updated |= parts; }
   void ShowSortMarks(const ColumnClickEffect& effect) override { sort_marks.push_back(effect); }
-  void HideWindow() override {
-    events.push_back("hide");
-    hidden = true;
-  }
-  void RestoreWindow() override {
-    events.push_back("restore");
-    hidden = false;
-    ++restored;
-  }
-  void ShowTrayMenu() override { ++tray_menus; }
-  void DestroyWindow() override {
-    events.push_back("destroy");
-    ++destroyed;
-  }
+  void HideWindow() override { events.push_back("hide"); }
+  void RestoreWindow() override { events.push_back("restore"); }
+  void ShowTrayMenu() override { events.push_back("tray menu"); }
+  void DestroyWindow() override { events.push_back("destroy"); }
 };
 
-// A logic over the fakes, with the settings file already written.
+inline constexpr char kPath[] = "C:\\BlackIce\\attack-list.csv";
+
+// An attack list file with the two header lines and the given records.
+inline std::string AttackListFile(const std::vector<std::string>& records) {
+  std::string file =
+      "BlackIce attack list\r\nSeverity,Time,Issue,Attack,IP,Name,Host,R,R,Count\r\n";
+  for (const std::string& record : records) file += record + "\r\n";
+  return file;
+}
+
+// A record of the level, the attack type and the host.
+inline std::string Record(int level, std::string_view type = "TCP port probe",
+                          std::string_view host = "SERVER1") {
+  return std::to_string(level) + ",2026-11-01 07:53:38,2000001," + std::string(type) +
+         ",192.168.0.7,WORKSTATION7," + std::string(host) + ",0,,2";
+}
+
+// A logic over the fakes; the settings and files are the test's to set first.
 struct MainWindowFixture {
   FakeWindow window;
   MemoryFiles files;
   MemoryProfile profile;
   ScriptedFileDialog dialog;
-  RecordingTrayPlatform tray_platform;
+  LoggedTrayPlatform tray_platform{window.events};
   cSysTray tray{tray_platform, 0x1234};
   std::unique_ptr<MainWindowLogic> logic;
 
-  MainWindowFixture() {
-    tray_platform.log = [this](std::string event) { window.events.push_back(std::move(event)); };
+  // With the two-row list at kPath named in the settings.
+  void WithList(const std::string& contents = AttackListFile({Record(90), Record(10)})) {
+    profile.keys["FileLocation"] = kPath;
+    files.files[kPath] = contents;
   }
-
   MainWindowLogic& Start(std::uintptr_t icon = 0x99) {
     logic = std::make_unique<MainWindowLogic>(
         MainWindowServices{window, files, profile, dialog, tray, EnglishTextLocale(), "Lomvex"});
@@ -225,10 +136,4 @@ struct MainWindowFixture {
   }
 };
 
-// An attack list file with the two header lines and the given records.
-std::string AttackListFile(const std::vector<std::string>& records);
-// A record of the level, the host and the attack type.
-std::string Record(int level, std::string_view type = "TCP port probe",
-                   std::string_view host = "SERVER1");
-
-}  // namespace lomvex::testing
+}  // namespace lomvex

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "program_files_win32.h"
+#include "program_module_win32.h"
 #include "viewer_ids.h"
 #include "viewer_text.h"
 

@@ -71,11 +71,9 @@ PrintCommandResult RunPrintCommand(const std::vector<std::string>& arguments, Ca
   }
   if (!path) return Usage("no attack list given");
 
-  MainListState state;
-  state.FileLocation = *path;
-  if (sort)
-    state.list.SetSort(sort->column == 1 ? kColumnSeverityText : sort->column, sort->ascending);
-  LoadOutcome outcome = LoadAttackList(state, files);
+  AttackListModel list;
+  if (sort) list.SetSort(sort->column == 1 ? kColumnSeverityText : sort->column, sort->ascending);
+  LoadOutcome outcome = LoadAttackList(list, *path, files);
   if (outcome == LoadOutcome::kNoFile) {
     return {kExitUsageOrUnreadable, {}, "lomvex-print: no such file: " + *path + "\n"};
   }
@@ -85,7 +83,9 @@ PrintCommandResult RunPrintCommand(const std::vector<std::string>& arguments, Ca
 
   PrintCommandResult result;
   TextPrintSink sink;
-  PrintAttackList(state, today, EnglishTextLocale(), sink);
+  // A file that failed half-way names no host: only a complete load does.
+  std::string_view host = outcome == LoadOutcome::kLoaded ? list.HostNameOfLastRecord() : "";
+  PrintAttackList({list, host}, today, EnglishTextLocale(), sink);
   result.standard_output = sink.text();
   if (outcome == LoadOutcome::kBadFile) {
     result.exit_status = kExitBadFile;

@@ -37,10 +37,9 @@ class AttackListModel {
   void AdoptBuffer(std::string&& contents, size_t expected_records);
   // Adds a row with its image and no cells (the loader fills them in order).
   void BeginRow(SeverityCode severity);
-  // Fills the next cells of the row just begun, in the loader's order.
-  // Fills the row's cells from a record's fields, in the order of columns 2
-  // to 8, up to the first cell whose field the line lacks. True when every
-  // cell was filled (the record had all ten fields).
+  // Fills the cells of the row just begun from a record's fields, in the
+  // order of columns 2 to 8, up to the first cell whose field the line lacks.
+  // True when every cell was filled (the record had all ten fields).
   bool FillCells(const RecordFields& fields, const TextLocale& locale);
   // Keeps the row's attack identifier as the next entry of the identifiers.
   void KeepAttackId();

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "file_access.h"
-#include "win32_handles.h"
+#include "owners_win32.h"
 
 namespace lomvex {
 namespace {
@@ -13,10 +13,10 @@ constexpr DWORD kNotOrdinary =
 
 // Share read, write and delete: the firewall may go on writing, renaming or
 // deleting the file while it is read.
-UniqueFile OpenSharedForReading(const std::string& path) {
-  return UniqueFile(CreateFileA(path.c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+owners::UniqueFile OpenSharedForReading(const std::string& path) {
+  return owners::UniqueFile(CreateFileA(
+      path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
 }
 
 class Win32FileAccess final : public FileAccess {
@@ -24,7 +24,7 @@ class Win32FileAccess final : public FileAccess {
   bool PathExists(const std::string& path) override {
     if (path.empty()) return false;
     WIN32_FIND_DATAA found;
-    UniqueFind search(FindFirstFileA(path.c_str(), &found));
+    owners::UniqueFind search(FindFirstFileA(path.c_str(), &found));
     if (!search) return false;
     do {
       if ((found.dwFileAttributes & kNotOrdinary) == 0) return true;
@@ -34,7 +34,7 @@ class Win32FileAccess final : public FileAccess {
 
   ReadStatus ReadWholeFile(const std::string& path, std::string& contents) override {
     contents.clear();
-    UniqueFile file = OpenSharedForReading(path);
+    owners::UniqueFile file = OpenSharedForReading(path);
     if (!file) return ReadStatus::kCannotRead;
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart >= 0xFFFFFFFFLL) {
@@ -60,7 +60,7 @@ class Win32FileAccess final : public FileAccess {
   ReadStatus ReadRegularFile(const std::string& path, std::string& contents,
                              size_t max_bytes) override {
     contents.clear();
-    UniqueFile file = OpenSharedForReading(path);
+    owners::UniqueFile file = OpenSharedForReading(path);
     if (!file) return ReadStatus::kCannotRead;
     // A reserved device name (CON, NUL, COM1...) opens a device whatever the
     // folder and extension: only a disk file that is no folder is read.

@@ -6,7 +6,7 @@
 
 #include "main_window_layout.h"
 #include "main_window_win32.h"
-#include "program_files_win32.h"
+#include "program_module_win32.h"
 #include "viewer_ids.h"
 
 namespace lomvex {
@@ -26,18 +26,15 @@ constexpr ToolbarButton kToolbar[] = {
 };
 constexpr int kToolbarButtons = static_cast<int>(std::size(kToolbar));
 
-HIMAGELIST CreateImages(HINSTANCE instance) {
-  HIMAGELIST images =
-      ImageList_Create(kImageSize, kImageSize, ILC_COLOR32 | ILC_MASK, IMAGE_COUNT, 0);
-  if (images == nullptr) return nullptr;
+owners::UniqueImageList CreateImages(HINSTANCE instance) {
+  owners::UniqueImageList images(
+      ImageList_Create(kImageSize, kImageSize, ILC_COLOR32 | ILC_MASK, IMAGE_COUNT, 0));
+  if (!images) return {};
   for (int image = 1; image <= IMAGE_COUNT; ++image) {
-    UniqueIcon icon(
+    owners::UniqueIcon icon(
         static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_IMAGE_BASE + image),
                                       IMAGE_ICON, kImageSize, kImageSize, 0)));
-    if (!icon || ImageList_AddIcon(images, icon.get()) != image - 1) {
-      ImageList_Destroy(images);
-      return nullptr;
-    }
+    if (!icon || ImageList_AddIcon(images.get(), icon.get()) != image - 1) return {};
   }
   return images;
 }
@@ -47,14 +44,14 @@ HIMAGELIST CreateImages(HINSTANCE instance) {
 bool frmMain::CreateControls() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  imlMain.reset(CreateImages(instance));
+  imlMain = CreateImages(instance);
   mnuTray.reset(LoadMenuA(instance, MAKEINTRESOURCEA(IDM_TRAY_MENU)));
   if (!imlMain || !mnuTray) return false;
 
   tbMain = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
                            WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE |
                                CCS_NOPARENTALIGN | CCS_NODIVIDER,
-                           0, 0, layout::kClientWidth, layout::kToolbarHeight, window_,
+                           0, 0, layout::kClientWidth, layout::kToolbarHeight, handle(),
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TOOLBAR)), instance,
                            nullptr);
   if (tbMain == nullptr) return false;
@@ -75,7 +72,7 @@ bool frmMain::CreateControls() {
       WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
       WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL |
           LVS_SHOWSELALWAYS,
-      layout::kListLeft, layout::kListTop, layout::kListWidth, layout::kListHeight, window_,
+      layout::kListLeft, layout::kListTop, layout::kListWidth, layout::kListHeight, handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_LIST)), instance, nullptr);
   if (lsvMain == nullptr) return false;
   SendMessageA(lsvMain, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -101,10 +98,10 @@ bool frmMain::CreateControls() {
 
   lblMain = CreateWindowExA(
       0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, layout::kLabelLeft,
-      layout::kLabelTop, layout::kLabelWidth, layout::kLabelHeight, window_,
+      layout::kLabelTop, layout::kLabelWidth, layout::kLabelHeight, handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_LABEL)), instance, nullptr);
   sbMain =
-      CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_,
+      CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, handle(),
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS)), instance, nullptr);
   if (lblMain == nullptr || sbMain == nullptr) return false;
   SendMessageA(lblMain, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

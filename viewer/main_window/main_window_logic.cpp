@@ -124,7 +124,7 @@ void MainWindowLogic::OnTrayMouseDown(int button, std::uint32_t id) {
 void MainWindowLogic::OnTrayMouseDblClick(int button, std::uint32_t id) { Run(Command::kRestore); }
 
 void MainWindowLogic::LoadList() {
-  LoadOutcome outcome = LoadAttackList(state_, services_.files, services_.locale);
+  LoadOutcome outcome = LoadMainList(state_, services_.files, services_.locale);
   // The list shows the new rows before any message: the window keeps painting
   // while the message is open.
   services_.platform.UpdateView(kViewRows | kViewSelection | kViewLabel | kViewStatus |
@@ -164,7 +164,8 @@ void MainWindowLogic::Clear() {
 }
 
 void MainWindowLogic::PrintList() {
-  if (PrintListOnPrinter(state_, services_.platform.Today(), services_.locale, print_orientation_,
+  if (PrintListOnPrinter({state_.list, state_.HostName}, services_.platform.Today(),
+                         services_.locale, print_orientation_,
                          services_.platform.PlatformPrinter())) {
     return;
   }

@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "attack_list_loader.h"
 #include "event_format.h"
 #include "help_topics.h"
 #include "list_sorting.h"
 #include "main_commands.h"
+#include "main_list_state.h"
 #include "printer.h"
 #include "refresh_timer.h"
 #include "settings.h"

@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
-#include "gdi_handles_win32.h"
+#include <optional>
+
+#include "owners_win32.h"
 #include "printer.h"
 
 namespace lomvex {
@@ -19,14 +21,14 @@ class PrintSetupChoice {
   void ShowDialog(HWND owner, PageOrientation& orientation);
   // A device context of the chosen printer, in the orientation; empty when no
   // printer can be had.
-  UniqueDc CreatePrinterDc(PageOrientation orientation);
+  owners::UniqueDc CreatePrinterDc(PageOrientation orientation);
 
  private:
   bool LoadDefaults();
   void SetOrientation(PageOrientation orientation);
 
-  UniqueGlobal dev_mode_;
-  UniqueGlobal dev_names_;
+  owners::UniqueGlobal dev_mode_;
+  owners::UniqueGlobal dev_names_;
 };
 
 class GdiPrinter final : public Printer {
@@ -45,14 +47,15 @@ class GdiPrinter final : public Printer {
  private:
   void StartDocument();
   void SelectCurrentFont();
+  void ReleaseDocument();
 
   PrintSetupChoice& setup_;
   PageOrientation orientation_ = PageOrientation::kPortrait;
   PrinterFont font_{"Arial", 10, false};
-  UniqueDc dc_;
-  UniqueFont gdi_font_;
-  HGDIOBJ original_font_ = nullptr;
-  bool font_selected_ = false;
+  // Destroyed in reverse order: the device context gets its own font back first.
+  owners::UniqueDc dc_;
+  owners::UniqueFont gdi_font_;
+  std::optional<owners::ScopedSelectObject> font_selection_;
   int line_height_ = 0;
   int page_height_ = 0;
   int y_ = 0;

@@ -1,4 +1,4 @@
-#include "program_files_win32.h"
+#include "program_module_win32.h"
 
 #include <windows.h>
 

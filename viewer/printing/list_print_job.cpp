@@ -2,13 +2,13 @@
 
 namespace lomvex {
 
-bool PrintListOnPrinter(const MainListState& state, CalendarDate today, const TextLocale& locale,
+bool PrintListOnPrinter(const ListPrintout& printout, CalendarDate today, const TextLocale& locale,
                         PageOrientation orientation, Printer& printer) {
   try {
     printer.SetOrientation(orientation);
     std::string previous_font_name = printer.Font().name;
     printer.SetFont(kListPrintFont);
-    PrintAttackList(state, today, locale, printer);
+    PrintAttackList(printout, today, locale, printer);
     printer.EndDocument();
     printer.SetFont(PrinterFont{previous_font_name, 8, false});
     return true;

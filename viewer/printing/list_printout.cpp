@@ -14,12 +14,12 @@ constexpr std::string_view kRowIndent = "    ";
 
 }  // namespace
 
-void PrintListHeader(const MainListState& state, CalendarDate today, const TextLocale& locale,
+void PrintListHeader(const ListPrintout& printout, CalendarDate today, const TextLocale& locale,
                      PrintSink& sink) {
   sink.PrintLine(FitCenter(ViewerText(IDS_PRINT_TITLE), kHeaderWidth, kFitKeepWhole));
   sink.PrintLine(FitCenter(FormatLongDate(today, locale), kHeaderWidth, kFitKeepWhole));
-  std::string host = "Host Computer: " + state.HostName;
-  std::string count = "Number of Attacks: " + std::to_string(state.list.RowCount());
+  std::string host = "Host Computer: " + std::string(printout.host_name);
+  std::string count = "Number of Attacks: " + std::to_string(printout.list.RowCount());
   sink.PrintLine(std::string(kHeaderIndent) + FitLeft(host, 57, kFitKeepWhole) +
                  FitRight(count, 65, kFitKeepWhole));
   sink.PrintLine(std::string(kHeaderIndent) + std::string(ViewerText(IDS_PRINT_COLUMNS)));
@@ -38,17 +38,17 @@ std::string ListRowLine(const AttackListModel& list, size_t row) {
   return line;
 }
 
-void PrintAttackList(const MainListState& state, CalendarDate today, const TextLocale& locale,
+void PrintAttackList(const ListPrintout& printout, CalendarDate today, const TextLocale& locale,
                      PrintSink& sink) {
-  PrintListHeader(state, today, locale, sink);
+  PrintListHeader(printout, today, locale, sink);
   int line_count = kPrintHeaderLines;
-  size_t rows = state.list.RowCount();
+  size_t rows = printout.list.RowCount();
   for (size_t row = 0; row < rows; ++row) {
-    sink.PrintLine(ListRowLine(state.list, row));
+    sink.PrintLine(ListRowLine(printout.list, row));
     if (++line_count == kPrintLinesPerPage) {
       sink.NewPage();
       line_count = kPrintHeaderLines;
-      PrintListHeader(state, today, locale, sink);
+      PrintListHeader(printout, today, locale, sink);
     }
   }
 }

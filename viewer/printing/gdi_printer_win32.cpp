@@ -27,7 +27,7 @@ bool PrintSetupChoice::LoadDefaults() {
 }
 
 void PrintSetupChoice::SetOrientation(PageOrientation orientation) {
-  GlobalLockView<DEVMODEA> mode(dev_mode_.get());
+  owners::ScopedGlobalLock<DEVMODEA> mode(dev_mode_.get());
   if (!mode) return;
   mode->dmOrientation = static_cast<short>(orientation);
   mode->dmFields |= DM_ORIENTATION;
@@ -47,21 +47,21 @@ void PrintSetupChoice::ShowDialog(HWND owner, PageOrientation& orientation) {
   dev_mode_.reset(dialog.hDevMode);
   dev_names_.reset(dialog.hDevNames);
   if (!chosen) return;
-  GlobalLockView<DEVMODEA> mode(dev_mode_.get());
+  owners::ScopedGlobalLock<DEVMODEA> mode(dev_mode_.get());
   if (mode && (mode->dmFields & DM_ORIENTATION)) {
     orientation = mode->dmOrientation == DMORIENT_LANDSCAPE ? PageOrientation::kLandscape
                                                             : PageOrientation::kPortrait;
   }
 }
 
-UniqueDc PrintSetupChoice::CreatePrinterDc(PageOrientation orientation) {
-  if (!LoadDefaults()) return UniqueDc();
+owners::UniqueDc PrintSetupChoice::CreatePrinterDc(PageOrientation orientation) {
+  if (!LoadDefaults()) return {};
   SetOrientation(orientation);
-  GlobalLockView<DEVNAMES> names(dev_names_.get());
-  if (!names) return UniqueDc();
+  owners::ScopedGlobalLock<DEVNAMES> names(dev_names_.get());
+  if (!names) return {};
   const char* base = reinterpret_cast<const char*>(names.get());
-  GlobalLockView<DEVMODEA> mode(dev_mode_.get());
-  return UniqueDc(
+  owners::ScopedGlobalLock<DEVMODEA> mode(dev_mode_.get());
+  return owners::UniqueDc(
       CreateDCA(base + names->wDriverOffset, base + names->wDeviceOffset, nullptr, mode.get()));
 }
 
@@ -73,14 +73,22 @@ void GdiPrinter::SetFont(const PrinterFont& font) {
 void GdiPrinter::SelectCurrentFont() {
   int height =
       -static_cast<int>(std::lround(font_.size * GetDeviceCaps(dc_.get(), LOGPIXELSY) / 72.0));
-  UniqueFont font(CreateFontA(height, 0, 0, 0, font_.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
-                              FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                              DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font_.name.c_str()));
+  owners::UniqueFont font(CreateFontA(height, 0, 0, 0, font_.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                                      FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                      DEFAULT_PITCH | FF_DONTCARE, font_.name.c_str()));
   Check(static_cast<bool>(font));
-  HGDIOBJ previous = SelectObject(dc_.get(), font.get());
-  Check(previous != nullptr && previous != HGDI_ERROR);
-  if (!font_selected_) original_font_ = previous;
-  font_selected_ = true;
+  if (font_selection_) {
+    HGDIOBJ previous = SelectObject(dc_.get(), font.get());
+    Check(previous != nullptr && previous != HGDI_ERROR);
+  } else {
+    // The first selection keeps the device context's own font to put back.
+    font_selection_.emplace(dc_.get(), font.get());
+    if (!*font_selection_) {
+      font_selection_.reset();
+      throw PrinterError();
+    }
+  }
   gdi_font_ = std::move(font);  // the font it replaces is no longer selected
   TEXTMETRICA metrics;
   Check(GetTextMetricsA(dc_.get(), &metrics) != 0);
@@ -124,17 +132,17 @@ void GdiPrinter::EndDocument() {
     AbortDocument();
     throw PrinterError();
   }
-  if (font_selected_) SelectObject(dc_.get(), original_font_);
-  font_selected_ = false;
-  gdi_font_.reset();
-  dc_.reset();
+  ReleaseDocument();
 }
 
 void GdiPrinter::AbortDocument() {
   if (!dc_) return;
   AbortDoc(dc_.get());
-  if (font_selected_) SelectObject(dc_.get(), original_font_);
-  font_selected_ = false;
+  ReleaseDocument();
+}
+
+void GdiPrinter::ReleaseDocument() {
+  font_selection_.reset();
   gdi_font_.reset();
   dc_.reset();
 }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
+#include "attack_list_loader.h"
 #include "attack_list_model.h"
 
 namespace lomvex {
@@ -22,6 +24,12 @@ struct MainListState {
 inline void EnableListCommands(MainListState& state, bool enabled) {
   state.list_commands_enabled = enabled;
 }
+
+// Reads the file named by state.FileLocation into the list. A complete load
+// selects the first row, takes the host name from the last record, sets the
+// label and the status text and enables the list commands.
+LoadOutcome LoadMainList(MainListState& state, FileAccess& files,
+                         const TextLocale& locale = EnglishTextLocale());
 
 // The status bar verdict for a severity.
 std::string SeverityStatusText(std::string_view HostName, SeverityCode code);

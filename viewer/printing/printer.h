@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "list_printout.h"
+#include "print_sink.h"
 
 namespace lomvex {
 

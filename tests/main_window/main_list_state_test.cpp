@@ -1,0 +1,112 @@
+// The main list's state: what a load sets, header clicks and the selection's
+// status text.
+#include "main_list_state.h"
+
+#include <gtest/gtest.h>
+
+#include "list_sorting.h"
+#include "main_window_fakes.h"
+#include "viewer_text.h"
+
+namespace lomvex {
+namespace {
+
+// Rows: level, attack type, count, identifier.
+MainListState Loaded(const std::vector<std::array<const char*, 4>>& rows) {
+  std::string contents = "h\r\nh\r\n";
+  for (const auto& [level, type, count, id] : rows) {
+    contents += std::string(level) + ",2000-10-12 13:45:00," + id + "," + type +
+                ",10.0.0.1,name,HOST,0,," + count + "\r\n";
+  }
+  MemoryFiles files;
+  files.files[kPath] = contents;
+  MainListState state;
+  state.FileLocation = kPath;
+  EXPECT_EQ(LoadMainList(state, files), LoadOutcome::kLoaded);
+  return state;
+}
+
+std::string Ids(const MainListState& state) {
+  std::string ids;
+  for (size_t row = 0; row < state.list.RowCount(); ++row) ids += state.list.AttackIdAt(row);
+  return ids;
+}
+
+TEST(MainListLoadTest, CompleteLoadFillsTheTextsAndAFailedOneKeepsThem) {
+  MemoryFiles files;
+  files.files[kPath] = AttackListFile({Record(90, "x", "FIRST"), Record(10, "y", "SERVER1")});
+  MainListState state;
+  state.FileLocation = kPath;
+  ASSERT_EQ(LoadMainList(state, files), LoadOutcome::kLoaded);
+  EXPECT_EQ(state.HostName, "SERVER1");
+  EXPECT_EQ(state.count_label, FillValue(ViewerText(IDS_ATTACK_COUNT), "2"));
+  EXPECT_EQ(state.status_text,
+            "On hostSERVER1, BlackIce has determined that this intrusion event is Critical in "
+            "nature.");
+  EXPECT_EQ(state.list.SelectedRow(), 0u);
+  EXPECT_TRUE(state.list_commands_enabled);
+
+  const MainListState loaded = state;
+  state.list_commands_enabled = false;
+  for (bool missing : {false, true}) {
+    files.files[kPath] = AttackListFile({Record(10, "z", "OTHER"), "abc"});
+    if (missing) files.files.clear();
+    EXPECT_NE(LoadMainList(state, files), LoadOutcome::kLoaded);
+    EXPECT_EQ(state.HostName, loaded.HostName);
+    EXPECT_EQ(state.count_label, loaded.count_label);
+    EXPECT_EQ(state.status_text, loaded.status_text);
+    EXPECT_FALSE(state.list_commands_enabled);
+  }
+}
+
+TEST(ColumnClickTest, FlipsOrderOnEveryClickMovesTheMarkAndKeepsTheSelection) {
+  MainListState state = Loaded({{"10", "beta", "9", "a"},
+                                {"90", "Alpha", "10", "b"},
+                                {"50", "gamma", "100", "c"},
+                                {"10", "Beta", "9", "d"}});
+  state.list.Select(2);           // event c
+  EXPECT_EQ(Ids(state), "abcd");  // file order at first
+  struct Step {
+    int column;
+    int unmarked;
+    int image;
+    int key;
+    const char* ids;
+  } steps[] = {
+      {4, 1, 10, 4, "badc"},  // case-insensitive; equal keys keep their order
+      {4, 0, 11, 4, "cadb"},  // descending, equal keys still in their earlier order
+      {1, 4, 10, 8, "bcad"},  // on the severity text: Critical first when ascending
+      {7, 1, 11, 7, "adcb"},  // texts, not numbers: "9" > "100" > "10"
+      {9, 7, 10, 9, "adcb"},  // an empty column keeps the order
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.column);
+    ColumnClickEffect effect = OnColumnClick(state, step.column);
+    EXPECT_EQ(effect.unmarked_column, step.unmarked);
+    EXPECT_EQ(effect.marked_column, step.column);
+    EXPECT_EQ(effect.mark_image, step.image);
+    EXPECT_EQ(effect.sort_key_column, step.key);
+    EXPECT_EQ(state.LastSortColumn, step.column);
+    EXPECT_EQ(Ids(state), step.ids);
+    EXPECT_EQ(state.list.AttackIdAt(state.list.SelectedRow().value()), "c");
+  }
+}
+
+TEST(SelectionStatusTest, DescribesTheSelectedRowOrDoesNothing) {
+  MainListState state = Loaded({{"10", "b", "1", "a"}, {"60", "a", "2", "b"}});
+  state.list.Select(1);
+  EXPECT_TRUE(RefreshSelectionStatus(state));
+  EXPECT_EQ(state.status_text,
+            "On hostHOST, BlackIce has determined that this intrusion event is Serious in nature.");
+  state.list.Select(std::nullopt);
+  state.status_text = "kept";
+  EXPECT_FALSE(RefreshSelectionStatus(state));
+  state.list.Select(0);
+  state.list.RemoveAllRows();
+  EXPECT_FALSE(RefreshSelectionStatus(state));
+  EXPECT_EQ(state.status_text, "kept");
+  EXPECT_EQ(state.list.AttackIdsCount(), 2u);  // clearing the rows keeps the identifiers
+}
+
+}  // namespace
+}  // namespace lomvex
