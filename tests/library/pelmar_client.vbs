@@ -101,6 +101,7 @@ Check "stored flag", StoredValue("Flag"), "Long -1"
 Check "GetDataKeyValue number", reg.GetDataKeyValue("Half"), 2
 Check "GetDataKeyValue text", TypeName(reg.GetDataKeyValue("Name")), "String"
 Check "GetDataKeyValue missing", IsEmpty(reg.GetDataKeyValue("Missing")), True
+Check "each object has its own key", CreateObject("Pelmar.RegCls").HRootSubKey, ""
 Check "CreateRegKey", reg.CreateRegKey("\Software\PelmarScriptTest\Child\"), True
 Check "CreateRegKey existing", reg.CreateRegKey("Software\PelmarScriptTest\Child"), False
 ' RootKey left out or 0: the current user's root, whatever HKeyRoot says.
