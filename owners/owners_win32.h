@@ -76,6 +76,7 @@ void ReleaseInterface(Interface* object) {
 using UniqueFile = UniqueAny<HANDLE, CloseHandle, InvalidHandleValue>;
 using UniqueFind = UniqueAny<HANDLE, FindClose, InvalidHandleValue>;
 using UniqueHandle = UniqueAny<HANDLE, CloseHandle>;
+using UniqueLibrary = UniqueAny<HMODULE, FreeLibrary>;
 using UniqueRegKey = UniqueAny<HKEY, CloseRegKey>;
 using UniqueWindow = UniqueAny<HWND, DestroyWindow>;
 using UniqueMenu = UniqueAny<HMENU, DestroyMenu>;

@@ -149,13 +149,12 @@ using DllFunction = HRESULT(STDAPICALLTYPE*)();
 class Module : public ::testing::Test {
  protected:
   void SetUp() override {
-    module = LoadLibraryA(LibraryPath().c_str());
-    ASSERT_NE(module, nullptr) << LibraryPath();
+    module.reset(LoadLibraryA(LibraryPath().c_str()));
+    ASSERT_TRUE(module) << LibraryPath();
   }
-  void TearDown() override { FreeLibrary(module); }
   template <typename Function>
   Function Export(const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module.get(), name)));
   }
   ComPtr<IClassFactory> Factory(const CLSID& clsid) {
     ComPtr<IClassFactory> factory;
@@ -164,7 +163,7 @@ class Module : public ::testing::Test {
               S_OK);
     return factory;
   }
-  HMODULE module = nullptr;
+  owners::UniqueLibrary module;
 };
 
 TEST_F(Module, StaysLoadedWhileObjectsFactoriesOrLocksRemain) {
