@@ -81,13 +81,7 @@ HRESULT RegisterLibrary(const std::string& server_path) {
 
 SYSKIND OwnSyskind() { return sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32; }
 
-}  // namespace
-}  // namespace pelmar
-
-extern "C" {
-
-STDAPI DllRegisterServer() {
-  using namespace pelmar;
+HRESULT RegisterServer() {
   const std::string server_path = ModulePath();
   if (server_path.empty()) return SELFREG_E_CLASS;
   if (FAILED(RegisterLibrary(server_path))) return SELFREG_E_TYPELIB;
@@ -97,8 +91,7 @@ STDAPI DllRegisterServer() {
   return S_OK;
 }
 
-STDAPI DllUnregisterServer() {
-  using namespace pelmar;
+HRESULT UnregisterServer() {
   bool removed = true;
   for (const ClassEntry& entry : kClasses) {
     removed = DeleteTree("CLSID\\" + GuidText(entry.clsid)) && removed;
@@ -111,6 +104,28 @@ STDAPI DllUnregisterServer() {
     return SELFREG_E_TYPELIB;
   }
   return removed ? S_OK : SELFREG_E_CLASS;
+}
+
+}  // namespace
+}  // namespace pelmar
+
+// The texts built on the way may fail to allocate; no exception leaves the entry points.
+extern "C" {
+
+STDAPI DllRegisterServer() {
+  try {
+    return pelmar::RegisterServer();
+  } catch (...) {
+    return E_OUTOFMEMORY;
+  }
+}
+
+STDAPI DllUnregisterServer() {
+  try {
+    return pelmar::UnregisterServer();
+  } catch (...) {
+    return E_OUTOFMEMORY;
+  }
 }
 
 }  // extern "C"
