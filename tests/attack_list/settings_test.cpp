@@ -83,16 +83,6 @@ TEST_F(SettingsTest, ChoosingWritesTheKeysAndKeepsOnlyAValidRate) {
   }
 }
 
-TEST_F(SettingsTest, DialogAsksForTheAttackListOnly) {
-  ScriptedFileDialog dialog;
-  std::string FileLocation;
-  ChooseAttackList(*profile_, dialog, FileLocation);
-  ASSERT_EQ(dialog.requests.size(), 1u);
-  EXPECT_EQ(dialog.requests[0].filter_pattern, "attack-list.csv");
-  EXPECT_EQ(dialog.requests[0].title, "Opening BackIce Intruder List");
-  EXPECT_EQ(dialog.requests[0].flags, 4u);
-}
-
 TEST_F(SettingsTest, CancelFirstChangesNothingCancelLaterChoosesAgain) {
   ScriptedFileDialog dialog;
   dialog.answers = {"", "C:\\a\\attack-list.csv", ""};

@@ -121,7 +121,7 @@ struct MainWindowFixture {
   ScriptedFileDialog dialog;
   LoggedTrayPlatform tray_platform{window.events};
   cSysTray tray{tray_platform, 0x1234};
-  std::unique_ptr<MainWindowLogic> logic;
+  std::unique_ptr<MainWindowLogic> started;
 
   // With the two-row list at kPath named in the settings.
   void WithList(const std::string& contents = AttackListFile({Record(90), Record(10)})) {
@@ -129,10 +129,10 @@ struct MainWindowFixture {
     files.files[kPath] = contents;
   }
   MainWindowLogic& Start(std::uintptr_t icon = 0x99) {
-    logic = std::make_unique<MainWindowLogic>(
+    started = std::make_unique<MainWindowLogic>(
         MainWindowServices{window, files, profile, dialog, tray, EnglishTextLocale(), "Lomvex"});
-    logic->Load(icon, "Lomvex - BlackIce Intrusion Log Viewer");
-    return *logic;
+    started->Load(icon, "Lomvex - BlackIce Intrusion Log Viewer");
+    return *started;
   }
 };
 

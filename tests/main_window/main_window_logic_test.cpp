@@ -11,6 +11,8 @@ namespace {
 
 using Events = std::vector<std::string>;
 
+class MainWindowTest : public ::testing::Test, protected MainWindowFixture {};
+
 TEST(MainWindowStartTest, LoadsAndSwitchesCommandsByFileSet) {
   struct Case {
     const char* name;
@@ -41,24 +43,11 @@ TEST(MainWindowStartTest, LoadsAndSwitchesCommandsByFileSet) {
   }
 }
 
-TEST(MainWindowStartTest, LoadingPreparesTrayPrinterAndStatusBar) {
-  MainWindowFixture f;
-  MainWindowLogic& logic = f.Start(0x77);
-  EXPECT_EQ(f.tray.TrayIcon(), 0x77u);
-  EXPECT_EQ(f.tray.TrayTip(), "Lomvex - BlackIce Intrusion Log Viewer");
-  EXPECT_TRUE(f.tray_platform.calls.empty()) << "no icon until minimised";
-  EXPECT_EQ(logic.PrintOrientation(), PageOrientation::kLandscape);
-  EXPECT_EQ(logic.DateText(), "Dec 06, 2026");
-  EXPECT_EQ(logic.ClockText(), "03:07 PM");
-  EXPECT_EQ(logic.Settings().RefreshRate, 5);
-}
-
-TEST(MainWindowStartTest, BadFileIsReportedOnceWithMessage113) {
-  MainWindowFixture f;
-  f.WithList(AttackListFile({Record(90), "abc,2026-11-01 07:53:38,1,x,y,z,h,0,,1"}));
-  MainWindowLogic& logic = f.Start();
-  ASSERT_EQ(f.window.messages.size(), 1u);
-  const ShownMessage& shown = f.window.messages[0];
+TEST_F(MainWindowTest, BadFileIsReportedOnceWithMessage113) {
+  WithList(AttackListFile({Record(90), "abc,2026-11-01 07:53:38,1,x,y,z,h,0,,1"}));
+  MainWindowLogic& logic = Start();
+  ASSERT_EQ(window.messages.size(), 1u);
+  const ShownMessage& shown = window.messages[0];
   EXPECT_EQ(shown.text, BadAttackListMessage());
   EXPECT_EQ(shown.caption, "Lomvex");
   EXPECT_EQ(shown.icon, MessageIcon::kCritical);
@@ -117,113 +106,107 @@ TEST(MainWindowClearTest, ConfirmsThenDeletesAndEmpties) {
   }
 }
 
-TEST(MainWindowOpenTest, CancelKeepsTheChoiceAndReloadsIt) {
-  MainWindowFixture f;
-  f.profile.keys["RefreshRate"] = "10";
-  f.dialog.answers = {"", kPath, ""};
-  MainWindowLogic& logic = f.Start();
+TEST_F(MainWindowTest, CancelKeepsTheChoiceAndReloadsIt) {
+  profile.keys["RefreshRate"] = "10";
+  dialog.answers = {"", kPath, ""};
+  MainWindowLogic& logic = Start();
   logic.Run(Command::kOpen);  // a first cancel changes nothing
-  EXPECT_EQ(f.files.reads, 0);
-  EXPECT_EQ(f.profile.keys.count("FileLocation"), 0u);
+  EXPECT_EQ(files.reads, 0);
+  EXPECT_EQ(profile.keys.count("FileLocation"), 0u);
   EXPECT_FALSE(logic.ListState().list_commands_enabled);
 
-  f.files.files[kPath] = AttackListFile({Record(90), Record(10)});
+  files.files[kPath] = AttackListFile({Record(90), Record(10)});
   logic.Run(Command::kOpen);
   EXPECT_EQ(logic.ListState().FileLocation, kPath);
   EXPECT_EQ(logic.ListState().list.RowCount(), 2u);
   EXPECT_TRUE(logic.ListState().list_commands_enabled);
-  EXPECT_EQ(f.profile.keys["FileLocation"], kPath);
-  EXPECT_EQ(f.profile.keys["FileSet"], "1");
+  EXPECT_EQ(profile.keys["FileLocation"], kPath);
+  EXPECT_EQ(profile.keys["FileSet"], "1");
   EXPECT_FALSE(logic.Settings().FileSet) << "the flag read at start-up is kept";
 
-  f.files.files[kPath] = AttackListFile({Record(90), Record(10), Record(50)});
+  files.files[kPath] = AttackListFile({Record(90), Record(10), Record(50)});
   logic.Run(Command::kOpen);  // a later cancel loads the same file again
-  EXPECT_EQ(f.files.reads, 2);
+  EXPECT_EQ(files.reads, 2);
   EXPECT_EQ(logic.ListState().list.RowCount(), 3u);
 }
 
-TEST(MainWindowOpenTest, BadChoiceIsReportedAndCommandsStillOn) {
-  MainWindowFixture f;
-  f.files.files[kPath] = AttackListFile({});
-  f.dialog.answers = {kPath};
-  MainWindowLogic& logic = f.Start();
+TEST_F(MainWindowTest, BadChoiceIsReportedAndCommandsStillOn) {
+  files.files[kPath] = AttackListFile({});
+  dialog.answers = {kPath};
+  MainWindowLogic& logic = Start();
   logic.Run(Command::kOpen);
-  ASSERT_EQ(f.window.messages.size(), 1u);
-  EXPECT_EQ(f.window.messages[0].text, BadAttackListMessage());
+  ASSERT_EQ(window.messages.size(), 1u);
+  EXPECT_EQ(window.messages[0].text, BadAttackListMessage());
   EXPECT_TRUE(logic.ListState().list_commands_enabled);
 }
 
-TEST(MainWindowTickTest, ReloadsOnTick300And600AndOpenDoesNotMoveIt) {
-  MainWindowFixture f;
-  f.WithList();
-  f.dialog.answers = {kPath};
-  MainWindowLogic& logic = f.Start();
+TEST_F(MainWindowTest, ReloadsOnTick300And600AndOpenDoesNotMoveIt) {
+  WithList();
+  dialog.answers = {kPath};
+  MainWindowLogic& logic = Start();
   std::vector<int> reload_ticks;
   for (int tick = 1; tick <= 600; ++tick) {
     if (tick == 250) logic.Run(Command::kOpen);
-    int reads = f.files.reads;
+    int reads = files.reads;
     logic.Tick();
-    if (f.files.reads != reads) reload_ticks.push_back(tick);
+    if (files.reads != reads) reload_ticks.push_back(tick);
   }
   EXPECT_EQ(reload_ticks, (std::vector<int>{300, 600}));
-  EXPECT_EQ(f.files.reads, 4);  // start-up, Open, two ticks
+  EXPECT_EQ(files.reads, 4);  // start-up, Open, two ticks
 }
 
-TEST(MainWindowTickTest, ClockIsWrittenEveryTickDateOnlyAtStart) {
-  MainWindowFixture f;
-  MainWindowLogic& logic = f.Start();
-  f.window.today = {2026, 12, 7};
-  f.window.now = {0, 1, 0};
-  f.window.updated = 0;
+TEST_F(MainWindowTest, ClockIsWrittenEveryTickDateOnlyAtStart) {
+  MainWindowLogic& logic = Start();
+  EXPECT_EQ(logic.ClockText(), "03:07 PM");
+  window.today = {2026, 12, 7};
+  window.now = {0, 1, 0};
+  window.updated = 0;
   logic.Tick();
   EXPECT_EQ(logic.ClockText(), "12:01 AM");
   EXPECT_EQ(logic.DateText(), "Dec 06, 2026");
-  EXPECT_EQ(f.window.updated, kViewClock);
+  EXPECT_EQ(window.updated, kViewClock);
 }
 
-TEST(MainWindowTickTest, NoReloadStartsWhileAFailedOneShowsItsMessage) {
-  MainWindowFixture f;
-  f.WithList(AttackListFile({}));
-  f.profile.keys["RefreshRate"] = "0";
-  MainWindowLogic& logic = f.Start();
-  ASSERT_EQ(f.window.messages.size(), 1u);  // the start-up load
+TEST_F(MainWindowTest, NoReloadStartsWhileAFailedOneShowsItsMessage) {
+  WithList(AttackListFile({}));
+  profile.keys["RefreshRate"] = "0";
+  MainWindowLogic& logic = Start();
+  ASSERT_EQ(window.messages.size(), 1u);  // the start-up load
   int nested_ticks = 0;
-  f.window.while_message_open = [&] {
+  window.while_message_open = [&] {
     for (int i = 0; i < 5; ++i, ++nested_ticks) logic.Tick();
   };
   logic.Tick();
   EXPECT_EQ(nested_ticks, 5);
-  EXPECT_EQ(f.window.messages.size(), 2u) << "one message for the tick's reload, none nested";
-  EXPECT_EQ(f.files.reads, 2);
+  EXPECT_EQ(window.messages.size(), 2u) << "one message for the tick's reload, none nested";
+  EXPECT_EQ(files.reads, 2);
   EXPECT_EQ(logic.Timer().ElapsedSeconds(), 0);
-  f.window.while_message_open = nullptr;
+  window.while_message_open = nullptr;
   logic.Tick();
-  EXPECT_EQ(f.files.reads, 3) << "the next tick reloads again";
+  EXPECT_EQ(files.reads, 3) << "the next tick reloads again";
 }
 
-TEST(MainWindowTrayTest, MinimiseHidesIntoTheTrayAndRestoreBringsBack) {
-  MainWindowFixture f;
-  MainWindowLogic& logic = f.Start(0x77);
+TEST_F(MainWindowTest, MinimiseHidesIntoTheTrayAndRestoreBringsBack) {
+  MainWindowLogic& logic = Start(0x77);
   logic.Resize(true);
   logic.OnTrayMouseDown(1, 0);  // the left button does nothing
   logic.OnTrayMouseDown(2, 0);
   logic.OnTrayMouseDblClick(1, 0);
   logic.Resize(false);
-  EXPECT_EQ(f.window.events, (Events{"tray add", "hide", "tray menu", "restore", "tray delete"}));
-  EXPECT_NE(f.tray_platform.calls[1].find("i77 'Lomvex - BlackIce Intrusion Log Viewer\\0'"),
+  EXPECT_EQ(window.events, (Events{"tray add", "hide", "tray menu", "restore", "tray delete"}));
+  EXPECT_NE(tray_platform.calls[1].find("i77 'Lomvex - BlackIce Intrusion Log Viewer\\0'"),
             std::string::npos);
-  EXPECT_FALSE(f.tray.InTray());
+  EXPECT_FALSE(tray.InTray());
 }
 
-TEST(MainWindowTrayTest, WindowStaysWhenTheTrayIsTaken) {
-  MainWindowFixture f;
-  cSysTray other(f.tray_platform, 0x5678);
+TEST_F(MainWindowTest, WindowStaysWhenTheTrayIsTaken) {
+  cSysTray other(tray_platform, 0x5678);
   other.SetInTray(true);
-  MainWindowLogic& logic = f.Start();
-  f.window.events.clear();
+  MainWindowLogic& logic = Start();
+  window.events.clear();
   logic.Resize(true);
-  EXPECT_FALSE(f.tray.InTray());
-  EXPECT_TRUE(f.window.events.empty());
+  EXPECT_FALSE(tray.InTray());
+  EXPECT_TRUE(window.events.empty());
 }
 
 TEST(MainWindowUnloadTest, StepsInOrder) {
@@ -257,92 +240,70 @@ TEST(MainWindowUnloadTest, StepsInOrder) {
   }
 }
 
-TEST(MainWindowUnloadTest, NothingRunsAfterUnload) {
-  MainWindowFixture f;
-  f.profile.keys["RefreshRate"] = "0";
-  MainWindowLogic& logic = f.Start();
+TEST_F(MainWindowTest, NothingRunsAfterUnload) {
+  profile.keys["RefreshRate"] = "0";
+  MainWindowLogic& logic = Start();
   logic.Unload();
-  f.window.events.clear();
+  window.events.clear();
   logic.Unload();
   logic.Run(Command::kExit);
   logic.Run(Command::kClear);
   logic.Tick();
   logic.Resize(true);
-  EXPECT_TRUE(f.window.events.empty());
+  EXPECT_TRUE(window.events.empty());
 }
 
-TEST(MainWindowCommandsTest, HelpRequestsAndTheirClosingAtExit) {
-  MainWindowFixture f;
-  MainWindowLogic& logic = f.Start();
-  f.window.help_accepts = false;
+TEST_F(MainWindowTest, HelpRequestsAndTheirClosingAtExit) {
+  MainWindowLogic& logic = Start();
+  window.help_accepts = false;
   logic.Run(Command::kHelp);
   EXPECT_FALSE(logic.HelpOpened());
-  f.window.help_accepts = true;
+  window.help_accepts = true;
   logic.MenuHelp(0);  // an item without a topic
   logic.MenuHelp(60);
   EXPECT_TRUE(logic.HelpOpened());
   logic.Run(Command::kHelp);
   logic.Run(Command::kExit);
-  EXPECT_EQ(f.window.events, (Events{"help 11 0", "help 1 60", "help 11 0", "printer font Arial",
-                                     "help 2 0", "destroy"}));
+  EXPECT_EQ(window.events, (Events{"help 11 0", "help 1 60", "help 11 0", "printer font Arial",
+                                   "help 2 0", "destroy"}));
 }
 
-TEST(MainWindowCommandsTest, PrinterSetupChoiceDrivesTheNextPrintout) {
-  MainWindowFixture f;
-  MainWindowLogic& logic = f.Start();
-  f.window.setup_choice = PageOrientation::kPortrait;
+TEST_F(MainWindowTest, PrinterSetupChoiceDrivesTheNextPrintout) {
+  MainWindowLogic& logic = Start();
+  window.setup_choice = PageOrientation::kPortrait;
   logic.Run(Command::kPrinterSetup);
   logic.Run(Command::kPrintList);
-  EXPECT_EQ(f.window.events[0], "setup 2") << "offered in landscape";
-  EXPECT_EQ(f.window.printer.orientation, PageOrientation::kPortrait);
-  EXPECT_TRUE(f.window.printer.ended);
-  EXPECT_TRUE(f.window.messages.empty());
+  EXPECT_EQ(window.events[0], "setup 2") << "offered in landscape";
+  EXPECT_EQ(window.printer.orientation, PageOrientation::kPortrait);
+  EXPECT_TRUE(window.printer.ended);
+  EXPECT_TRUE(window.messages.empty());
 }
 
-TEST(MainWindowCommandsTest, PrinterFailureShowsMessage105) {
-  MainWindowFixture f;
-  f.window.printer.fail_at_line = 0;
-  MainWindowLogic& logic = f.Start();
+TEST_F(MainWindowTest, PrinterFailureShowsMessage105) {
+  window.printer.fail_at_line = 0;
+  MainWindowLogic& logic = Start();
   logic.Run(Command::kPrintList);
-  ASSERT_EQ(f.window.messages.size(), 1u);
-  EXPECT_EQ(f.window.messages[0].text, ExpandLineBreaks(ViewerText(IDS_PRINTER_ERROR)));
-  EXPECT_EQ(f.window.messages[0].caption, "Lomvex Printer Error");
-  EXPECT_EQ(f.window.messages[0].icon, MessageIcon::kExclamation);
-  EXPECT_EQ(f.window.printer.font, kListPrintFont);
+  ASSERT_EQ(window.messages.size(), 1u);
+  EXPECT_EQ(window.messages[0].text, ExpandLineBreaks(ViewerText(IDS_PRINTER_ERROR)));
+  EXPECT_EQ(window.messages[0].caption, "Lomvex Printer Error");
+  EXPECT_EQ(window.messages[0].icon, MessageIcon::kExclamation);
+  EXPECT_EQ(window.printer.font, kListPrintFont);
 }
 
-TEST(MainWindowCommandsTest, DetailsAndAboutSayNothing) {
-  MainWindowFixture f;
-  f.WithList();
-  MainWindowLogic& logic = f.Start();
-  f.window.updated = 0;
-  logic.Run(Command::kDetails);
-  logic.Run(Command::kAbout);
-  logic.ListEnter();
-  logic.ListDblClick();
-  EXPECT_TRUE(f.window.messages.empty());
-  EXPECT_EQ(f.window.updated, 0u);
-}
-
-TEST(MainWindowListTest, SortKeepsTheSelectedEventAndMarksTheHeader) {
-  MainWindowFixture f;
-  f.WithList(AttackListFile({Record(90, "C type"), Record(10, "A type"), Record(50, "B type")}));
-  MainWindowLogic& logic = f.Start();
-  logic.ListSelectionChanged(2);  // "B type"
-  logic.ColumnClick(0);           // outside the list: ignored
+TEST_F(MainWindowTest, ListEventsReachTheListAndTheView) {
+  WithList(AttackListFile({Record(90), Record(50)}));
+  MainWindowLogic& logic = Start();
+  window.updated = 0;
+  logic.ColumnClick(0);  // outside the list: ignored
   logic.ColumnClick(10);
   logic.ColumnClick(4);
-  ASSERT_EQ(f.window.sort_marks.size(), 1u);
-  EXPECT_EQ(f.window.sort_marks[0].marked_column, 4);
-  EXPECT_EQ(logic.ListState().list.CellAt(0, 4), "A type");
-  EXPECT_EQ(logic.ListState().list.SelectedRow(), std::optional<size_t>(1));
-  EXPECT_TRUE(f.window.updated & kViewSelection);
-
+  ASSERT_EQ(window.sort_marks.size(), 1u);
+  EXPECT_EQ(window.sort_marks[0].marked_column, 4);
+  EXPECT_EQ(window.updated, kViewRows | kViewSelection);
+  logic.ListSelectionChanged(1);
   logic.ListClick();
   EXPECT_NE(logic.ListState().status_text.find("Serious"), std::string::npos);
-  logic.ListSelectionChanged(std::nullopt);
-  logic.ListKeyUp();
-  EXPECT_NE(logic.ListState().status_text.find("Serious"), std::string::npos);
+  EXPECT_TRUE(window.updated & kViewStatus);
 }
 
 }  // namespace
