@@ -67,6 +67,7 @@ inline void FreeGlobal(HGLOBAL memory) { GlobalFree(memory); }
 inline void FreeLocal(HLOCAL memory) { LocalFree(memory); }
 inline void FreeLocalText(char* text) { LocalFree(text); }
 inline void CloseRegKey(HKEY key) { RegCloseKey(key); }
+inline void ReleaseScreenDc(HDC dc) { ReleaseDC(nullptr, dc); }
 inline void FreeBstr(BSTR text) { SysFreeString(text); }
 template <typename Interface>
 void ReleaseInterface(Interface* object) {
@@ -87,6 +88,7 @@ using UniqueBitmap = UniqueAny<HBITMAP, DeleteGdiObject>;
 using UniqueBrush = UniqueAny<HBRUSH, DeleteGdiObject>;
 using UniquePen = UniqueAny<HPEN, DeleteGdiObject>;
 using UniqueDc = UniqueAny<HDC, DeleteDC>;
+using UniqueScreenDc = UniqueAny<HDC, ReleaseScreenDc>;  // from GetDC(nullptr)
 using UniqueGlobal = UniqueAny<HGLOBAL, FreeGlobal>;
 using UniqueLocal = UniqueAny<HLOCAL, FreeLocal>;
 using UniqueLocalText = UniqueAny<char*, FreeLocalText>;

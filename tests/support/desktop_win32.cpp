@@ -20,31 +20,14 @@ std::string ClassName(HWND window) {
   return name;
 }
 
-namespace {
-
-struct WindowSearch {
-  DWORD process;
-  const char* class_name;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
-  auto& search = *reinterpret_cast<WindowSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search.process && IsWindowVisible(window) &&
-      (search.class_name == nullptr || ClassName(window) == search.class_name)) {
-    search.found.push_back(window);
-  }
-  return TRUE;
-}
-
-}  // namespace
-
 std::vector<HWND> TopLevelWindows(DWORD process, const char* class_name) {
-  WindowSearch search{process, class_name, {}};
-  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> found;
+  for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, class_name, nullptr));) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == process && IsWindowVisible(window)) found.push_back(window);
+  }
+  return found;
 }
 
 HWND FindTopLevel(DWORD process, const char* class_name, const std::string& title) {
@@ -118,8 +101,8 @@ bool SaveScreen(const std::string& path, const RECT* part) {
   RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   if (part != nullptr) IntersectRect(&area, &area, part);
   const int width = area.right - area.left, height = area.bottom - area.top;
-  HDC screen = GetDC(nullptr);
-  owners::UniqueDc memory(CreateCompatibleDC(screen));
+  owners::UniqueScreenDc screen(GetDC(nullptr));
+  owners::UniqueDc memory(CreateCompatibleDC(screen.get()));
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -127,13 +110,13 @@ bool SaveScreen(const std::string& path, const RECT* part) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   void* bits = nullptr;
-  owners::UniqueBitmap bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  owners::UniqueBitmap bitmap(
+      CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   bool copied = false;
   if (bitmap) {
     owners::ScopedSelectObject selected(memory.get(), bitmap.get());
-    copied = BitBlt(memory.get(), 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    copied = BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
   }
-  ReleaseDC(nullptr, screen);
   if (!copied) return false;
   GdiFlush();
   const DWORD image_size = ((width * 3 + 3) / 4) * 4 * static_cast<DWORD>(height);
