@@ -1,4 +1,4 @@
-// What the Windows client tests share: the library under test, its objects,
+// What the Windows client tests use: the library under test, its objects,
 // calls by name as a script host makes them, and the Wine prefix's registry
 // and files to check the results against.
 #pragma once
@@ -21,17 +21,46 @@ using owners::UniqueBstr;
 
 // The DLL under test and the type library widl made of its definition, as
 // given on the command line.
-const std::string& LibraryPath();
-const std::string& DefinedTypeLibraryPath();
-ComPtr<IDispatch> Create(const CLSID& clsid);
-ComPtr<IDispatch> Create(const wchar_t* prog_id);
+inline std::string library_path;
+inline std::string defined_type_library_path;
 
-std::wstring Wide(const std::string& text);
-std::string Narrow(const std::wstring& text);
-std::string GuidText(const GUID& guid);
+inline ComPtr<IDispatch> Create(const CLSID& clsid) {
+  ComPtr<IDispatch> object;
+  CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                   reinterpret_cast<void**>(object.put()));
+  return object;
+}
+inline ComPtr<IDispatch> Create(const wchar_t* prog_id) {
+  CLSID clsid{};
+  return SUCCEEDED(CLSIDFromProgID(prog_id, &clsid)) ? Create(clsid) : ComPtr<IDispatch>();
+}
+
+// Between the plain ASCII texts of these tests and automation strings.
+inline std::wstring Wide(const std::string& text) { return {text.begin(), text.end()}; }
+inline std::string Narrow(const std::wstring& text) {
+  std::string narrow;
+  for (wchar_t c : text) narrow += static_cast<char>(c);
+  return narrow;
+}
+
+inline std::string GuidText(const GUID& guid) {
+  wchar_t text[64];
+  const int length = StringFromGUID2(guid, text, 64);
+  return Narrow(std::wstring(text, length > 0 ? length - 1 : 0));
+}
+
 // A REG_SZ value as text; nothing when the key or value is missing.
-std::optional<std::string> RegistryText(HKEY root, const std::string& path, const char* name);
-bool KeyExists(HKEY root, const std::string& path);
+inline std::optional<std::string> RegistryText(HKEY root, const std::string& path,
+                                               const char* name) {
+  char buffer[1024];
+  DWORD size = sizeof buffer;
+  if (RegGetValueA(root, path.c_str(), name, RRF_RT_REG_SZ, nullptr, buffer, &size)) return {};
+  return std::string(buffer);
+}
+inline bool KeyExists(HKEY root, const std::string& path) {
+  owners::UniqueRegKey key;
+  return RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
+}
 
 // What a call by name gave: its HRESULT, the result decoded, and the
 // exception's code and description.
@@ -68,8 +97,35 @@ inline void SetArgument(VARIANT* value, IDispatch** object) {
   V_DISPATCHREF(value) = object;
 }
 
-CallResult InvokeArguments(IDispatch* object, const wchar_t* name, WORD flags,
-                           std::vector<VARIANT>& reversed);
+inline CallResult InvokeArguments(IDispatch* object, const wchar_t* name, WORD flags,
+                                  std::vector<VARIANT>& reversed) {
+  CallResult result;
+  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+  DISPID id = DISPID_UNKNOWN;
+  result.hr = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+  if (FAILED(result.hr)) return result;
+  DISPID named_put = DISPID_PROPERTYPUT;
+  const bool put = flags & DISPATCH_PROPERTYPUT;
+  DISPPARAMS params{reversed.data(), put ? &named_put : nullptr, static_cast<UINT>(reversed.size()),
+                    put ? 1u : 0u};
+  owners::UniqueVariant value;
+  owners::UniqueExcepInfo exception;
+  UINT argument_error = 0;
+  result.hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                             put ? nullptr : value.get(), exception.get(), &argument_error);
+  if (result.hr == DISP_E_EXCEPTION) {
+    if (exception->pfnDeferredFillIn) exception->pfnDeferredFillIn(exception.get());
+    result.scode = exception->scode;
+    if (exception->bstrDescription) result.description = exception->bstrDescription;
+  }
+  result.type = V_VT(value.get());
+  if (result.type == VT_I4) result.number = V_I4(value.get());
+  if (result.type == VT_BOOL) result.number = V_BOOL(value.get());
+  if (result.type == VT_BSTR) {
+    result.text.assign(V_BSTR(value.get()), SysStringLen(V_BSTR(value.get())));
+  }
+  return result;
+}
 
 template <typename... Arguments>
 CallResult Invoke(IDispatch* object, const wchar_t* name, WORD flags,

@@ -128,7 +128,7 @@ TEST_F(TypeLibrary, NamesTheLibraryAndMarksItsClassesAndInterfaces) {
 
 TEST_F(TypeLibrary, PublishesTheInterfacesAsDefinedAndTheFormatNamesWithBlanks) {
   ComPtr<ITypeLib> defined;
-  ASSERT_EQ(LoadTypeLibEx(Wide(DefinedTypeLibraryPath()).c_str(), REGKIND_NONE, defined.put()),
+  ASSERT_EQ(LoadTypeLibEx(Wide(defined_type_library_path).c_str(), REGKIND_NONE, defined.put()),
             S_OK);
   for (const IID* iid : {&IID__SysCls, &IID__RegCls}) {
     EXPECT_EQ(Members(Type(library.get(), *iid).get()), Members(Type(defined.get(), *iid).get()));
@@ -149,8 +149,8 @@ using DllFunction = HRESULT(STDAPICALLTYPE*)();
 class Module : public ::testing::Test {
  protected:
   void SetUp() override {
-    module.reset(LoadLibraryA(LibraryPath().c_str()));
-    ASSERT_TRUE(module) << LibraryPath();
+    module.reset(LoadLibraryA(library_path.c_str()));
+    ASSERT_TRUE(module) << library_path;
   }
   template <typename Function>
   Function Export(const char* name) {
@@ -190,8 +190,8 @@ TEST_F(Module, StaysLoadedWhileObjectsFactoriesOrLocksRemain) {
 
 TEST_F(Module, AsksInstallersToRegisterIt) {
   DWORD ignored = 0;
-  std::vector<char> version(GetFileVersionInfoSizeA(LibraryPath().c_str(), &ignored));
-  ASSERT_TRUE(GetFileVersionInfoA(LibraryPath().c_str(), 0, version.size(), version.data()));
+  std::vector<char> version(GetFileVersionInfoSizeA(library_path.c_str(), &ignored));
+  ASSERT_TRUE(GetFileVersionInfoA(library_path.c_str(), 0, version.size(), version.data()));
   void* value = nullptr;
   UINT length = 0;
   EXPECT_TRUE(VerQueryValueA(version.data(), "\\StringFileInfo\\040904B0\\OLESelfRegister", &value,
@@ -397,3 +397,15 @@ TEST_F(Client, ReadsStringsWithoutNulsNumbersAndNothingElse) {
 
 }  // namespace
 }  // namespace pelmar::testing
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc > 2) {
+    pelmar::testing::library_path = argv[1];
+    pelmar::testing::defined_type_library_path = argv[2];
+  }
+  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 2;
+  const int result = RUN_ALL_TESTS();
+  CoUninitialize();
+  return result;
+}

@@ -2,7 +2,6 @@
 # registered with regsvr32, then a C++ client and a VBScript client use it, and
 # last the C++ client takes the registration away and puts it back.
 add_executable(pelmar_client_tests
-  automation_client.cpp
   pelmar_client_test.cpp
 )
 target_link_libraries(pelmar_client_tests PRIVATE
