@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -167,6 +168,20 @@ TEST_F(SysTrayWin32Test, LeavingTheTrayFromAnEventStillPassesTheMessageOn) {
   EXPECT_FALSE(tray.IconShown());
   EXPECT_EQ(callbacks_seen, 1);
   ExpectWindowOwnAgain(window_.get());
+}
+
+// No exception from a handler unwinds through the system's message dispatch.
+struct ThrowOnMouseDown : TrayEvents {
+  void OnTrayMouseDown(int, std::uint32_t) override { throw std::runtime_error("failed"); }
+};
+
+TEST_F(SysTrayWin32Test, FailingHandlerStaysInsideTheControl) {
+  cSysTray tray(platform_, FromWindowHandle(window_.get()));
+  ThrowOnMouseDown events;
+  tray.SetEvents(&events);
+  tray.SetInTray(true);
+  NotifyFromTray(window_.get(), WM_LBUTTONDOWN);
+  EXPECT_EQ(callbacks_seen, 1) << "the message still reaches the window";
 }
 
 // The tray is free again after a control that ended in it, one whose window

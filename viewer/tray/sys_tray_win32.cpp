@@ -23,6 +23,26 @@ static_assert(sizeof(NOTIFYICONDATAA{}.szTip) >= NotifyIconRecord::kTipSize);
 namespace {
 
 constexpr char kControlClassName[] = "Lomvex.cSysTray";
+constexpr UINT_PTR kTraySubclassId = 1;
+
+// Hands the tray's notifications to the control, then passes every message on
+// to the window's own procedure.
+LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                UINT_PTR subclass_id, DWORD_PTR control) {
+  if (message == TrayCallbackMessage) {
+    // A handler may take the control out of the tray, removing this subclass;
+    // the message still goes on to the window's own procedure. No exception
+    // may unwind into the system's code: a failed handler is skipped.
+    try {
+      reinterpret_cast<cSysTray*>(control)->HandleTrayMessage(static_cast<std::uint32_t>(lparam),
+                                                              static_cast<std::uint32_t>(wparam));
+    } catch (...) {
+    }
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, TrayWindowProc, subclass_id);
+  }
+  return DefSubclassProc(window, message, wparam, lparam);
+}
 
 }  // namespace
 
@@ -36,19 +56,6 @@ NOTIFYICONDATAA ToNotifyIconData(const NotifyIconRecord& record) {
   data.hIcon = reinterpret_cast<HICON>(record.icon);
   std::memcpy(data.szTip, record.tip, NotifyIconRecord::kTipSize);
   return data;
-}
-
-LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                UINT_PTR subclass_id, DWORD_PTR control) {
-  if (message == TrayCallbackMessage) {
-    // The handler may take the control out of the tray, removing this
-    // subclass; the message still goes on to the window's own procedure.
-    reinterpret_cast<cSysTray*>(control)->HandleTrayMessage(static_cast<std::uint32_t>(lparam),
-                                                            static_cast<std::uint32_t>(wparam));
-  } else if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, TrayWindowProc, subclass_id);
-  }
-  return DefSubclassProc(window, message, wparam, lparam);
 }
 
 void Win32TrayPlatform::NotifyIcon(TrayCommand command, const NotifyIconRecord& record) {

@@ -21,14 +21,8 @@ inline std::uintptr_t FromIconHandle(HICON icon) { return reinterpret_cast<std::
 // The shell's record for a control record, in the first form the shell knows.
 NOTIFYICONDATAA ToNotifyIconData(const NotifyIconRecord& record);
 
-// The subclass procedure of the control's window while its icon is in the
-// tray: hands the tray's notifications to the control (its reference data),
-// then passes every message on to the window's own procedure.
-LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                UINT_PTR subclass_id, DWORD_PTR control);
-inline constexpr UINT_PTR kTraySubclassId = 1;
-
-// The program's tray: one control at a time may hold it.
+// The program's tray: one control at a time may hold it. While it does, its
+// window is subclassed with the control as the subclass's data.
 class Win32TrayPlatform final : public TrayPlatform {
  public:
   void NotifyIcon(TrayCommand command, const NotifyIconRecord& record) override;
