@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -103,22 +104,23 @@ class ViewerTest : public ::testing::Test {
   static HWND WaitForHelpWindow() {
     HWND help = nullptr;
     WaitFor([&] {
-      return (help = FindTopLevel(v().Id(), "LomvexHelpWindow", Text(IDS_HELP_TITLE))) != nullptr;
+      return (help = FindTopLevel(viewer().Id(), "LomvexHelpWindow", Text(IDS_HELP_TITLE))) !=
+             nullptr;
     });
     return help;
   }
   // Answers the message box with the caption; false when none came.
   static bool Answer(const std::string& caption, int button, std::string* text = nullptr,
                      std::chrono::milliseconds timeout = 10s) {
-    HWND box = v().WaitForBox(caption, timeout);
+    HWND box = viewer().WaitForBox(caption, timeout);
     if (box == nullptr) return false;
     if (text != nullptr) *text = ViewerProcess::MessageText(box);
     ViewerProcess::Press(box, button);
     WaitFor([&] { return !IsWindow(box); });
-    v().Settle();
+    viewer().Settle();
     return true;
   }
-  static ViewerProcess& v() { return *viewer_; }
+  static ViewerProcess& viewer() { return *viewer_; }
 
   static inline std::unique_ptr<ViewerProcess> viewer_;
   static inline std::string sample_, csv_, ini_;
@@ -129,16 +131,16 @@ class ViewerTest : public ::testing::Test {
 class MainRun : public ViewerTest {
  protected:
   static void SetUpTestSuite() {
-    started_ = Start("FileSet=1\r\n", "") && v().FindMain();
-    if (started_) v().Settle();
+    started_ = Start("FileSet=1\r\n", "") && viewer().FindMain();
+    if (started_) viewer().Settle();
   }
   void SetUp() override { ASSERT_TRUE(started_) << "the main window did not open"; }
   static inline bool started_ = false;
 };
 
 TEST_F(MainRun, StartUp) {
-  EXPECT_EQ(WindowText(v().Main()), Text(IDS_MAIN_CAPTION));
-  EXPECT_EQ(v().Rows(), 60);
+  EXPECT_EQ(WindowText(viewer().Main()), Text(IDS_MAIN_CAPTION));
+  EXPECT_EQ(viewer().Rows(), 60);
   const char* const kFirstRow[] = {"Nov 01, 2026",
                                    "07:53:38 AM",
                                    "TCP port probe",
@@ -147,32 +149,33 @@ TEST_F(MainRun, StartUp) {
                                    "2",
                                    "4" /* the hidden severity */};
   for (int column = 2; column <= 8; ++column) {
-    EXPECT_EQ(v().Cell(0, column), kFirstRow[column - 2]) << "column " << column;
+    EXPECT_EQ(viewer().Cell(0, column), kFirstRow[column - 2]) << "column " << column;
   }
-  EXPECT_EQ(v().Image(0), 3) << "Non-Threatening";
-  EXPECT_EQ(v().Image(5), 0) << "Critical";
-  EXPECT_EQ(v().Selected(), 0);
-  EXPECT_EQ(v().Label(),
+  EXPECT_EQ(viewer().Image(0), 3) << "Non-Threatening";
+  EXPECT_EQ(viewer().Image(5), 0) << "Critical";
+  EXPECT_EQ(viewer().Selected(), 0);
+  EXPECT_EQ(viewer().Label(),
             "BlackIce has encountered 60 attacks on your system since this file was last flushed "
             "or created.");
-  EXPECT_EQ(v().Panel(1),
+  EXPECT_EQ(viewer().Panel(1),
             "On hostDESKTOP-ANNA, BlackIce has determined that this intrusion event is "
             "Non-Threatening in nature.");
-  EXPECT_EQ(v().Panel(2), TodayShortDate());
-  EXPECT_TRUE(LooksLikeClock(v().Panel(3))) << v().Panel(3);
-  EXPECT_TRUE(v().ToolbarEnabled(IDT_PRINT) && v().ToolbarEnabled(IDT_DETAILS)) << "FileSet is 1";
+  EXPECT_EQ(viewer().Panel(2), TodayShortDate());
+  EXPECT_TRUE(LooksLikeClock(viewer().Panel(3))) << viewer().Panel(3);
+  EXPECT_TRUE(viewer().ToolbarEnabled(IDT_PRINT) && viewer().ToolbarEnabled(IDT_DETAILS))
+      << "FileSet is 1";
   RECT frame;
-  GetWindowRect(v().Main(), &frame);
+  GetWindowRect(viewer().Main(), &frame);
   EXPECT_TRUE(screenshot.empty() || SaveScreen(screenshot, &frame)) << screenshot;
 }
 
 TEST_F(MainRun, SelectAndSort) {
-  v().ClickRow(5);
-  v().Settle();
-  EXPECT_EQ(v().Selected(), 5);
-  EXPECT_NE(v().Panel(1).find("intrusion event is Critical in nature."), std::string::npos);
-  EXPECT_TRUE(v().MenuItemRuns('F', 'C', kProgramCaption)) << "File > Clear is on (FileSet)";
-  const std::string selected_type = v().Cell(5, 4), selected_time = v().Cell(5, 3);
+  viewer().ClickRow(5);
+  viewer().Settle();
+  EXPECT_EQ(viewer().Selected(), 5);
+  EXPECT_NE(viewer().Panel(1).find("intrusion event is Critical in nature."), std::string::npos);
+  EXPECT_TRUE(viewer().MenuItemRuns('F', 'C', kProgramCaption)) << "File > Clear is on (FileSet)";
+  const std::string selected_type = viewer().Cell(5, 4), selected_time = viewer().Cell(5, 3);
 
   // Each click: the column, the column whose order it shows, the order, and
   // the marks of the clicked column and of column 4.
@@ -183,46 +186,47 @@ TEST_F(MainRun, SelectAndSort) {
   } kClicks[] = {{4, 4, true, 9, 9}, {4, 4, false, 10, 10}, {1, 8, true, 9, -1}};
   for (const auto& click : kClicks) {
     SCOPED_TRACE(::testing::Message() << "click on column " << click.column);
-    v().ClickHeader(click.column);
-    v().Settle();
-    EXPECT_TRUE(ColumnSorted(v(), click.shown_column, click.ascending));
-    EXPECT_EQ(v().HeaderImage(click.column), click.mark);
-    EXPECT_EQ(v().HeaderImage(4), click.mark_of_4);
+    viewer().ClickHeader(click.column);
+    viewer().Settle();
+    EXPECT_TRUE(ColumnSorted(viewer(), click.shown_column, click.ascending));
+    EXPECT_EQ(viewer().HeaderImage(click.column), click.mark);
+    EXPECT_EQ(viewer().HeaderImage(4), click.mark_of_4);
     if (&click == &kClicks[0]) {  // the selected event stays selected
-      const int row = v().Selected();
+      const int row = viewer().Selected();
       ASSERT_GE(row, 0);
-      EXPECT_EQ(v().Cell(row, 4) + v().Cell(row, 3), selected_type + selected_time);
+      EXPECT_EQ(viewer().Cell(row, 4) + viewer().Cell(row, 3), selected_type + selected_time);
     }
   }
-  EXPECT_EQ(v().Image(0), 0) << "the severity sort puts a critical event first";
+  EXPECT_EQ(viewer().Image(0), 0) << "the severity sort puts a critical event first";
 }
 
 TEST_F(MainRun, PrintAndPrinterSetup) {
   // Without a printer, the printer error; with one, the list was taken.
-  v().Command(IDM_FILE_PRINT_LIST);
+  viewer().Command(IDM_FILE_PRINT_LIST);
   std::string text;
   Answer(kPrinterErrorCaption, IDOK, &text, 15s);
   EXPECT_TRUE(text.empty() || text == Text(IDS_PRINTER_ERROR)) << text;
 
-  v().HoverToolbar(IDT_PRINT);
+  viewer().HoverToolbar(IDT_PRINT);
   std::string tip;
   EXPECT_TRUE(WaitFor([&] {
-    for (HWND window : TopLevelWindows(v().Id(), TOOLTIPS_CLASSA)) tip = WindowText(window);
+    for (HWND window : TopLevelWindows(viewer().Id(), TOOLTIPS_CLASSA)) tip = WindowText(window);
     return tip == Text(IDS_TIP_PRINT);
   })) << "the print button's tool tip: "
       << tip;
 
   // The dialog, or the platform's word that there is no printer.
-  v().Command(IDM_FILE_PRINTER_SETUP);
+  viewer().Command(IDM_FILE_PRINTER_SETUP);
   std::vector<HWND> shown;
-  EXPECT_TRUE(WaitFor([&] { return !(shown = TopLevelWindows(v().Id(), "#32770")).empty(); }, 5s));
+  EXPECT_TRUE(
+      WaitFor([&] { return !(shown = TopLevelWindows(viewer().Id(), "#32770")).empty(); }, 5s));
   for (HWND window : shown) ViewerProcess::Press(window, IDCANCEL);
-  v().Settle();
+  viewer().Settle();
 }
 
 TEST_F(MainRun, Help) {
   // F1 on a highlighted menu item: File opens with Open highlighted.
-  SetForegroundWindow(v().Main());
+  SetForegroundWindow(viewer().Main());
   PressKey(VK_MENU);
   PressKey('F');
   std::this_thread::sleep_for(300ms);
@@ -237,14 +241,14 @@ TEST_F(MainRun, Help) {
   }
   PressKey(VK_ESCAPE);
   PressKey(VK_ESCAPE);
-  v().Settle();
+  viewer().Settle();
 
   // The help button; the window stays open until the program ends.
-  v().ClickToolbar(IDT_HELP);
+  viewer().ClickToolbar(IDT_HELP);
   HWND help = WaitForHelpWindow();
   ASSERT_NE(help, nullptr);
   EXPECT_GE(SendDlgItemMessageA(help, IDC_HELP_CONTENTS, LB_GETCOUNT, 0, 0), 8);
-  SetForegroundWindow(v().Main());
+  SetForegroundWindow(viewer().Main());
 }
 
 TEST_F(MainRun, Open) {
@@ -257,8 +261,8 @@ TEST_F(MainRun, Open) {
     std::string text = sample_;
     for (int extra = 0; extra < round; ++extra) text += kExtraRecord;
     WriteFile(csv_, text);
-    v().Command(IDM_FILE_OPEN);
-    HWND dialog = v().WaitForBox("Opening BackIce Intruder List");
+    viewer().Command(IDM_FILE_OPEN);
+    HWND dialog = viewer().WaitForBox("Opening BackIce Intruder List");
     ASSERT_NE(dialog, nullptr);
     if (round == 2) {  // the file name box is a combo box
       HWND file_name = GetDlgItem(dialog, 0x47C);
@@ -267,11 +271,11 @@ TEST_F(MainRun, Open) {
     }
     ViewerProcess::Press(dialog, round == 2 ? IDOK : IDCANCEL);
     WaitFor([&] { return !IsWindow(dialog); });
-    EXPECT_TRUE(WaitFor([&] { return v().Rows() == 60 + round; })) << v().Rows();
+    EXPECT_TRUE(WaitFor([&] { return viewer().Rows() == 60 + round; })) << viewer().Rows();
     const std::string settings = ReadFile(ini_);
     EXPECT_TRUE(round != 1 || settings == settings_before) << "cancelled at first: untouched";
     if (round == 2) {
-      EXPECT_EQ(v().Selected(), 0);
+      EXPECT_EQ(viewer().Selected(), 0);
       for (const std::string& kept : {"FileLocation=" + csv_ + "\r\n", std::string("FileSet=1\r\n"),
                                       std::string("RefreshRate=5\r\n")}) {
         EXPECT_NE(settings.find(kept), std::string::npos) << settings;
@@ -281,58 +285,59 @@ TEST_F(MainRun, Open) {
 }
 
 TEST_F(MainRun, Clear) {
-  const std::string panel1 = v().Panel(1);
+  const std::string panel1 = viewer().Panel(1);
   std::string question;
-  v().Command(IDM_FILE_CLEAR);
+  viewer().Command(IDM_FILE_CLEAR);
   EXPECT_TRUE(Answer(kProgramCaption, IDCANCEL, &question));
   EXPECT_EQ(question, Text(IDS_CLEAR_CONFIRM));
-  EXPECT_TRUE(FileExists(csv_) && v().Rows() == 63) << "cancelled: the file and rows stay";
+  EXPECT_TRUE(FileExists(csv_) && viewer().Rows() == 63) << "cancelled: the file and rows stay";
 
   // Confirmed on a file that cannot be deleted: said so, the list stays.
   SetFileAttributesA(csv_.c_str(), FILE_ATTRIBUTE_READONLY);
-  v().Command(IDM_FILE_CLEAR);
+  viewer().Command(IDM_FILE_CLEAR);
   std::string failure;
   if (Answer(kProgramCaption, IDOK)) Answer(kProgramCaption, IDOK, &failure);
   EXPECT_EQ(failure.find(Text(IDS_CLEAR_FAILED)), 0u) << failure;
-  EXPECT_TRUE(FileExists(csv_) && v().Rows() == 63) << "read-only: the file and rows stay";
+  EXPECT_TRUE(FileExists(csv_) && viewer().Rows() == 63) << "read-only: the file and rows stay";
   SetFileAttributesA(csv_.c_str(), FILE_ATTRIBUTE_NORMAL);
 
-  v().Command(IDM_FILE_CLEAR);
+  viewer().Command(IDM_FILE_CLEAR);
   ASSERT_TRUE(Answer(kProgramCaption, IDOK));
   EXPECT_FALSE(FileExists(csv_));
-  EXPECT_EQ(v().Rows(), 0);
-  EXPECT_EQ(v().Label(), "");
-  EXPECT_EQ(v().Panel(1), panel1);
-  EXPECT_FALSE(v().ToolbarEnabled(IDT_PRINT) || v().ToolbarEnabled(IDT_DETAILS));
-  EXPECT_FALSE(v().MenuItemRuns('F', 'C', kProgramCaption)) << "File > Clear is off";
-  EXPECT_FALSE(v().MenuItemRuns('F', 'P', kPrinterErrorCaption)) << "File > Print List is off";
+  EXPECT_EQ(viewer().Rows(), 0);
+  EXPECT_EQ(viewer().Label(), "");
+  EXPECT_EQ(viewer().Panel(1), panel1);
+  EXPECT_FALSE(viewer().ToolbarEnabled(IDT_PRINT) || viewer().ToolbarEnabled(IDT_DETAILS));
+  EXPECT_FALSE(viewer().MenuItemRuns('F', 'C', kProgramCaption)) << "File > Clear is off";
+  EXPECT_FALSE(viewer().MenuItemRuns('F', 'P', kPrinterErrorCaption)) << "File > Print List is off";
 }
 
 TEST_F(MainRun, TrayAndExit) {
   WriteFile(csv_, sample_);
   auto minimise = [] {
-    PostMessageA(v().Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    return WaitFor([] { return !IsWindowVisible(v().Main()); });
+    PostMessageA(viewer().Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    return WaitFor([] { return !IsWindowVisible(viewer().Main()); });
   };
   EXPECT_TRUE(minimise()) << "minimising hides the window";
-  v().TrayNotify(WM_LBUTTONDBLCLK);
-  EXPECT_TRUE(WaitFor([] { return IsWindowVisible(v().Main()) && !IsIconic(v().Main()); }));
+  viewer().TrayNotify(WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(
+      WaitFor([] { return IsWindowVisible(viewer().Main()) && !IsIconic(viewer().Main()); }));
   minimise();
-  v().TrayNotify(WM_LBUTTONDOWN);
-  v().Settle();
-  EXPECT_TRUE(TopLevelWindows(v().Id(), "#32768").empty()) << "the left button opens no menu";
-  v().TrayNotify(WM_RBUTTONDOWN);
+  viewer().TrayNotify(WM_LBUTTONDOWN);
+  viewer().Settle();
+  EXPECT_TRUE(TopLevelWindows(viewer().Id(), "#32768").empty()) << "the left button opens no menu";
+  viewer().TrayNotify(WM_RBUTTONDOWN);
   std::vector<HWND> menus;
-  if (WaitFor([&] { return !(menus = TopLevelWindows(v().Id(), "#32768")).empty(); })) {
+  if (WaitFor([&] { return !(menus = TopLevelWindows(viewer().Id(), "#32768")).empty(); })) {
     PostMessageA(menus.front(), WM_KEYDOWN, 'X', 0);  // E&xit Lomvex
     PostMessageA(menus.front(), WM_CHAR, 'x', 0);
   } else {
     ADD_FAILURE() << "the right button opens no tray menu";
-    v().Command(IDM_FILE_EXIT);
+    viewer().Command(IDM_FILE_EXIT);
   }
-  ASSERT_TRUE(v().Exited(15s));
-  EXPECT_EQ(v().ExitCode(), 0u);
-  EXPECT_TRUE(TopLevelWindows(v().Id(), "LomvexHelpWindow").empty()) << "help closed with it";
+  ASSERT_TRUE(viewer().Exited(15s));
+  EXPECT_EQ(viewer().ExitCode(), 0u);
+  EXPECT_TRUE(TopLevelWindows(viewer().Id(), "LomvexHelpWindow").empty()) << "help closed with it";
 }
 
 // ---- The bad file: at start-up and on the tick, and exit while its message is open ----
@@ -343,41 +348,42 @@ TEST_F(BadFile, AtStartUpAndOnTheTick) {
   const std::string sample = ReadFile(sample_path);
   const std::string header_only = sample.substr(0, sample.find('\n', sample.find('\n') + 1) + 1);
   ASSERT_TRUE(Start("RefreshRate=0\r\n", header_only));
-  HWND box = v().WaitForBox(kProgramCaption, 20s);
+  HWND box = viewer().WaitForBox(kProgramCaption, 20s);
   ASSERT_NE(box, nullptr) << "a bad file at start-up shows its message";
   EXPECT_EQ(ViewerProcess::MessageText(box), Text(IDS_BAD_ATTACK_LIST));
   WriteFile(csv_, sample);
   ViewerProcess::Press(box, IDOK);
-  ASSERT_TRUE(WaitFor([] { return v().FindMain(); })) << "the window shows after the message";
-  EXPECT_TRUE(WaitFor([] { return v().Rows() == 60; })) << "the tick reloads the mended file";
-  v().Settle();
-  EXPECT_TRUE(v().ToolbarEnabled(IDT_PRINT)) << "a complete load switches the commands on";
+  ASSERT_TRUE(WaitFor([] { return viewer().FindMain(); })) << "the window shows after the message";
+  EXPECT_TRUE(WaitFor([] { return viewer().Rows() == 60; })) << "the tick reloads the mended file";
+  viewer().Settle();
+  EXPECT_TRUE(viewer().ToolbarEnabled(IDT_PRINT)) << "a complete load switches the commands on";
 
   // Coming back from another window of the program switches them by FileSet
   // (off). The reload on every tick switches them on again within a second,
   // and an activation from another process is not always granted at once:
   // activate the help window and then the main window until the switch is seen.
-  v().Command(IDM_HELP_CONTENTS);
+  viewer().Command(IDM_HELP_CONTENTS);
   HWND help = WaitForHelpWindow();
   bool switched_off = false;
   for (int attempt = 0; attempt < 10 && !switched_off; ++attempt) {
     SetForegroundWindow(help);
     std::this_thread::sleep_for(100ms);
-    SetForegroundWindow(v().Main());
-    switched_off = WaitFor([] { return !v().ToolbarEnabled(IDT_PRINT); }, 500ms);
+    SetForegroundWindow(viewer().Main());
+    switched_off = WaitFor([] { return !viewer().ToolbarEnabled(IDT_PRINT); }, 500ms);
   }
   EXPECT_TRUE(switched_off) << "an activation without FileSet switches the commands off";
   WriteFile(csv_, sample + kExtraRecord);
-  EXPECT_TRUE(WaitFor([] { return v().Label().find(" 61 attacks") != std::string::npos; }));
-  EXPECT_TRUE(LooksLikeClock(v().Panel(3))) << v().Panel(3);
+  EXPECT_TRUE(WaitFor([] { return viewer().Label().find(" 61 attacks") != std::string::npos; }));
+  EXPECT_TRUE(LooksLikeClock(viewer().Panel(3))) << viewer().Panel(3);
 
   WriteFile(csv_, header_only);
-  EXPECT_NE(v().WaitForBox(kProgramCaption), nullptr) << "a bad file on the tick";
+  EXPECT_NE(viewer().WaitForBox(kProgramCaption), nullptr) << "a bad file on the tick";
   std::this_thread::sleep_for(3500ms);
-  EXPECT_EQ(v().CountBoxes(kProgramCaption), 1) << "no second reload while its message is open";
-  PostMessageA(v().Main(), WM_CLOSE, 0, 0);
-  ASSERT_TRUE(v().Exited(15s)) << "closing with the message open ends the program";
-  EXPECT_EQ(v().ExitCode(), 0u);
+  EXPECT_EQ(viewer().CountBoxes(kProgramCaption), 1)
+      << "no second reload while its message is open";
+  PostMessageA(viewer().Main(), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(viewer().Exited(15s)) << "closing with the message open ends the program";
+  EXPECT_EQ(viewer().ExitCode(), 0u);
 }
 
 // ---- The viewer on the caller's settings, for a picture of it ----
