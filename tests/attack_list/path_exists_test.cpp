@@ -19,21 +19,20 @@ namespace fs = std::filesystem;
 class PathExistsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = FreshTestFolder();
-    fs::create_directories(folder_ / "sub");
-    std::ofstream(folder_ / "attack-list.csv") << "x";
+    fs::create_directories(folder_.path / "sub");
+    std::ofstream(In("attack-list.csv")) << "x";
   }
-  void TearDown() override {
 #ifdef _WIN32
-    for (const auto& entry : fs::directory_iterator(folder_)) {
+  // Files with attributes are made plain, so the folder can go.
+  void TearDown() override {
+    for (const auto& entry : fs::directory_iterator(folder_.path)) {
       SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
-#endif
-    fs::remove_all(folder_);
   }
-  std::string In(const char* name) const { return (folder_ / name).string(); }
+#endif
+  std::string In(const char* name) const { return folder_ / name; }
 
-  fs::path folder_;
+  TestFolder folder_;
 };
 
 TEST_F(PathExistsTest, FindsOrdinaryFilesOnly) {
@@ -47,7 +46,7 @@ TEST_F(PathExistsTest, FindsOrdinaryFilesOnly) {
       {In("*.txt"), false},
       {In("missing.csv"), false},
       {In("sub"), false},
-      {folder_.string(), false},
+      {folder_.path.string(), false},
       {In("no-such-folder/attack-list.csv"), false},
       {"", false},
   };

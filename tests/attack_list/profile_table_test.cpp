@@ -15,8 +15,6 @@
 namespace lomvex {
 namespace {
 
-namespace fs = std::filesystem;
-
 using ProfileFactory = std::function<std::unique_ptr<ProfileStore>(std::string)>;
 
 struct NamedFactory {
@@ -26,12 +24,6 @@ struct NamedFactory {
 
 class ProfileTable : public ::testing::TestWithParam<NamedFactory> {
  protected:
-  void SetUp() override {
-    folder_ = FreshTestFolder();
-    path_ = (folder_ / "Test.Ini").string();
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   void WriteFile(const std::string& contents) {
     std::ofstream(path_, std::ios::binary) << contents;
   }
@@ -43,8 +35,8 @@ class ProfileTable : public ::testing::TestWithParam<NamedFactory> {
     return std::string(buffer.data(), count);
   }
 
-  fs::path folder_;
-  std::string path_;
+  TestFolder folder_;
+  std::string path_ = folder_ / "Test.Ini";
 };
 
 TEST_P(ProfileTable, Reads) {

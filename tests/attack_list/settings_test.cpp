@@ -15,19 +15,13 @@ namespace fs = std::filesystem;
 
 class SettingsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = FreshTestFolder();
-    path_ = (folder_ / "Lomvex.Ini").string();
-    profile_ = OpenIniFile(path_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
   void Store(const std::string& lines) {
     std::ofstream(path_, std::ios::binary) << "[BlackIce]\r\n" << lines;
   }
 
-  fs::path folder_;
-  std::string path_;
-  std::unique_ptr<ProfileStore> profile_;
+  TestFolder folder_;
+  std::string path_ = folder_ / "Lomvex.Ini";
+  std::unique_ptr<ProfileStore> profile_ = OpenIniFile(path_);
 };
 
 TEST_F(SettingsTest, StartupReading) {

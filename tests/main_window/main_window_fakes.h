@@ -1,9 +1,8 @@
 // Fakes of what the main window's logic works with besides files, the dialog
-// and the printer: the settings file, the tray's platform and the window.
+// and the printer: the tray's platform and the window.
 #pragma once
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,27 +11,11 @@
 #include "main_window_logic.h"
 #include "memory_files.h"
 #include "scripted_file_dialog.h"
+#include "settings.h"
+#include "temp_folder.h"
 #include "text_printer.h"
 
 namespace lomvex {
-
-class MemoryProfile final : public ProfileStore {
- public:
-  std::map<std::string, std::string> keys;  // of the "BlackIce" section
-
-  size_t GetString(std::string_view, std::string_view key, char* buffer, size_t size) override {
-    if (size == 0) return 0;
-    auto found = keys.find(std::string(key));
-    std::string value = found == keys.end() ? "" : found->second.substr(0, size - 1);
-    value.copy(buffer, value.size());
-    buffer[value.size()] = '\0';
-    return value.size();
-  }
-  bool WriteString(std::string_view, std::string_view key, std::string_view value) override {
-    keys[std::string(key)] = std::string(value);
-    return true;
-  }
-};
 
 // The tray's calls, each also written into the window's events ("tray add").
 class LoggedTrayPlatform final : public testing::FakeTrayPlatform {
@@ -47,17 +30,12 @@ class LoggedTrayPlatform final : public testing::FakeTrayPlatform {
   std::vector<std::string>& events_;
 };
 
-struct ShownMessage {
-  std::string text;
-  std::string caption;
-  MessageIcon icon;
-  MessageButtons buttons;
-};
-
 class FakeWindow final : public MainWindowPlatform {
  public:
-  std::vector<std::string> events;  // what the window was asked, in order
-  std::vector<ShownMessage> messages;
+  // What the window was asked, in order; a message box as
+  // "message CAPTION (critical|exclamation, ok|ok cancel)", its text in messages.
+  std::vector<std::string> events;
+  std::vector<std::string> messages;
   MessageAnswer answer = MessageAnswer::kOk;
   std::function<void()> while_message_open;
   bool help_accepts = true;
@@ -72,8 +50,10 @@ class FakeWindow final : public MainWindowPlatform {
 
   MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon,
                             MessageButtons buttons) override {
-    events.push_back("message");
-    messages.push_back({std::string(text), std::string(caption), icon, buttons});
+    events.push_back("message " + std::string(caption) +
+                     (icon == MessageIcon::kCritical ? " (critical, " : " (exclamation, ") +
+                     (buttons == MessageButtons::kOk ? "ok)" : "ok cancel)"));
+    messages.emplace_back(text);
     if (while_message_open) while_message_open();
     return answer;
   }
@@ -117,20 +97,22 @@ inline std::string Record(int level, std::string_view type = "TCP port probe",
 struct MainWindowFixture {
   FakeWindow window;
   MemoryFiles files;
-  MemoryProfile profile;
+  TestFolder folder;
+  std::unique_ptr<ProfileStore> profile = OpenIniFile(folder / "Lomvex.Ini");
   ScriptedFileDialog dialog;
   LoggedTrayPlatform tray_platform{window.events};
   cSysTray tray{tray_platform, 0x1234};
   std::unique_ptr<MainWindowLogic> started;
 
+  void Set(std::string_view key, std::string_view value) { WriteSetting(*profile, key, value); }
   // With the two-row list at kPath named in the settings.
   void WithList(const std::string& contents = AttackListFile({Record(90), Record(10)})) {
-    profile.keys["FileLocation"] = kPath;
+    Set(kKeyFileLocation, kPath);
     files.files[kPath] = contents;
   }
   MainWindowLogic& Start(std::uintptr_t icon = 0x99) {
     started = std::make_unique<MainWindowLogic>(
-        MainWindowServices{window, files, profile, dialog, tray, EnglishTextLocale(), "Lomvex"});
+        MainWindowServices{window, files, *profile, dialog, tray, EnglishTextLocale(), "Lomvex"});
     started->Load(icon, "Lomvex - BlackIce Intrusion Log Viewer");
     return *started;
   }

@@ -48,16 +48,5 @@ TEST(RefreshTimerTest, MinuteCounterHoldsAtItsLargestValue) {
   EXPECT_LT(timer.ElapsedSeconds(), 60);
 }
 
-TEST(RefreshTimerTest, NoSecondReloadWhileOneIsRunning) {
-  RefreshTimer timer;
-  ASSERT_TRUE(timer.Tick(0));
-  timer.ReloadStarted();
-  for (int nested = 0; nested < 100; ++nested) EXPECT_FALSE(timer.Tick(0));
-  timer.ReloadFinished();
-  EXPECT_EQ(timer.ElapsedSeconds(), 0);
-  EXPECT_EQ(timer.ElapsedMinutes(), 0);
-  EXPECT_TRUE(timer.Tick(0));
-}
-
 }  // namespace
 }  // namespace lomvex

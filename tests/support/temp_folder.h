@@ -1,10 +1,12 @@
-// A private folder for one test case, so cases can run in parallel processes.
+// Private folders for test cases, so cases can run in parallel processes.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 namespace lomvex {
 
@@ -19,5 +21,19 @@ inline std::filesystem::path FreshTestFolder() {
   std::filesystem::create_directories(folder);
   return folder;
 }
+
+// A fresh folder for one test case, removed with the object.
+class TestFolder {
+ public:
+  TestFolder() = default;
+  TestFolder(const TestFolder&) = delete;
+  ~TestFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+  }
+  std::string operator/(std::string_view name) const { return (path / name).string(); }
+
+  const std::filesystem::path path = FreshTestFolder();
+};
 
 }  // namespace lomvex
