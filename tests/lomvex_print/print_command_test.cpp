@@ -1,6 +1,7 @@
 // lomvex-print's arguments, exit statuses and streams.
 #include <gtest/gtest.h>
 
+#include "firewall_files.h"
 #include "memory_files.h"
 #include "print_command.h"
 
@@ -37,6 +38,16 @@ TEST(PrintCommand, ArgumentsAndExitStatuses) {
       {{"--sort", "4:up", "good.csv"}, 2, false, "lomvex-print: --sort"},
       {{"good.csv", "--sort"}, 2, false, "lomvex-print: --sort needs a value"},
       {{"--verbose", "good.csv"}, 2, false, "lomvex-print: unknown option"},
+      {{"--details", "2", "good.csv"}, 0, true, ""},
+      {{"--details", "1", "bad.csv"}, 1, true, "An unexpected error occurred"},
+      {{"--details", "3", "good.csv"}, 2, false, "lomvex-print: row 3 is outside the list of 2"},
+      {{"--details", "2", "bad.csv"}, 2, false, "lomvex-print: row 2 is outside"},
+      {{"--details", "1", "missing.csv"}, 2, false, "lomvex-print: no such file"},
+      {{"--details", "0", "good.csv"}, 2, false, "lomvex-print: --details takes a row"},
+      {{"--details", "-1", "good.csv"}, 2, false, "lomvex-print: --details takes a row"},
+      {{"--details", "1x", "good.csv"}, 2, false, "lomvex-print: --details takes a row"},
+      {{"--details", "99999999999999999999", "good.csv"}, 2, false, "lomvex-print: --details"},
+      {{"good.csv", "--details"}, 2, false, "lomvex-print: --details needs a value"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -81,6 +92,49 @@ TEST(PrintCommand, SortAndTodayShapeTheOutput) {
   std::string output =
       RunPrintCommand({"--today", "2000-02-29", "good.csv"}, kToday, files).standard_output;
   EXPECT_NE(output.find("Tuesday February 29, 2000"), std::string::npos);
+}
+
+// The printed rows and description of the row chosen, read from the attack
+// list's folder: the identifier and the address are the chosen event's own,
+// whatever the sort.
+TEST(PrintCommand, DetailsPrintTheChosenRowWithItsFolderFiles) {
+  const std::string hosts = std::string("data/hosts") + kPathSeparator;
+  MemoryFiles files;
+  files.files["data/good.csv"] =
+      "h\r\nh\r\n10,s,id-b,bbb,10.0.0.2,n,HOST,0,,1\r\n90,s,id-a,aaa,10.0.0.1,n,HOST,0,,2\r\n";
+  files.files["data/bad.csv"] = "h\r\nh\r\n10,s,id-b,bbb,10.0.0.2,n,HOST,0,,1\r\nabc,s,a\r\n";
+  files.files["data/issuelist.csv"] =
+      "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\nid-a,,,,,,,,about a\r\nid-b,,,,,,,,about b\r\n";
+  files.files[hosts + "10-0-0-1.txt"] = "Group: group a\r\n";
+  files.files[hosts + "10-0-0-2.txt"] = "Group: group b\r\n";
+  files.files["elsewhere/good.csv"] = files.files["data/good.csv"];
+  auto row_line = [](std::string label, std::string_view value) {
+    label.resize(40, ' ');
+    return "\n    " + label + std::string(value) + "\n";
+  };
+  struct Case {
+    std::vector<std::string> arguments;
+    int status;
+    std::string group, description;
+    bool host_named;
+  } cases[] = {
+      {{"--details", "1", "data/good.csv"}, 0, "group b", "about b", true},
+      {{"--details", "2", "data/good.csv"}, 0, "group a", "about a", true},
+      {{"--sort", "4", "--details", "1", "data/good.csv"}, 0, "group a", "about a", true},
+      {{"--details", "1", "elsewhere/good.csv"}, 0, "", "", true},
+      {{"--details", "1", "data/bad.csv"}, 1, "group b", "about b", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    PrintCommandResult result = RunPrintCommand(c.arguments, kToday, files);
+    const std::string& page = result.standard_output;
+    EXPECT_EQ(result.exit_status, c.status);
+    EXPECT_NE(page.find(row_line("Intruders Group:", c.group)), std::string::npos) << page;
+    EXPECT_TRUE(page.ends_with("\n\n\n    " + c.description + "\n")) << page;
+    EXPECT_EQ(page.find("Host Computer: HOST") != std::string::npos, c.host_named);
+    EXPECT_EQ(page.find("Attacks:"), std::string::npos);
+    EXPECT_EQ(page.find('\f'), std::string::npos);
+  }
 }
 
 }  // namespace

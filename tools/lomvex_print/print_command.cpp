@@ -1,5 +1,8 @@
 #include "print_command.h"
 
+#include <charconv>
+
+#include "attack_details.h"
 #include "attack_list_loader.h"
 #include "list_printout.h"
 #include "text_print_sink.h"
@@ -29,6 +32,15 @@ std::optional<SortRequest> ParseSort(const std::string& text) {
   return SortRequest{column[0] - '0', ascending};
 }
 
+// A row number as the list counts its rows, from 1.
+std::optional<size_t> ParseRowNumber(const std::string& text) {
+  size_t row = 0;
+  const char* end = text.data() + text.size();
+  auto [stop, error] = std::from_chars(text.data(), end, row);
+  if (error != std::errc() || stop != end || row == 0) return std::nullopt;
+  return row;
+}
+
 PrintCommandResult Usage(std::string problem) {
   return {kExitUsageOrUnreadable, {}, "lomvex-print: " + problem + "\n" + PrintCommandUsage()};
 }
@@ -36,20 +48,24 @@ PrintCommandResult Usage(std::string problem) {
 }  // namespace
 
 std::string PrintCommandUsage() {
-  return "usage: lomvex-print [--today YYYY-MM-DD] [--sort COLUMN[:asc|:desc]] ATTACK_LIST\n"
+  return "usage: lomvex-print [--details ROW] [--today YYYY-MM-DD] [--sort COLUMN[:asc|:desc]]\n"
+         "                    ATTACK_LIST\n"
          "  Prints the attack list as File > Print List does: 45-line pages, a form\n"
          "  feed before every page after the first.\n"
-         "  --today  the date of the header (default: today)\n"
-         "  --sort   the list column to sort on, 1 to 9 (1: severity), ascending by default\n";
+         "  --details  prints the attack information of row ROW (1: the first row the\n"
+         "             list shows) as its Print button does instead: one page\n"
+         "  --today    the date of the header (default: today)\n"
+         "  --sort     the list column to sort on, 1 to 9 (1: severity), ascending by default\n";
 }
 
 PrintCommandResult RunPrintCommand(const std::vector<std::string>& arguments, CalendarDate today,
                                    FileAccess& files) {
   std::optional<SortRequest> sort;
+  std::optional<size_t> details_row;
   std::optional<std::string> path;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    if (argument == "--today" || argument == "--sort") {
+    if (argument == "--today" || argument == "--sort" || argument == "--details") {
       if (i + 1 == arguments.size()) return Usage(argument + " needs a value");
       const std::string& value = arguments[++i];
       if (argument == "--today") {
@@ -57,6 +73,9 @@ PrintCommandResult RunPrintCommand(const std::vector<std::string>& arguments, Ca
             value.size() == 10 && value[4] == '-' ? RecognizeDate(value) : std::nullopt;
         if (!date) return Usage("--today takes a date written YYYY-MM-DD, not '" + value + "'");
         today = *date;
+      } else if (argument == "--details") {
+        details_row = ParseRowNumber(value);
+        if (!details_row) return Usage("--details takes a row number from 1, not '" + value + "'");
       } else {
         sort = ParseSort(value);
         if (!sort) return Usage("--sort takes a column from 1 to 9, optionally :asc or :desc");
@@ -81,12 +100,24 @@ PrintCommandResult RunPrintCommand(const std::vector<std::string>& arguments, Ca
     return {kExitUsageOrUnreadable, {}, "lomvex-print: cannot read " + *path + "\n"};
   }
 
+  if (details_row && *details_row > list.RowCount()) {
+    return {kExitUsageOrUnreadable,
+            {},
+            "lomvex-print: row " + std::to_string(*details_row) + " is outside the list of " +
+                std::to_string(list.RowCount()) + " rows\n"};
+  }
+
   PrintCommandResult result;
-  TextPrintSink sink;
   // A file that failed half-way names no host: only a complete load does.
   std::string_view host = outcome == LoadOutcome::kLoaded ? list.HostNameOfLastRecord() : "";
-  PrintAttackList({list, host}, today, EnglishTextLocale(), sink);
-  result.standard_output = sink.text();
+  if (details_row) {
+    result.standard_output =
+        AttackDetailsPage(list, *details_row - 1, host, DataFolderOf(*path), today, files);
+  } else {
+    TextPrintSink sink;
+    PrintAttackList({list, host}, today, EnglishTextLocale(), sink);
+    result.standard_output = sink.text();
+  }
   if (outcome == LoadOutcome::kBadFile) {
     result.exit_status = kExitBadFile;
     std::string message = BadAttackListMessage();

@@ -19,8 +19,10 @@ struct PrintCommandResult {
 inline constexpr int kExitBadFile = 1;
 inline constexpr int kExitUsageOrUnreadable = 2;
 
-// Runs "lomvex-print [--today YYYY-MM-DD] [--sort COLUMN[:asc|:desc]] ATTACK_LIST";
-// arguments exclude the program name. today is used when --today is absent.
+// Runs "lomvex-print [--details ROW] [--today YYYY-MM-DD] [--sort COLUMN[:asc|:desc]]
+// ATTACK_LIST"; arguments exclude the program name. today is used when --today
+// is absent. With --details the firewall's other files are read through files
+// too, from the attack list's folder.
 PrintCommandResult RunPrintCommand(const std::vector<std::string>& arguments, CalendarDate today,
                                    FileAccess& files);
 

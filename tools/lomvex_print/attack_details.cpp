@@ -1,0 +1,34 @@
+#include "attack_details.h"
+
+#include "attack_info_page.h"
+#include "firewall_files.h"
+#include "info_rows.h"
+
+namespace lomvex {
+
+std::string DataFolderOf(std::string_view path) {
+#ifdef _WIN32
+  size_t last = path.find_last_of("/\\");
+#else
+  size_t last = path.rfind('/');
+#endif
+  if (last == std::string_view::npos) return {};
+  return std::string(path.substr(0, last + 1));
+}
+
+std::string AttackDetailsPage(const AttackListModel& list, size_t row, std::string_view host_name,
+                              std::string_view data_folder, CalendarDate today, FileAccess& files) {
+  SelectedRowTexts texts = SelectedRowTextsAt(list, row);
+  // The description first, then the host file, in the order the view reads them.
+  std::string description = ReadIssueDescription(files, data_folder, list.AttackIdAt(row));
+  HostFacts host = ReadHostFile(files, data_folder, texts.intruder_address);
+  std::string page;
+  for (const std::string& line : AttackInfoPageLines(BuildAttackInfoRows(texts, host), description,
+                                                     host_name, today, EnglishTextLocale())) {
+    page += line;
+    page += '\n';
+  }
+  return page;
+}
+
+}  // namespace lomvex
