@@ -1,6 +1,8 @@
 // lomvex-print's arguments, exit statuses and streams.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "firewall_files.h"
 #include "memory_files.h"
 #include "print_command.h"
@@ -30,7 +32,8 @@ TEST(PrintCommand, ArgumentsAndExitStatuses) {
       {{"bad.csv"}, 1, true, "An unexpected error occurred"},
       {{"missing.csv"}, 2, false, "lomvex-print: no such file: missing.csv"},
       {{"locked.csv"}, 2, false, "lomvex-print: cannot read locked.csv"},
-      {{}, 2, false, "lomvex-print: no attack list given"},
+      {{}, 2, false, "usage: lomvex-print [--details ROW]"},
+      {{"--sort", "2"}, 2, false, "lomvex-print: no attack list given"},
       {{"a.csv", "b.csv"}, 2, false, "lomvex-print: only one"},
       {{"--today", "2026-02-30", "good.csv"}, 2, false, "lomvex-print: --today"},
       {{"--today", "12/06/2026", "good.csv"}, 2, false, "lomvex-print: --today"},
@@ -54,6 +57,9 @@ TEST(PrintCommand, ArgumentsAndExitStatuses) {
     EXPECT_EQ(result.exit_status, c.status);
     EXPECT_EQ(!result.standard_output.empty(), c.has_output);
     EXPECT_TRUE(result.standard_error.starts_with(c.error_start)) << result.standard_error;
+    if (c.status == 2 && !c.arguments.empty()) {
+      EXPECT_EQ(std::count(result.standard_error.begin(), result.standard_error.end(), '\n'), 1);
+    }
   }
 }
 

@@ -41,8 +41,8 @@ std::optional<size_t> ParseRowNumber(const std::string& text) {
   return row;
 }
 
-PrintCommandResult Usage(std::string problem) {
-  return {kExitUsageOrUnreadable, {}, "lomvex-print: " + problem + "\n" + PrintCommandUsage()};
+PrintCommandResult Failure(std::string problem) {
+  return {kExitUsageOrUnreadable, {}, "lomvex-print: " + problem + "\n"};
 }
 
 }  // namespace
@@ -66,45 +66,40 @@ PrintCommandResult RunPrintCommand(const std::vector<std::string>& arguments, Ca
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument == "--today" || argument == "--sort" || argument == "--details") {
-      if (i + 1 == arguments.size()) return Usage(argument + " needs a value");
+      if (i + 1 == arguments.size()) return Failure(argument + " needs a value");
       const std::string& value = arguments[++i];
       if (argument == "--today") {
         std::optional<CalendarDate> date =
             value.size() == 10 && value[4] == '-' ? RecognizeDate(value) : std::nullopt;
-        if (!date) return Usage("--today takes a date written YYYY-MM-DD, not '" + value + "'");
+        if (!date) return Failure("--today takes a date written YYYY-MM-DD, not '" + value + "'");
         today = *date;
       } else if (argument == "--details") {
         details_row = ParseRowNumber(value);
-        if (!details_row) return Usage("--details takes a row number from 1, not '" + value + "'");
+        if (!details_row)
+          return Failure("--details takes a row number from 1, not '" + value + "'");
       } else {
         sort = ParseSort(value);
-        if (!sort) return Usage("--sort takes a column from 1 to 9, optionally :asc or :desc");
+        if (!sort) return Failure("--sort takes a column from 1 to 9, optionally :asc or :desc");
       }
     } else if (argument.size() > 1 && argument[0] == '-' && argument != "-") {
-      return Usage("unknown option '" + argument + "'");
+      return Failure("unknown option '" + argument + "'");
     } else if (path) {
-      return Usage("only one attack list may be given");
+      return Failure("only one attack list may be given");
     } else {
       path = argument;
     }
   }
-  if (!path) return Usage("no attack list given");
+  if (arguments.empty()) return {kExitUsageOrUnreadable, {}, PrintCommandUsage()};
+  if (!path) return Failure("no attack list given");
 
   AttackListModel list;
   if (sort) list.SetSort(sort->column == 1 ? kColumnSeverityText : sort->column, sort->ascending);
   LoadOutcome outcome = LoadAttackList(list, *path, files);
-  if (outcome == LoadOutcome::kNoFile) {
-    return {kExitUsageOrUnreadable, {}, "lomvex-print: no such file: " + *path + "\n"};
-  }
-  if (outcome == LoadOutcome::kUnreadable) {
-    return {kExitUsageOrUnreadable, {}, "lomvex-print: cannot read " + *path + "\n"};
-  }
-
+  if (outcome == LoadOutcome::kNoFile) return Failure("no such file: " + *path);
+  if (outcome == LoadOutcome::kUnreadable) return Failure("cannot read " + *path);
   if (details_row && *details_row > list.RowCount()) {
-    return {kExitUsageOrUnreadable,
-            {},
-            "lomvex-print: row " + std::to_string(*details_row) + " is outside the list of " +
-                std::to_string(list.RowCount()) + " rows\n"};
+    return Failure("row " + std::to_string(*details_row) + " is outside the list of " +
+                   std::to_string(list.RowCount()) + " rows");
   }
 
   PrintCommandResult result;
