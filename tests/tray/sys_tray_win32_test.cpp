@@ -208,19 +208,6 @@ TEST_F(SysTrayWin32Test, TrayIsFreeAfterAnEndedControlAndAGoneWindow) {
   EXPECT_TRUE(next.IconShown());
 }
 
-// Its notifications reach the control as on any window (the main window's
-// GUI checks drive it in the program).
-TEST_F(SysTrayWin32Test, ControlWindowIsHiddenChildOfItsOwner) {
-  owners::UniqueWindow owner(CreateWindowExA(0, "STATIC", "Lomvex", WS_OVERLAPPEDWINDOW, 0, 0, 200,
-                                             100, nullptr, nullptr, nullptr, nullptr));
-  if (!owner) GTEST_SKIP() << "no display: top-level windows cannot be created";
-  owners::UniqueWindow control = CreateTrayControlWindow(owner.get());
-  ASSERT_TRUE(control);
-  EXPECT_EQ(GetParent(control.get()), owner.get());
-  EXPECT_FALSE(IsWindowVisible(control.get()));
-  EXPECT_EQ(testing::ClassName(control.get()), "Lomvex.cSysTray");
-}
-
 TEST(NotifyIconDataTest, CarriesTheRecordInTheShellsFirstForm) {
   NotifyIconRecord record{88, 0x1234, 5, 7, TrayCallbackMessage, 0x99};
   FillTipField(record.tip, "Lomvex");
