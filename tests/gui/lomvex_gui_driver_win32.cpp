@@ -1,12 +1,17 @@
 // Drives the real Lomvex.exe as a user would and checks what the user sees.
-//   lomvex_gui_driver [GTEST_FLAGS] FOLDER SAMPLE_CSV [SCREENSHOT_BMP]
+//   lomvex_gui_driver [GTEST_FLAGS] FOLDER SAMPLE_CSV [SCREENSHOT_BMP [PELMAR_DLL]]
 //   lomvex_gui_driver show FOLDER SCREENSHOT_BMP   (the settings are the caller's)
-// FOLDER holds Lomvex.exe; the scenarios write the settings file and the
-// attack list there. The main run's scenarios share one viewer and run in
-// order (MainRun.*); the bad file starts its own (BadFile.*).
+// FOLDER holds Lomvex.exe with the sample's issue list and host files; the
+// scenarios write the settings file and the attack list there. The pictures
+// of the information window go beside SCREENSHOT_BMP; About registers
+// PELMAR_DLL and takes its registration away again. The main run's scenarios share one viewer and
+// run in order (MainRun.*); the bad file starts its own (BadFile.*).
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <objbase.h>
+
+#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -14,7 +19,9 @@
 #include <thread>
 #include <vector>
 
+#include "about_texts.h"
 #include "desktop_win32.h"
+#include "system_facts_win32.h"
 #include "viewer_ids.h"
 #include "viewer_process_win32.h"
 
@@ -122,6 +129,10 @@ class ViewerTest : public ::testing::Test {
   }
   static ViewerProcess& viewer() { return *viewer_; }
 
+ public:
+  static ViewerProcess& Viewer() { return *viewer_; }
+
+ protected:
   static inline std::unique_ptr<ViewerProcess> viewer_;
   static inline std::string sample_, csv_, ini_;
 };
@@ -249,6 +260,229 @@ TEST_F(MainRun, Help) {
   ASSERT_NE(help, nullptr);
   EXPECT_GE(SendDlgItemMessageA(help, IDC_HELP_CONTENTS, LB_GETCOUNT, 0, 0), 8);
   SetForegroundWindow(viewer().Main());
+}
+
+// ---- The information window: three ways into the attack view, and About ----
+
+using Rows = std::vector<std::pair<std::string, std::string>>;
+
+std::string pelmar_dll, info_shots;  // from the command line: the library, the pictures' folder
+
+HWND WaitForInfoWindow() {
+  HWND info = nullptr;
+  WaitFor([&] {
+    for (HWND window : TopLevelWindows(ViewerTest::Viewer().Id(), "LomvexInfoWindow"))
+      info = window;
+    return info != nullptr;
+  });
+  return info;
+}
+
+Rows InfoRows(HWND info) {
+  HWND list = GetDlgItem(info, IDC_INFO_LIST);
+  Rows rows;
+  for (int row = 0; row < ListView_GetItemCount(list); ++row) {
+    rows.emplace_back(ViewerTest::Viewer().ListCell(list, row, 1),
+                      ViewerTest::Viewer().ListCell(list, row, 2));
+  }
+  return rows;
+}
+
+bool BringToFront(HWND window) {
+  return WaitFor(
+      [&] {
+        SetForegroundWindow(window);
+        return GetForegroundWindow() == window;
+      },
+      3s);
+}
+
+// The first row with the text in the column, scrolled into view, with the
+// main window in front (F1 brought the help window over it).
+int RowWith(int column, const std::string& text) {
+  BringToFront(ViewerTest::Viewer().Main());
+  for (int row = 0; row < ViewerTest::Viewer().Rows(); ++row) {
+    if (ViewerTest::Viewer().Cell(row, column) != text) continue;
+    SendDlgItemMessageA(ViewerTest::Viewer().Main(), IDC_LIST, LVM_ENSUREVISIBLE,
+                        static_cast<WPARAM>(row), FALSE);
+    return row;
+  }
+  return -1;
+}
+
+void ClickButton(HWND info, int id) {
+  HWND button = GetDlgItem(info, id);
+  RECT rect;
+  GetClientRect(button, &rect);
+  ClickAt(CenterOnScreen(button, rect));
+}
+
+// Closes the window with a key or the button; the main window then takes
+// input again with its list commands on.
+void ExpectClosedBy(HWND info, WORD key) {
+  if (key == 0) {
+    ClickButton(info, IDC_INFO_OK);
+  } else {
+    EXPECT_TRUE(BringToFront(info));
+    PressKey(key);
+  }
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(info); })) << "closed by key " << key;
+  EXPECT_TRUE(IsWindowEnabled(ViewerTest::Viewer().Main()));
+  ViewerTest::Viewer().Settle();
+  EXPECT_TRUE(ViewerTest::Viewer().ToolbarEnabled(IDT_DETAILS));
+}
+
+// The help window's selected contents entry after F1 in the window.
+int HelpAfterF1(HWND info) {
+  EXPECT_TRUE(BringToFront(info));
+  PressKey(VK_F1);
+  HWND help = nullptr;
+  WaitFor([&] {
+    return (help = FindTopLevel(ViewerTest::Viewer().Id(), "LomvexHelpWindow",
+                                Text(IDS_HELP_TITLE))) != nullptr;
+  });
+  std::this_thread::sleep_for(300ms);
+  return help ? static_cast<int>(SendDlgItemMessageA(help, IDC_HELP_CONTENTS, LB_GETCURSEL, 0, 0))
+              : -1;
+}
+
+void SaveWindowPicture(HWND window, const char* name) {
+  RECT frame;
+  GetWindowRect(window, &frame);
+  EXPECT_TRUE(info_shots.empty() || SaveScreen(info_shots + name, &frame)) << name;
+}
+
+TEST_F(MainRun, AttackInformationByDoubleClick) {
+  const int row = RowWith(3, "07:53:38 AM");
+  ASSERT_GE(row, 0);
+  viewer().ClickRow(row, true);
+  HWND info = WaitForInfoWindow();
+  ASSERT_NE(info, nullptr) << "a double-click opens the attack view";
+  viewer().Settle();
+  EXPECT_EQ(WindowText(info), Text(IDS_DETAILS_TITLE));
+  EXPECT_EQ(WindowText(GetDlgItem(info, IDC_INFO_HEADER)), Text(IDS_DETAILS_INTRO));
+  EXPECT_EQ(InfoRows(info), (Rows{{"Date:", "Nov 01, 2026"},
+                                  {"Time:", "07:53:38 AM"},
+                                  {"Severity:", "Non-Threatening"},
+                                  {"Attack Type:", "TCP port probe"},
+                                  {"Intruders IP:", "192.168.0.7"},
+                                  {"Intruders Name:", "WORKSTATION7"},
+                                  {"Intruders Group:", "Local"},
+                                  {"NetBIOS:", "WORKSTATION7"},
+                                  {"MAC:", "00-50-04-1A-2B-3C"},
+                                  {"DNS:", "ws7.example.lan"},
+                                  {"Attacks:", "2"}}));
+  EXPECT_EQ(WindowText(GetDlgItem(info, IDC_INFO_TEXT)),
+            "A remote machine tried to connect to a closed TCP port. Usually harmless scanning.");
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(info, IDC_INFO_PRINT)));
+  EXPECT_EQ(WindowText(GetDlgItem(info, IDC_INFO_PRINT)), "&Print");
+  EXPECT_EQ(WindowText(GetDlgItem(info, IDC_INFO_OK)), "&OK");
+  EXPECT_FALSE(IsWindowEnabled(viewer().Main())) << "modal: the main window takes no input";
+  RECT main_frame, frame, client;
+  GetWindowRect(viewer().Main(), &main_frame);
+  GetWindowRect(info, &frame);
+  GetClientRect(info, &client);
+  EXPECT_EQ(frame.top, main_frame.top + 18) << "275 twips below the main window's top";
+  EXPECT_LE(std::abs(frame.left + frame.right - main_frame.left - main_frame.right), 1);
+  EXPECT_EQ(client.right * 100 + client.bottom, 383 * 100 + 313);
+  SaveWindowPicture(info, "lomvex-attack-info.bmp");
+  EXPECT_EQ(HelpAfterF1(info), 7) << "F1 opens topic 80, the eighth of the contents";
+  ExpectClosedBy(info, VK_RETURN);
+}
+
+TEST_F(MainRun, SecondEventByEnterPrinterErrorKeepsItOpen) {
+  const int row = RowWith(5, "198.51.100.99");
+  ASSERT_GE(row, 0);
+  viewer().ClickRow(row);
+  PressKey(VK_RETURN);
+  HWND info = WaitForInfoWindow();
+  ASSERT_NE(info, nullptr) << "Enter in the list opens the attack view";
+  const Rows rows = InfoRows(info);
+  ASSERT_EQ(rows.size(), 11u);
+  EXPECT_EQ(rows[4].second, "198.51.100.99");
+  for (int host_row = 6; host_row <= 9; ++host_row) {
+    EXPECT_EQ(rows[host_row].second, "") << rows[host_row].first << ": no host file";
+  }
+  ClickButton(info, IDC_INFO_PRINT);  // the test's prefix has no printer
+  HWND box = viewer().WaitForBox(kPrinterErrorCaption, 15s);
+  ASSERT_NE(box, nullptr) << "\"&Print\" without a printer reports it";
+  EXPECT_EQ(ViewerProcess::MessageText(box), Text(IDS_PRINTER_ERROR));
+  ViewerProcess::Press(box, IDOK);
+  WaitFor([&] { return !IsWindow(box); });
+  EXPECT_TRUE(IsWindow(info) && IsWindowVisible(info)) << "the window stays open";
+  ExpectClosedBy(info, VK_ESCAPE);
+}
+
+TEST_F(MainRun, ThirdEventByTheToolbar) {
+  const int row = RowWith(5, "10.0.0.1");
+  ASSERT_GE(row, 0);
+  viewer().ClickRow(row);
+  viewer().ClickToolbar(IDT_DETAILS);
+  HWND info = WaitForInfoWindow();
+  ASSERT_NE(info, nullptr) << "the toolbar's Details opens the attack view";
+  const Rows rows = InfoRows(info);
+  ASSERT_EQ(rows.size(), 11u);
+  EXPECT_EQ(rows[6], (std::pair<std::string, std::string>{"Intruders Group:", "Local"}));
+  EXPECT_EQ(rows[7].second, "GATEWAY");
+  ExpectClosedBy(info, 0);
+}
+
+bool Regsvr32(const std::string& switches) {
+  std::string command = "regsvr32.exe /s " + switches + " \"" + pelmar_dll + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &started)) {
+    return false;
+  }
+  owners::UniqueHandle process(started.hProcess), thread(started.hThread);
+  DWORD code = 1;
+  return WaitForSingleObject(process.get(), 30000) == WAIT_OBJECT_0 &&
+         GetExitCodeProcess(process.get(), &code) && code == 0;
+}
+
+bool PelmarRegistered() {
+  CLSID id;
+  return SUCCEEDED(CLSIDFromProgID(L"Pelmar.SysCls", &id));
+}
+
+TEST_F(MainRun, AboutWithAndWithoutTheLibrary) {
+  if (pelmar_dll.empty()) GTEST_SKIP() << "no library given";
+  const bool registered_before = PelmarRegistered();
+  for (bool registered : {true, false}) {
+    SCOPED_TRACE(registered ? "registered" : "not registered");
+    ASSERT_TRUE(Regsvr32(registered ? "" : "/u"));
+    viewer().Command(IDM_HELP_ABOUT);
+    HWND info = WaitForInfoWindow();
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(WindowText(info), Text(IDS_ABOUT_TITLE));
+    EXPECT_EQ(WindowText(GetDlgItem(info, IDC_INFO_TITLE)), Text(IDS_PROGRAM_TITLE));
+    EXPECT_EQ(
+        WindowText(GetDlgItem(info, IDC_INFO_NOTICE)),
+        "Copyright (C) 2026 Lomvex and Pelmar contributors\r\nFree to copy and to give away.");
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(info, IDC_INFO_PRINT))) << "no \"&Print\" in About";
+    Rows expected{{"Memory:", ""}, {"", ""}, {"CPU Type:", ""}};
+    if (registered) {
+      const SystemFacts facts = ReadSystemFacts();
+      expected[0].second = WithoutMemoryWord(facts.total_memory.value_or("(none)"));
+      expected[2].second = facts.cpu_type.value_or("(none)");
+      EXPECT_NE(expected[0].second.find(" Bytes Total "), std::string::npos);
+      EXPECT_NE(expected[2].second, "");
+      SaveWindowPicture(info, "lomvex-about.bmp");
+    }
+    Rows shown = InfoRows(info);
+    // The free memory moves between two readings: its words are compared.
+    if (registered && shown.size() == 3 && shown[1].second.find(" Bytes Available ") > 0 &&
+        shown[1].second.ends_with(" Bytes Available ")) {
+      shown[1].second = "";
+    }
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(viewer().CountBoxes(kProgramCaption), 0) << "no message either way";
+    EXPECT_EQ(HelpAfterF1(info), 0) << "F1 opens the contents";
+    ExpectClosedBy(info, VK_ESCAPE);
+  }
+  EXPECT_TRUE(Regsvr32(registered_before ? "" : "/u")) << "the registration as found";
 }
 
 TEST_F(MainRun, Open) {
@@ -421,5 +655,11 @@ int main(int argc, char** argv) {
   folder = argv[1];
   sample_path = argv[2];
   screenshot = argc > 3 ? argv[3] : "";
-  return RUN_ALL_TESTS();
+  info_shots = screenshot.substr(0, screenshot.find_last_of('\\') + 1);
+  pelmar_dll = argc > 4 ? argv[4] : "";
+  // The expected system facts come through automation, as the viewer reads them.
+  const bool com_ready = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+  const int result = RUN_ALL_TESTS();
+  if (com_ready) CoUninitialize();
+  return result;
 }

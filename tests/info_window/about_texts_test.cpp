@@ -3,12 +3,13 @@
 
 #include "about_texts.h"
 #include "scramble.h"
+#include "viewer_text.h"
 
 namespace lomvex {
 namespace {
 
 // Text 100 of the string table: the rights holder as stored.
-constexpr std::string_view kStoredRightsHolder = "Ab`kxm5tcy5Exa`tg5vbcig|whibgf";
+const std::string_view kStoredRightsHolder = ViewerText(IDS_RIGHTS_HOLDER);
 
 TEST(Scramble, StoredTextsUnscrambleToTheNoticesWordsAndArePlainLiterals) {
   EXPECT_EQ(RightsHolder(kStoredRightsHolder), "Lomvex and Pelmar contributors");

@@ -45,6 +45,9 @@ class FakeWindow final : public MainWindowPlatform {
   TimeOfDay now{15, 7, 0};
   unsigned updated = 0;
   std::vector<ColumnClickEffect> sort_marks;
+  SystemFacts facts;                 // what the system library answers
+  std::vector<InfoView> info_views;  // a copy of every information window shown
+  std::function<void(const InfoView&, InfoWindowActions&)> while_info_open;
 
   FakeWindow() { printer.log = &events; }
 
@@ -73,6 +76,12 @@ class FakeWindow final : public MainWindowPlatform {
   void HideWindow() override { events.push_back("hide"); }
   void RestoreWindow() override { events.push_back("restore"); }
   void ShowTrayMenu() override { events.push_back("tray menu"); }
+  SystemFacts ReadSystemFacts() override { return facts; }
+  void ShowInfoWindow(const InfoView& view, InfoWindowActions& actions) override {
+    events.push_back("info window " + view.caption);
+    info_views.push_back(view);
+    if (while_info_open) while_info_open(view, actions);
+  }
   void DestroyWindow() override { events.push_back("destroy"); }
 };
 

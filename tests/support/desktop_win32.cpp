@@ -83,6 +83,14 @@ void ClickAt(POINT point) {
   last_click = std::chrono::steady_clock::now();
 }
 
+void DoubleClickAt(POINT point) {
+  ClickAt(point);
+  INPUT inputs[2] = {PointerAt(point), PointerAt(point)};
+  inputs[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
 void PressKey(WORD virtual_key) {
   INPUT inputs[2] = {};
   inputs[0].type = inputs[1].type = INPUT_KEYBOARD;

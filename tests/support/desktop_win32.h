@@ -26,6 +26,7 @@ void PumpMessages();
 // Real input: the pointer to a point of the screen, a left click there, a key press.
 void MovePointer(POINT screen_point);
 void ClickAt(POINT screen_point);
+void DoubleClickAt(POINT screen_point);
 void PressKey(WORD virtual_key);
 POINT CenterOnScreen(HWND window, RECT client_rect);
 

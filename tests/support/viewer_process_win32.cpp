@@ -119,10 +119,10 @@ std::string ViewerProcess::Text(HWND control, UINT message, WPARAM wparam, LVITE
   return read;
 }
 
-std::string ViewerProcess::Cell(int row, int column) const {
+std::string ViewerProcess::ListCell(HWND list, int row, int column) const {
   LVITEMA item{};
   item.iSubItem = column - 1;
-  return Text(list_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), &item);
+  return Text(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), &item);
 }
 
 int ViewerProcess::Image(int row) const {
@@ -170,12 +170,17 @@ void ViewerProcess::ClickHeader(int column) const {
       header_, Exchange(header_, HDM_GETITEMRECT, static_cast<WPARAM>(column - 1), RECT{})));
 }
 
-void ViewerProcess::ClickRow(int row) const {
+void ViewerProcess::ClickRow(int row, bool twice) const {
   RECT rect =
       Exchange(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row), RECT{LVIR_BOUNDS, 0, 0, 0});
   rect.left += 60;  // on the date, clear of the image
   rect.right = rect.left + 20;
-  ClickAt(CenterOnScreen(list_, rect));
+  const POINT point = CenterOnScreen(list_, rect);
+  if (twice) {
+    DoubleClickAt(point);
+  } else {
+    ClickAt(point);
+  }
 }
 
 POINT ViewerProcess::ToolbarButtonCenter(int command) const {

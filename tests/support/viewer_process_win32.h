@@ -46,7 +46,9 @@ class ViewerProcess {
   // The list (rows from 0, columns from 1), the label, the status bar's
   // panels (from 1), the header's sort marks and the toolbar's buttons.
   int Rows() const { return ListView_GetItemCount(list_); }
-  std::string Cell(int row, int column) const;
+  std::string Cell(int row, int column) const { return ListCell(list_, row, column); }
+  // A cell of another list view of the viewer (the information window's).
+  std::string ListCell(HWND list, int row, int column) const;
   int Image(int row) const;
   int Selected() const { return ListView_GetNextItem(list_, -1, LVNI_SELECTED); }
   bool LastRowInView() const {
@@ -64,7 +66,7 @@ class ViewerProcess {
   // does only when the item is enabled. The box is closed again.
   bool MenuItemRuns(char menu_letter, char item_letter, const std::string& caption);
   void ClickHeader(int column) const;
-  void ClickRow(int row) const;
+  void ClickRow(int row, bool twice = false) const;
   void ClickToolbar(int command) const;
   void HoverToolbar(int command) const;
   void ListKey(WPARAM key) const;

@@ -2,14 +2,14 @@
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "main_window_win32.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  INITCOMMONCONTROLSEX controls{sizeof controls,
-                                ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
+namespace {
 
+// The main window and its messages until it is gone; the program's exit code.
+int RunMainWindow(HINSTANCE instance, int show) {
   // The window's state outlives the window: a handler still running in a modal
   // loop when the window goes (Exit from the tray menu while a message is open)
   // finds it intact.
@@ -25,4 +25,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     DispatchMessageA(&message);
   }
   return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  // The About view reaches the system library through automation.
+  const bool com_ready = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+  const int exit_code = RunMainWindow(instance, show);
+  if (com_ready) CoUninitialize();
+  return exit_code;
 }

@@ -1,5 +1,7 @@
 #include "main_window_logic.h"
 
+#include "attack_info_page.h"
+#include "event_print_job.h"
 #include "list_print_job.h"
 #include "viewer_text.h"
 
@@ -164,15 +166,73 @@ void MainWindowLogic::Clear() {
 }
 
 void MainWindowLogic::PrintList() {
-  if (PrintListOnPrinter({state_.list, state_.HostName}, services_.platform.Today(),
-                         services_.locale, print_orientation_,
-                         services_.platform.PlatformPrinter())) {
-    return;
+  if (!PrintListOnPrinter({state_.list, state_.HostName}, services_.platform.Today(),
+                          services_.locale, print_orientation_,
+                          services_.platform.PlatformPrinter())) {
+    ShowPrinterError();
   }
+}
+
+void MainWindowLogic::ShowPrinterError() {
   services_.platform.ShowMessage(
       ExpandLineBreaks(ViewerText(IDS_PRINTER_ERROR)),
       services_.program_name + std::string(ViewerText(IDS_PRINTER_ERROR_TITLE)),
       MessageIcon::kExclamation, MessageButtons::kOk);
+}
+
+void MainWindowLogic::Details() {
+  // An empty list, or no row chosen: there is nothing to show.
+  const std::optional<size_t> row = state_.list.SelectedRow();
+  if (!row || info_window_open_) return;
+  info_mode_ = InfoMode::kAttackInfo;
+  OpenInfoWindow(AttackInfoView(state_.list, *row, services_.files, settings_.AttackListFolder));
+  if (unloaded_) return;
+  EnableListCommands(state_, true);
+  services_.platform.UpdateView(kViewCommands);
+}
+
+void MainWindowLogic::About() {
+  if (info_window_open_) return;
+  info_mode_ = InfoMode::kAbout;
+  OpenInfoWindow(AboutView(services_.platform.ReadSystemFacts()));
+}
+
+void MainWindowLogic::OpenInfoWindow(const InfoView& view) {
+  class Actions final : public InfoWindowActions {
+   public:
+    Actions(MainWindowLogic& logic, const InfoView& view) : logic_(logic), view_(view) {}
+    void HelpKey() override { logic_.InfoHelp(); }
+    void Print() override { logic_.PrintInfo(view_); }
+
+   private:
+    MainWindowLogic& logic_;
+    const InfoView& view_;
+  } actions(*this, view);
+  info_window_open_ = true;
+  try {
+    services_.platform.ShowInfoWindow(view, actions);
+  } catch (...) {
+    info_window_open_ = false;
+    throw;
+  }
+  info_window_open_ = false;
+}
+
+void MainWindowLogic::InfoHelp() {
+  if (unloaded_) return;
+  help_opened_ =
+      info_mode_ == InfoMode::kAbout
+          ? services_.platform.ShowHelp(kHelpContents, 0)
+          : services_.platform.ShowHelp(kHelpContext, MenuItemHelpTopic(IDM_VIEW_DETAILS));
+}
+
+void MainWindowLogic::PrintInfo(const InfoView& view) {
+  if (unloaded_ || view.mode != InfoMode::kAttackInfo) return;
+  const std::vector<std::string> lines = AttackInfoPageLines(
+      view.rows, view.text, state_.HostName, services_.platform.Today(), services_.locale);
+  if (!PrintEventOnPrinter(lines, print_orientation_, services_.platform.PlatformPrinter())) {
+    ShowPrinterError();
+  }
 }
 
 }  // namespace lomvex

@@ -11,6 +11,7 @@
 
 #include "event_format.h"
 #include "help_topics.h"
+#include "info_view.h"
 #include "list_sorting.h"
 #include "main_commands.h"
 #include "main_list_state.h"
@@ -55,6 +56,11 @@ class MainWindowPlatform {
   // Sets the window's state to normal and shows it.
   virtual void RestoreWindow() = 0;
   virtual void ShowTrayMenu() = 0;
+  // The system library's facts for the About view, read through automation.
+  virtual SystemFacts ReadSystemFacts() = 0;
+  // Shows the information window modally and returns when it is closed; its
+  // F1 and "&Print" come back through the actions while it is open.
+  virtual void ShowInfoWindow(const InfoView& view, InfoWindowActions& actions) = 0;
   // Destroys the window once it is unloaded; the program then ends.
   virtual void DestroyWindow() = 0;
 };
@@ -104,6 +110,8 @@ class MainWindowLogic final : public TrayEvents {
   const std::string& DateText() const { return date_text_; }
   const std::string& ClockText() const { return clock_text_; }
   bool HelpOpened() const { return help_opened_; }
+  // The view the information window was last opened in; nothing before.
+  std::optional<InfoMode> LastInfoMode() const { return info_mode_; }
   PageOrientation PrintOrientation() const { return print_orientation_; }
   const RefreshTimer& Timer() const { return timer_; }
   bool Unloaded() const { return unloaded_; }
@@ -113,8 +121,12 @@ class MainWindowLogic final : public TrayEvents {
   void Open();
   void Clear();
   void PrintList();
-  void Details() {}  // the information window comes later
-  void About() {}    // the information window comes later
+  void ShowPrinterError();
+  void Details();
+  void About();
+  void OpenInfoWindow(const InfoView& view);
+  void InfoHelp();
+  void PrintInfo(const InfoView& view);
 
   MainWindowServices services_;
   MainListState state_;
@@ -125,6 +137,8 @@ class MainWindowLogic final : public TrayEvents {
   PrinterFont SavedPrinterFont;
   PageOrientation print_orientation_ = PageOrientation::kLandscape;
   bool help_opened_ = false;
+  std::optional<InfoMode> info_mode_;
+  bool info_window_open_ = false;
   bool unloaded_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include "main_window_layout.h"
 #include "profile_store_win32.h"
 #include "program_module_win32.h"
+#include "system_facts_win32.h"
 #include "text_locale_win32.h"
 #include "viewer_ids.h"
 #include "viewer_text.h"
@@ -273,7 +274,7 @@ MessageAnswer frmMain::ShowMessage(std::string_view text, std::string_view capti
   UINT style = (icon == MessageIcon::kCritical ? MB_ICONSTOP : MB_ICONEXCLAMATION) |
                (buttons == MessageButtons::kOkCancel ? MB_OKCANCEL : MB_OK);
   int answer =
-      MessageBoxA(handle(), std::string(text).c_str(), std::string(caption).c_str(), style);
+      MessageBoxA(MessageOwner(), std::string(text).c_str(), std::string(caption).c_str(), style);
   return answer == IDOK ? MessageAnswer::kOk : MessageAnswer::kCancel;
 }
 
@@ -391,6 +392,21 @@ void frmMain::ShowTrayMenu() {
   GetCursorPos(&at);
   TrackPopupMenu(popup, TPM_RIGHTBUTTON, at.x, at.y, 0, handle(), nullptr);
   PostMessageA(handle(), WM_NULL, 0, 0);
+}
+
+HWND frmMain::MessageOwner() const {
+  if (info_window_ != nullptr && info_window_->handle() != nullptr) return info_window_->handle();
+  return handle();
+}
+
+SystemFacts frmMain::ReadSystemFacts() { return lomvex::ReadSystemFacts(); }
+
+void frmMain::ShowInfoWindow(const InfoView& view, InfoWindowActions& actions) {
+  if (handle() == nullptr) return;
+  frmAbout window(view, actions);
+  info_window_ = &window;
+  window.ShowModal(handle());
+  info_window_ = nullptr;
 }
 
 void frmMain::DestroyWindow() {

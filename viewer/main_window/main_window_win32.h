@@ -10,6 +10,7 @@
 #include <string>
 
 #include "gdi_printer_win32.h"
+#include "info_window_win32.h"
 #include "main_window_logic.h"
 #include "open_file_dialog_win32.h"
 #include "owners_win32.h"
@@ -40,6 +41,8 @@ class frmMain final : public Window, public MainWindowPlatform {
   void HideWindow() override;
   void RestoreWindow() override;
   void ShowTrayMenu() override;
+  SystemFacts ReadSystemFacts() override;
+  void ShowInfoWindow(const InfoView& view, InfoWindowActions& actions) override;
   void DestroyWindow() override;
 
  private:
@@ -67,6 +70,8 @@ class frmMain final : public Window, public MainWindowPlatform {
   bool CreateControls();
   void SyncSelectionToList();
   void SetPanelText(int panel, const std::string& text);
+  // Messages go over the information window while it is open.
+  HWND MessageOwner() const;
 
   HWND tbMain = nullptr;
   HWND lsvMain = nullptr;
@@ -86,6 +91,7 @@ class frmMain final : public Window, public MainWindowPlatform {
   PrintSetupChoice print_setup_;
   GdiPrinter printer_{print_setup_};
   std::unique_ptr<MainWindowLogic> logic_;
+  frmAbout* info_window_ = nullptr;  // while it is open
 
   bool activated_before_ = false;
   bool syncing_selection_ = false;

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the viewer's icons (severity marks, sort marks, toolbar images and the
-window icon) as 32-bit ICO files with alpha, pixel-aligned for 96 dpi.
+"""Draws the viewer's icons (severity marks, sort marks, toolbar images, the
+window icon and the information window's icon) as 32-bit ICO files with alpha, pixel-aligned for 96 dpi.
 
 Run from anywhere: python3 viewer/resources/make_images.py [--preview out.png]
 The ICO files are written next to this script, in images/.
@@ -243,6 +243,19 @@ def window_icon(size):
     return c
 
 
+def info_icon(size):
+    """The information window's icon: an "i" on a disc, beside the shield."""
+    c = Canvas(size)
+    s = size / 32
+    c.fill(circle(16 * s, 16 * s, 15 * s), rgba("00695C"))
+    c.fill(circle(16 * s, 16 * s, 13.4 * s), rgba("26A69A"))
+    c.fill(circle(16 * s, 8.6 * s, 2.4 * s), rgba("FFFFFF"))
+    c.fill(rounded_rect(13.6 * s, 12.6 * s, 18.4 * s, 25.5 * s, 1.2 * s), rgba("FFFFFF"))
+    c.fill(rect(11.5 * s, 23.5 * s, 20.5 * s, 25.5 * s), rgba("FFFFFF"))
+    c.fill(rect(11.5 * s, 12.6 * s, 15 * s, 14.4 * s), rgba("FFFFFF"))
+    return c
+
+
 IMAGES = {
     "severity_1.ico": [severity_critical],
     "severity_2.ico": [severity_serious],
@@ -256,6 +269,7 @@ IMAGES = {
     "sort_ascending.ico": [lambda: sort_mark(True)],
     "sort_descending.ico": [lambda: sort_mark(False)],
     "lomvex.ico": [lambda: window_icon(16), lambda: window_icon(32), lambda: window_icon(48)],
+    "info.ico": [lambda: info_icon(16), lambda: info_icon(32), lambda: info_icon(48)],
 }
 
 

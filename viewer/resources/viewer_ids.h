@@ -5,6 +5,7 @@
 
 /* Resources. */
 #define IDI_LOMVEX 1
+#define IDI_INFO 2
 #define IDM_MAIN_MENU 100
 #define IDM_TRAY_MENU 101
 #define IDR_HELP_TEXT 300
@@ -86,13 +87,28 @@
 #define IDC_HELP_CONTENTS 1
 #define IDC_HELP_TEXT 2
 
+/* Controls of the information window: lblAbout 1, 2, 3 and 5, imgAbout 1 and
+   2, lsvAbout, and cmdOptions 1 ("&Print") and 2 ("&OK"). */
+#define IDC_INFO_TITLE 21
+#define IDC_INFO_NOTICE 22
+#define IDC_INFO_TEXT 23
+#define IDC_INFO_HEADER 25
+#define IDC_INFO_IMAGE_1 31
+#define IDC_INFO_IMAGE_2 32
+#define IDC_INFO_LIST 20
+#define IDC_INFO_PRINT 41
+#define IDC_INFO_OK 42
+
 /* Texts of the string table (viewer_strings.inc holds the texts). */
+#define IDS_RIGHTS_HOLDER 100
 #define IDS_STATUS_VERDICT 101
 #define IDS_ATTACK_COUNT 102
 #define IDS_PRINT_COLUMNS 103
 #define IDS_PRINT_TITLE 104
 #define IDS_PRINTER_ERROR 105
+#define IDS_RIGHTS_NOTICE 106
 #define IDS_PROGRAM_TITLE 107
+#define IDS_DISTRIBUTION_NOTICE 108
 #define IDS_CLEAR_CONFIRM 109
 #define IDS_ABOUT_TITLE 110
 #define IDS_DETAILS_TITLE 111
