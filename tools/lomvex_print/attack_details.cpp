@@ -1,8 +1,7 @@
 #include "attack_details.h"
 
 #include "attack_info_page.h"
-#include "firewall_files.h"
-#include "info_rows.h"
+#include "info_view.h"
 
 namespace lomvex {
 
@@ -18,13 +17,10 @@ std::string DataFolderOf(std::string_view path) {
 
 std::string AttackDetailsPage(const AttackListModel& list, size_t row, std::string_view host_name,
                               std::string_view data_folder, CalendarDate today, FileAccess& files) {
-  SelectedRowTexts texts = SelectedRowTextsAt(list, row);
-  // The description first, then the host file, in the order the view reads them.
-  std::string description = ReadIssueDescription(files, data_folder, list.AttackIdAt(row));
-  HostFacts host = ReadHostFile(files, data_folder, texts.intruder_address);
+  const InfoView view = AttackInfoView(list, row, files, data_folder);
   std::string page;
-  for (const std::string& line : AttackInfoPageLines(BuildAttackInfoRows(texts, host), description,
-                                                     host_name, today, EnglishTextLocale())) {
+  for (const std::string& line :
+       AttackInfoPageLines(view.rows, view.text, host_name, today, EnglishTextLocale())) {
     page += line;
     page += '\n';
   }

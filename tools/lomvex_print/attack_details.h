@@ -1,6 +1,6 @@
 // The page that the attack information view's "Print" makes for one row of
-// the list, built as the view builds it: the firewall's issue list and host
-// file are read from the attack list's folder.
+// the list, from the view the window builds for that row: the firewall's issue
+// list and host file are read from the attack list's folder.
 #pragma once
 
 #include <string>
