@@ -6,21 +6,12 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "platform.h"
 #include "services.h"
-#include "text_rules.h"
 
 namespace pelmar::testing {
-
-// The value stored for `key`; nothing when there is none.
-template <typename Map>
-std::optional<typename Map::mapped_type> Lookup(const Map& map, const typename Map::key_type& key) {
-  const auto found = map.find(key);
-  return found == map.end() ? std::nullopt : std::optional(found->second);
-}
 
 class FakeSystem : public SystemPlatform {
  public:
@@ -47,7 +38,8 @@ class FakeSystem : public SystemPlatform {
     return static_cast<uint32_t>(count * 4);
   }
   std::optional<std::string> ProcessImagePath(uint32_t id) override {
-    return Lookup(image_paths, id);
+    if (!image_paths.count(id)) return std::nullopt;
+    return image_paths[id];
   }
   std::vector<std::string> SnapshotImagePaths() override { return snapshot; }
   TokenGroupList ReadTokenGroups() override { return token; }
@@ -55,112 +47,90 @@ class FakeSystem : public SystemPlatform {
 
 // A version record of the NT family (platform 2) or the older one (platform 1).
 inline OsVersionRecord Version(int major, int minor, int build, bool nt_family = true) {
-  OsVersionRecord record;
-  record.size = kOsVersionRecordSize;
-  record.major = major;
-  record.minor = minor;
-  record.build = build;
-  record.platform_id = nt_family ? kPlatformNt : 1;
-  return record;
+  return {kOsVersionRecordSize, major, minor, build, nt_family ? kPlatformNt : 1};
 }
 
-// Keys under numeric roots; names compare without regard to case. Keys are
-// named "<root>:<lower-case path>".
+// Keys named "<root>:<path>", each with its values by name. A handle is the
+// address of its key's values.
 class FakeRegistry : public RegistryPlatform {
  public:
   struct Data {
     uint32_t type;
     std::string bytes;
+    bool operator==(const Data&) const = default;
   };
+  using Values = std::map<std::string, Data>;
   static constexpr int32_t kNotFound = 2;
   static constexpr int32_t kAccessDenied = 5;
   static constexpr int32_t kMoreData = 234;
 
-  std::set<std::string> read_only_keys;  // opening them with write access is refused
-  int open_handles = 0;
+  std::map<std::string, Values> keys;
+  std::set<std::string> refused;  // keys that exist but do not open
+  int open_keys = 0;              // opened and not yet closed
 
-  static std::string Id(int32_t root, const std::string& path) {
-    return std::to_string(root) + ":" + AsciiLower(path);
+  static std::string Id(Key root, const std::string& path) {
+    return std::to_string(static_cast<int32_t>(root)) + ":" + path;
   }
-  void AddKey(int32_t root, const std::string& path) { keys_[Id(root, path)]; }
-  void Put(int32_t root, const std::string& path, const std::string& name, uint32_t type,
-           std::string bytes) {
-    keys_[Id(root, path)][AsciiLower(name)] = {type, std::move(bytes)};
-  }
-  bool HasKey(int32_t root, const std::string& path) const {
-    return keys_.count(Id(root, path)) != 0;
-  }
+  Values& At(int32_t root, const std::string& path) { return keys[Id(root, path)]; }
+  bool Has(int32_t root, const std::string& path) const { return keys.count(Id(root, path)); }
   std::optional<Data> Get(int32_t root, const std::string& path, const std::string& name) const {
-    const auto values = Lookup(keys_, Id(root, path));
-    return values ? Lookup(*values, AsciiLower(name)) : std::nullopt;
+    const auto key = keys.find(Id(root, path));
+    if (key == keys.end() || !key->second.count(name)) return std::nullopt;
+    return key->second.at(name);
   }
 
   int32_t CreateKey(Key root, const std::string& path, Key& key) override {
-    const std::string id = Id(static_cast<int32_t>(root), path);
-    if (read_only_keys.count(id)) return kAccessDenied;
-    keys_[id];
-    return Open(id, key);
+    keys[Id(root, path)];
+    return OpenKey(root, path, key);
   }
   int32_t OpenKey(Key root, const std::string& path, Key& key) override {
-    const std::string id = Id(static_cast<int32_t>(root), path);
-    if (!keys_.count(id)) return kNotFound;
-    return read_only_keys.count(id) ? kAccessDenied : Open(id, key);
+    const auto found = keys.find(Id(root, path));
+    if (found == keys.end()) return kNotFound;
+    if (refused.count(found->first)) return kAccessDenied;
+    key = reinterpret_cast<Key>(&found->second);
+    ++open_keys;
+    return 0;
   }
   int32_t QueryValueInfo(Key key, const std::string& name, uint32_t& type,
                          uint32_t& size) override {
-    const std::optional<Data> data = Lookup(keys_.at(handles_.at(key)), AsciiLower(name));
-    if (!data) return kNotFound;
-    type = data->type;
-    size = static_cast<uint32_t>(data->bytes.size());
+    const auto found = ValuesOf(key).find(name);
+    if (found == ValuesOf(key).end()) return kNotFound;
+    type = found->second.type;
+    size = static_cast<uint32_t>(found->second.bytes.size());
     return 0;
   }
   int32_t QueryValueData(Key key, const std::string& name, std::string& buffer) override {
-    const std::optional<Data> data = Lookup(keys_.at(handles_.at(key)), AsciiLower(name));
-    if (!data) return kNotFound;
-    if (data->bytes.size() > buffer.size()) return kMoreData;
-    std::copy(data->bytes.begin(), data->bytes.end(), buffer.begin());
+    const std::string& bytes = ValuesOf(key).at(name).bytes;
+    if (bytes.size() > buffer.size()) return kMoreData;
+    buffer.replace(0, bytes.size(), bytes);
     return 0;
   }
   int32_t SetValue(Key key, const std::string& name, uint32_t type,
                    const std::string& bytes) override {
-    keys_[handles_.at(key)][AsciiLower(name)] = {type, bytes};
+    ValuesOf(key)[name] = {type, bytes};
     return 0;
   }
   // A key with subkeys is refused, as the platform refuses it.
   int32_t DeleteKey(Key root, const std::string& path) override {
-    const std::string id = Id(static_cast<int32_t>(root), path);
-    if (!keys_.count(id)) return kNotFound;
-    const auto next = keys_.upper_bound(id);
-    if (next != keys_.end() && next->first.rfind(id + "\\", 0) == 0) return kAccessDenied;
-    keys_.erase(id);
-    return 0;
+    const std::string children = Id(root, path) + "\\";
+    const auto child = keys.lower_bound(children);
+    if (child != keys.end() && child->first.rfind(children, 0) == 0) return kAccessDenied;
+    return keys.erase(Id(root, path)) ? 0 : kNotFound;
   }
   int32_t DeleteValue(Key key, const std::string& name) override {
-    return keys_[handles_.at(key)].erase(AsciiLower(name)) ? 0 : kNotFound;
+    return ValuesOf(key).erase(name) ? 0 : kNotFound;
   }
-  void CloseKey(Key key) override {
-    handles_.erase(key);
-    --open_handles;
-  }
+  void CloseKey(Key) override { --open_keys; }
 
  private:
-  int32_t Open(const std::string& id, Key& key) {
-    key = next_handle_++;
-    handles_[key] = id;
-    ++open_handles;
-    return 0;
-  }
-  std::map<std::string, std::map<std::string, Data>> keys_;
-  std::map<Key, std::string> handles_;
-  Key next_handle_ = 100;
+  static Values& ValuesOf(Key key) { return *reinterpret_cast<Values*>(key); }
 };
 
 class FakeFiles : public FilePlatform {
  public:
-  // INI files: (file, section, key) to value.
-  std::map<std::tuple<std::string, std::string, std::string>, std::string> profile;
+  std::map<std::string, std::string> profile;  // "file|section|key" to value
   int profile_calls = 0;
-  bool write_result = true;
+  bool writable = true;
   std::map<std::string, Listing> listings;  // by pattern; others list nothing
   std::map<std::string, DateTime> modified;
   std::map<std::string, uint32_t> attributes;
@@ -170,23 +140,23 @@ class FakeFiles : public FilePlatform {
   uint32_t ReadProfileString(const std::string& file, const std::string& section,
                              const std::string& key, std::string& buffer) override {
     ++profile_calls;
-    const std::string value = profile[{file, section, key}].substr(0, buffer.size() - 1);
-    std::copy(value.begin(), value.end(), buffer.begin());
-    buffer[value.size()] = '\0';
+    const std::string value =
+        profile[file + "|" + section + "|" + key].substr(0, buffer.size() - 1);
+    buffer.replace(0, value.size() + 1, value.c_str(), value.size() + 1);  // with its NUL
     return static_cast<uint32_t>(value.size());
   }
   bool WriteProfileString(const std::string& file, const std::string& section,
                           const std::string& key, const std::string& value) override {
     ++profile_calls;
-    if (write_result) profile[{file, section, key}] = value;
-    return write_result;
+    if (writable) profile[file + "|" + section + "|" + key] = value;
+    return writable;
   }
   Listing ListFiles(const std::string& pattern) override { return listings[pattern]; }
   std::optional<DateTime> ModifiedTime(const std::string& file) override {
-    return Lookup(modified, file);
+    return modified.count(file) ? std::optional(modified[file]) : std::nullopt;
   }
   std::optional<uint32_t> Attributes(const std::string& file) override {
-    return Lookup(attributes, file);
+    return attributes.count(file) ? std::optional(attributes[file]) : std::nullopt;
   }
   bool SetAttributes(const std::string& file, uint32_t value) override {
     attribute_writes.emplace_back(file, value);

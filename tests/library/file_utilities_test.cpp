@@ -10,23 +10,21 @@ namespace {
 using testing::FakeFiles;
 
 TEST(GetINIKey, ReadsTheKeyNamedByTheRequest) {
-  // Request, file the value is stored in, value stored, value read.
-  const std::tuple<std::string, std::string, std::string, std::string> cases[] = {
-      {"App|Main|Path", "App.Ini", "c:\\x", "c:\\x"},
-      {"c:\\cfg\\app.cfg|Main|Path", "c:\\cfg\\app.cfg", "v", "v"},
-      {"App|Main|Path|ignored", "App.Ini", " abc ", "abc"},
-      {"App|Main|Path", "App.Ini", std::string(200, 'x'), std::string(127, 'x')},
-      {"App|Main|Other", "App.Ini", "v", ""},
-      {"App|Main", "App.Ini", "v", ""},
-      {"", "App.Ini", "v", ""},
+  FakeFiles files;
+  files.profile = {{"App.Ini|Main|Path", " abc "},
+                   {"App.Ini|Main|Long", std::string(200, 'x')},
+                   {"c:\\cfg\\app.cfg|Main|Path", "v"}};
+  const std::pair<std::string, std::string> cases[] = {
+      {"App|Main|Path", "abc"},
+      {"c:\\cfg\\app.cfg|Main|Path", "v"},
+      {"App|Main|Path|ignored", "abc"},
+      {"App|Main|Long", std::string(127, 'x')},
+      {"App|Main|Other", ""},
+      {"App|Main", ""},
+      {"", ""},
   };
-  for (const auto& [request, file, stored, expected] : cases) {
-    FakeFiles files;
-    files.profile[{file, "Main", "Path"}] = stored;
-    EXPECT_EQ(GetINIKey(files, request), expected) << request;
-    // Only a request of three parts or more is read.
-    EXPECT_EQ(files.profile_calls, request.rfind('|') > request.find('|') ? 1 : 0) << request;
-  }
+  for (const auto& [request, expected] : cases) EXPECT_EQ(GetINIKey(files, request), expected);
+  EXPECT_EQ(files.profile_calls, 5);  // only requests of three parts or more are read
 }
 
 TEST(SetINIKey, WritesTheFourthPartAsTheValue) {
@@ -37,12 +35,12 @@ TEST(SetINIKey, WritesTheFourthPartAsTheValue) {
       {"App|Main|Path", true, false, "old"},
       {"App|Main|Path|v", false, false, "old"},
   };
-  for (const auto& [request, writes, expected, stored] : cases) {
+  for (const auto& [request, writable, expected, stored] : cases) {
     FakeFiles files;
-    files.profile[{"App.Ini", "Main", "Path"}] = "old";
-    files.write_result = writes;
+    files.profile["App.Ini|Main|Path"] = "old";
+    files.writable = writable;
     EXPECT_EQ(SetINIKey(files, request), expected) << request;
-    EXPECT_EQ((files.profile[{"App.Ini", "Main", "Path"}]), stored) << request;
+    EXPECT_EQ(files.profile["App.Ini|Main|Path"], stored) << request;
   }
 }
 
@@ -65,7 +63,7 @@ TEST(Listings, CountAndTestFilesAndFolders) {
   EXPECT_FALSE(DirExists(files, "C:\\Bad|"));
 }
 
-TEST(FileAttributes, KeepOnlyTheEnumerationsBits) {
+TEST(FileAttributesAndDates, KeepTheEnumerationsBitsAndFormatTheModificationTime) {
   FakeFiles files;
   files.attributes["dir"] = 0x10 | 0x2000;  // not content indexed is not one of them
   EXPECT_EQ(GetFileAttrib(files, "dir"), 0x10);
@@ -74,21 +72,15 @@ TEST(FileAttributes, KeepOnlyTheEnumerationsBits) {
   SetFileAttrib(files, "a.txt", 0x80);
   using Write = std::pair<std::string, uint32_t>;
   EXPECT_EQ(files.attribute_writes, (std::vector<Write>{{"a.txt", 3}}));
-}
 
-TEST(FileDates, FormatTheModificationTimeOfAFileThatExists) {
-  FakeFiles files;
   files.modified["s.doc"] = {2000, 9, 11, 17, 38, 19};
-  EXPECT_EQ(GetFileDate(files, "s.doc", 4), "09/11/00");
-  EXPECT_EQ(GetFileTime(files, "s.doc", 2), "05:38 PM");
+  EXPECT_EQ(GetFileDate(files, "s.doc", 4) + " " + GetFileTime(files, "s.doc", 2),
+            "09/11/00 05:38 PM");
   for (int32_t type : {0, 5}) {
     EXPECT_EQ(GetFileDate(files, "s.doc", type) + GetFileTime(files, "s.doc", type), "") << type;
   }
   EXPECT_EQ(GetFileDate(files, "missing", 1) + GetFileTime(files, "missing", 1), "");
-}
 
-TEST(Clock, GivesDayNumberAndDayFraction) {
-  FakeFiles files;
   files.now = {2000, 9, 11, 18, 0, 0};
   EXPECT_EQ(LongDate(files), 36780);
   EXPECT_DOUBLE_EQ(LongTime(files), 0.75);

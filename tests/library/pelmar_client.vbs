@@ -92,14 +92,16 @@ Check "HRootSubKey", reg.HRootSubKey, "Software\PelmarScriptTest"
 Check "SetDataKeyValue creates the key and stores", reg.SetDataKeyValue("Half", 2.5), True
 Check "HKeyRoot defaulted", reg.HKeyRoot, -2147483647
 Check "SetDataKeyValue text", reg.SetDataKeyValue("\Name", "123"), True
-Check "SetDataKeyValue long", reg.SetDataKeyValue("Long", CLng(123)), True
+Check "SetDataKeyValue long", reg.SetDataKeyValue("Long", CLng(-123)), True
 Check "SetDataKeyValue flag", reg.SetDataKeyValue("Flag", True), True
 Check "stored half", StoredValue("Half"), "Long 2"
 Check "stored text", StoredValue("Name"), "String 123"
-Check "stored long", StoredValue("Long"), "Long 123"
+Check "stored long", StoredValue("Long"), "Long -123"
 Check "stored flag", StoredValue("Flag"), "Long -1"
-Check "GetDataKeyValue number", reg.GetDataKeyValue("Half"), 2
-Check "GetDataKeyValue text", TypeName(reg.GetDataKeyValue("Name")), "String"
+Check "GetDataKeyValue number", reg.GetDataKeyValue("Long"), -123
+Check "GetDataKeyValue text", TypeName(reg.GetDataKeyValue("Name")) & reg.GetDataKeyValue("Name"), "String123"
+shell.RegWrite "HKCU\Software\PelmarScriptTest\Raw", 1, "REG_BINARY"
+Check "GetDataKeyValue binary", IsEmpty(reg.GetDataKeyValue("Raw")), True
 Check "GetDataKeyValue missing", IsEmpty(reg.GetDataKeyValue("Missing")), True
 Check "each object has its own key", CreateObject("Pelmar.RegCls").HRootSubKey, ""
 Check "CreateRegKey", reg.CreateRegKey("\Software\PelmarScriptTest\Child\"), True

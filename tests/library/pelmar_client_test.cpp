@@ -1,56 +1,110 @@
 // Pelmar's DLL as its clients see it under Wine: its registration, its type
-// library, its module count, and both classes through IDispatch and the vtable
-// where a script cannot check them (the VBScript client checks the rest).
+// library, its module count, error 1004 through IDispatch, and through the
+// vtable the members a script cannot check (the VBScript client checks the rest).
+#include <windows.h>
+
 #include <gtest/gtest.h>
+#include <oleauto.h>
 
-#include <algorithm>
-#include <cctype>
+#include <optional>
+#include <string>
+#include <vector>
 
-#include "automation_client.h"
+#include "owners_win32.h"
+#include "pelmar.h"
 
 namespace pelmar::testing {
 namespace {
 
+using owners::ComPtr;
+using owners::UniqueBstr;
+
+// The DLL under test and the type library widl made of its definition, as
+// given on the command line.
+std::string library_path;
+std::wstring defined_type_library_path;
+
 const struct {
   const CLSID* clsid;
   const IID* iid;
-  const char* prog_id;
+  const wchar_t* prog_id;
 } kClasses[] = {
-    {&CLSID_SysCls, &IID__SysCls, "Pelmar.SysCls"},
-    {&CLSID_RegCls, &IID__RegCls, "Pelmar.RegCls"},
+    {&CLSID_SysCls, &IID__SysCls, L"Pelmar.SysCls"},
+    {&CLSID_RegCls, &IID__RegCls, L"Pelmar.RegCls"},
 };
+
+// An object of a registered class; empty when it cannot be made.
+template <typename Interface>
+ComPtr<Interface> Create(const CLSID& clsid) {
+  ComPtr<Interface> object;
+  CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, __uuidof(Interface),
+                   reinterpret_cast<void**>(object.put()));
+  return object;
+}
+
+UniqueBstr Bstr(const std::wstring& text) {
+  return UniqueBstr(SysAllocStringLen(text.data(), static_cast<UINT>(text.size())));
+}
+
+// What a member gives in its result parameter; a BSTR result as text.
+template <typename Result, typename Object, typename Member, typename... Arguments>
+Result Out(Object* object, Member member, Arguments... arguments) {
+  Result result{};
+  (object->*member)(arguments..., &result);
+  return result;
+}
+template <typename Object, typename Member, typename... Arguments>
+std::wstring Text(Object* object, Member member, Arguments... arguments) {
+  UniqueBstr text;
+  (object->*member)(arguments..., text.put());
+  return std::wstring(text.get() ? text.get() : L"", SysStringLen(text.get()));
+}
+
+std::wstring GuidText(const GUID& guid) {
+  wchar_t text[64];
+  const int length = StringFromGUID2(guid, text, 64);
+  return std::wstring(text, length > 0 ? length - 1 : 0);
+}
+
+// A REG_SZ value under HKEY_CLASSES_ROOT; nothing when the key or value is missing.
+std::optional<std::wstring> RegistryText(const std::wstring& path, const wchar_t* name = nullptr) {
+  wchar_t buffer[1024];
+  DWORD size = sizeof buffer;
+  if (RegGetValueW(HKEY_CLASSES_ROOT, path.c_str(), name, RRF_RT_REG_SZ, nullptr, buffer, &size)) {
+    return std::nullopt;
+  }
+  return buffer;
+}
+bool KeyExists(const std::wstring& path) {
+  owners::UniqueRegKey key;
+  return RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
+}
 
 TEST(Registration, WritesClassesProgIdsInterfacesAndTypeLibrary) {
   for (const auto& entry : kClasses) {
-    const std::string server = "CLSID\\" + GuidText(*entry.clsid) + "\\InprocServer32";
-    std::string path = RegistryText(HKEY_CLASSES_ROOT, server, nullptr).value_or("");
-    CharLowerA(path.data());
-    EXPECT_NE(path.find("pelmar.dll"), std::string::npos) << path;
-    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, server, "ThreadingModel"), "Apartment");
-    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, std::string(entry.prog_id) + "\\Clsid", nullptr),
-              GuidText(*entry.clsid));
-    EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, "Interface\\" + GuidText(*entry.iid) + "\\TypeLib",
-                           nullptr),
+    const std::wstring server = L"CLSID\\" + GuidText(*entry.clsid) + L"\\InprocServer32";
+    std::wstring path = RegistryText(server).value_or(L"");
+    CharLowerW(path.data());
+    EXPECT_NE(path.find(L"pelmar.dll"), std::wstring::npos);
+    EXPECT_EQ(RegistryText(server, L"ThreadingModel"), L"Apartment");
+    EXPECT_EQ(RegistryText(std::wstring(entry.prog_id) + L"\\Clsid"), GuidText(*entry.clsid));
+    EXPECT_EQ(RegistryText(L"Interface\\" + GuidText(*entry.iid) + L"\\TypeLib"),
               GuidText(LIBID_Pelmar));
-    ComPtr<IDispatch> object = Create(Wide(entry.prog_id).c_str());
-    ASSERT_TRUE(object);
-    ComPtr<ISupportErrorInfo> errors;
-    ASSERT_EQ(object->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(errors.put())),
-              S_OK);
+    ComPtr<ISupportErrorInfo> errors = Create<ISupportErrorInfo>(*entry.clsid);
+    ASSERT_TRUE(errors);
     EXPECT_EQ(errors->InterfaceSupportsErrorInfo(*entry.iid), S_OK);
   }
-  EXPECT_EQ(RegistryText(HKEY_CLASSES_ROOT, "TypeLib\\" + GuidText(LIBID_Pelmar) + "\\1.0\\HELPDIR",
-                         nullptr),
-            "c:\\%system%\\help");
+  EXPECT_EQ(RegistryText(L"TypeLib\\" + GuidText(LIBID_Pelmar) + L"\\1.0\\HELPDIR"),
+            L"c:\\%system%\\help");
 }
 
-// The published names and numbers of a type's members, one line each:
-// "name value" for a variable, "name dispid kind help-context slot" for a function.
+// What a type publishes, one line each: its flags, then "name value" for a
+// variable and "name dispid kind help-context slot" for a function.
 std::wstring Members(ITypeInfo* info) {
   TYPEATTR* attr = nullptr;
   if (!info || FAILED(info->GetTypeAttr(&attr))) return L"no type";
   const auto held_attr = owners::HoldDescription(info, attr, &ITypeInfo::ReleaseTypeAttr);
-  std::wstring text;
+  std::wstring text = L"flags " + std::to_wstring(attr->wTypeFlags) + L"\n";
   for (UINT i = 0; i < attr->cVars; ++i) {
     VARDESC* var = nullptr;
     info->GetVarDesc(i, &var);
@@ -75,72 +129,50 @@ std::wstring Members(ITypeInfo* info) {
   return text;
 }
 
-// The type of `guid` in `library`; for a dual interface its vtable half.
-ComPtr<ITypeInfo> Type(ITypeLib* library, const GUID& guid) {
+// What the type of `guid` publishes; for a dual interface, its vtable half.
+std::wstring Members(ITypeLib* library, const GUID& guid) {
   ComPtr<ITypeInfo> info, vtable_half;
   HREFTYPE vtable_ref = 0;
   if (FAILED(library->GetTypeInfoOfGuid(guid, info.put())) ||
       FAILED(info->GetRefTypeOfImplType(-1, &vtable_ref))) {
-    return info;
+    return Members(info.get());
   }
   info->GetRefTypeInfo(vtable_ref, vtable_half.put());
-  return vtable_half;
+  return Members(vtable_half.get());
 }
 
-class TypeLibrary : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ComPtr<IDispatch> object = Create(CLSID_SysCls);
-    ASSERT_TRUE(object);
-    ComPtr<ITypeInfo> info;
-    ASSERT_EQ(object->GetTypeInfo(0, 0, info.put()), S_OK);
-    UINT index = 0;
-    ASSERT_EQ(info->GetContainingTypeLib(library.put(), &index), S_OK);
-  }
-  WORD Flags(const GUID& guid) {
-    ComPtr<ITypeInfo> info;
-    TYPEATTR* attr = nullptr;
-    if (FAILED(library->GetTypeInfoOfGuid(guid, info.put())) || FAILED(info->GetTypeAttr(&attr))) {
-      return 0;
-    }
-    return owners::HoldDescription(info.get(), attr, &ITypeInfo::ReleaseTypeAttr)->wTypeFlags;
-  }
-  ComPtr<ITypeLib> library;
-};
+TEST(TypeLibrary, PublishesTheTypesAsDefinedAndTheFormatNamesWithBlanks) {
+  ComPtr<ITypeInfo> info;
+  ComPtr<ITypeLib> published, defined;
+  ASSERT_EQ(Create<IDispatch>(CLSID_SysCls)->GetTypeInfo(0, 0, info.put()), S_OK);
+  UINT index = 0;
+  ASSERT_EQ(info->GetContainingTypeLib(published.put(), &index), S_OK);
+  ASSERT_EQ(LoadTypeLibEx(defined_type_library_path.c_str(), REGKIND_NONE, defined.put()), S_OK);
 
-// The library's id and version are checked by its registration.
-TEST_F(TypeLibrary, NamesTheLibraryAndMarksItsClassesAndInterfaces) {
+  // The library's id and version are checked by its registration.
   TLIBATTR* attr = nullptr;
-  ASSERT_EQ(library->GetLibAttr(&attr), S_OK);
-  EXPECT_EQ(owners::HoldDescription(library.get(), attr, &ITypeLib::ReleaseTLibAttr)->lcid, 0x409u);
+  ASSERT_EQ(published->GetLibAttr(&attr), S_OK);
+  EXPECT_EQ(owners::HoldDescription(published.get(), attr, &ITypeLib::ReleaseTLibAttr)->lcid,
+            0x409u);
   UniqueBstr name, help_file;
-  ASSERT_EQ(library->GetDocumentation(-1, name.put(), nullptr, nullptr, help_file.put()), S_OK);
+  ASSERT_EQ(published->GetDocumentation(-1, name.put(), nullptr, nullptr, help_file.put()), S_OK);
   EXPECT_STREQ(name.get(), L"Pelmar");
   EXPECT_STREQ(help_file.get(), L"c:\\%system%\\help\\Pelmar.Hlp");
 
-  // SysCls is an application object: hosts such as VBA call it without creating one.
-  EXPECT_EQ(Flags(CLSID_SysCls), TYPEFLAG_FAPPOBJECT | TYPEFLAG_FCANCREATE);
-  EXPECT_EQ(Flags(CLSID_RegCls), TYPEFLAG_FCANCREATE);
-  const WORD dual = TYPEFLAG_FDUAL | TYPEFLAG_FHIDDEN | TYPEFLAG_FNONEXTENSIBLE;
-  EXPECT_EQ(Flags(IID__SysCls) & dual, dual);
-  EXPECT_EQ(Flags(IID__RegCls) & dual, dual);
-}
-
-TEST_F(TypeLibrary, PublishesTheInterfacesAsDefinedAndTheFormatNamesWithBlanks) {
-  ComPtr<ITypeLib> defined;
-  ASSERT_EQ(LoadTypeLibEx(Wide(defined_type_library_path).c_str(), REGKIND_NONE, defined.put()),
-            S_OK);
-  for (const IID* iid : {&IID__SysCls, &IID__RegCls}) {
-    EXPECT_EQ(Members(Type(library.get(), *iid).get()), Members(Type(defined.get(), *iid).get()));
+  for (const GUID* guid : {&CLSID_SysCls, &CLSID_RegCls, &IID__SysCls, &IID__RegCls}) {
+    EXPECT_EQ(Members(published.get(), *guid), Members(defined.get(), *guid));
   }
+  // SysCls is an application object: hosts such as VBA call it without creating one.
+  EXPECT_EQ(Members(published.get(), CLSID_SysCls),
+            L"flags " + std::to_wstring(TYPEFLAG_FAPPOBJECT | TYPEFLAG_FCANCREATE) + L"\n");
   const GUID kDateType = {
       0x24604632, 0x6092, 0x411C, {0xA4, 0x9E, 0x2A, 0x69, 0x4C, 0x29, 0x9D, 0xC0}};
   const GUID kTimeType = {
       0x21D4DE29, 0x6F0E, 0x44D3, {0xBC, 0xC3, 0x2A, 0xE2, 0xF0, 0x31, 0xDD, 0x43}};
-  EXPECT_EQ(Members(Type(library.get(), kDateType).get()),
-            L"4 Digit Long 1\n2 Digit Long 2\n4 Digit Short 3\n2 Digit Short 4\n");
-  EXPECT_EQ(Members(Type(library.get(), kTimeType).get()),
-            L"Standard Long 1\nStandard Short 2\n24hr Long 3\n24hr Short 4\n");
+  EXPECT_EQ(Members(published.get(), kDateType),
+            L"flags 0\n4 Digit Long 1\n2 Digit Long 2\n4 Digit Short 3\n2 Digit Short 4\n");
+  EXPECT_EQ(Members(published.get(), kTimeType),
+            L"flags 0\nStandard Long 1\nStandard Short 2\n24hr Long 3\n24hr Short 4\n");
 }
 
 using DllGetClassObjectFunction = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
@@ -152,22 +184,22 @@ class Module : public ::testing::Test {
     module.reset(LoadLibraryA(library_path.c_str()));
     ASSERT_TRUE(module) << library_path;
   }
-  template <typename Function>
+  template <typename Function = DllFunction>
   Function Export(const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module.get(), name)));
   }
-  ComPtr<IClassFactory> Factory(const CLSID& clsid) {
+  ComPtr<IClassFactory> Factory(const CLSID& clsid, HRESULT expected = S_OK) {
     ComPtr<IClassFactory> factory;
     EXPECT_EQ(Export<DllGetClassObjectFunction>("DllGetClassObject")(
                   clsid, IID_IClassFactory, reinterpret_cast<void**>(factory.put())),
-              S_OK);
+              expected);
     return factory;
   }
   owners::UniqueLibrary module;
 };
 
 TEST_F(Module, StaysLoadedWhileObjectsFactoriesOrLocksRemain) {
-  auto can_unload = Export<DllFunction>("DllCanUnloadNow");
+  auto can_unload = Export("DllCanUnloadNow");
   ASSERT_EQ(can_unload(), S_OK);
   ComPtr<IClassFactory> factory = Factory(CLSID_RegCls);
   EXPECT_EQ(can_unload(), S_FALSE);
@@ -182,10 +214,7 @@ TEST_F(Module, StaysLoadedWhileObjectsFactoriesOrLocksRemain) {
   EXPECT_EQ(can_unload(), S_FALSE);
   Factory(CLSID_SysCls)->LockServer(FALSE);
   EXPECT_EQ(can_unload(), S_OK);
-  ComPtr<IUnknown> none;
-  EXPECT_EQ(Export<DllGetClassObjectFunction>("DllGetClassObject")(
-                IID__SysCls, IID_IClassFactory, reinterpret_cast<void**>(none.put())),
-            CLASS_E_CLASSNOTAVAILABLE);
+  Factory(IID__SysCls, CLASS_E_CLASSNOTAVAILABLE);
 }
 
 TEST_F(Module, AsksInstallersToRegisterIt) {
@@ -201,107 +230,105 @@ TEST_F(Module, AsksInstallersToRegisterIt) {
 // Run on its own, after the other clients: it takes the registration away and
 // puts it back.
 TEST_F(Module, UnregistrationRemovesWhatRegistrationWrote) {
-  auto unregister = Export<DllFunction>("DllUnregisterServer");
-  ASSERT_EQ(unregister(), S_OK);
+  ASSERT_EQ(Export("DllUnregisterServer")(), S_OK);
   for (const auto& entry : kClasses) {
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "CLSID\\" + GuidText(*entry.clsid)));
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, entry.prog_id));
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "Interface\\" + GuidText(*entry.iid)));
-    EXPECT_FALSE(Create(*entry.clsid));
+    EXPECT_FALSE(KeyExists(L"CLSID\\" + GuidText(*entry.clsid)));
+    EXPECT_FALSE(KeyExists(entry.prog_id));
+    EXPECT_FALSE(KeyExists(L"Interface\\" + GuidText(*entry.iid)));
+    EXPECT_FALSE(Create<IDispatch>(*entry.clsid));
   }
-  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "TypeLib\\" + GuidText(LIBID_Pelmar) + "\\1.0"));
-  EXPECT_EQ(unregister(), S_OK);  // nothing left to remove is no failure
+  EXPECT_FALSE(KeyExists(L"TypeLib\\" + GuidText(LIBID_Pelmar) + L"\\1.0"));
+  EXPECT_EQ(Export("DllUnregisterServer")(), S_OK);  // nothing left to remove is no failure
 
-  ASSERT_EQ(Export<DllFunction>("DllRegisterServer")(), S_OK);
-  EXPECT_TRUE(Create(L"Pelmar.RegCls"));
+  ASSERT_EQ(Export("DllRegisterServer")(), S_OK);
+  EXPECT_TRUE(Create<IDispatch>(CLSID_RegCls));
 }
 
-const std::string kTestKey = "Software\\PelmarClientTest";
-const std::wstring kKeyError = L"Failed to open registry key(s) 'Software\\PelmarClientTest'.";
+const std::wstring kTestKey = L"Software\\PelmarClientTest";
 
 class Client : public ::testing::Test {
  protected:
   void SetUp() override {
-    RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey.c_str());
-    ASSERT_TRUE(sys = Create(L"Pelmar.SysCls"));
-    ASSERT_TRUE(reg = Create(L"Pelmar.RegCls"));
-    Put(reg.get(), L"HRootSubKey", Wide(kTestKey));
+    ASSERT_TRUE(sys = Create<_SysCls>(CLSID_SysCls));
+    ASSERT_TRUE(reg = Create<_RegCls>(CLSID_RegCls));
+    reg->put_HRootSubKey(Bstr(kTestKey).get());
   }
-  void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey.c_str()); }
-  ComPtr<IDispatch> sys, reg;
+  void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey.c_str()); }
+  ComPtr<_SysCls> sys;
+  ComPtr<_RegCls> reg;
 };
 
-std::string LocaleText(LCTYPE type) {
-  char buffer[80] = "";
-  GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer);
+std::wstring LocaleText(LCTYPE type) {
+  wchar_t buffer[80] = L"";
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 80);
   return buffer;
 }
 
 TEST_F(Client, DescribesTheSystem) {
-  OSVERSIONINFOA version{};
+  OSVERSIONINFOW version{};
   version.dwOSVersionInfoSize = sizeof version;
-  ASSERT_TRUE(GetVersionExA(&version));
-  EXPECT_EQ(Narrow(Get(sys.get(), L"OSPlatform").text),
-            "Microsoft Windows NT - Ver: " + std::to_string(version.dwMajorVersion) + "." +
-                std::to_string(version.dwMinorVersion) + "." +
-                std::to_string(version.dwBuildNumber));
-  EXPECT_TRUE(Call(sys.get(), L"IsNT").True());
+  ASSERT_TRUE(GetVersionExW(&version));
+  EXPECT_EQ(Text(sys.get(), &_SysCls::get_OSPlatform),
+            L"Microsoft Windows NT - Ver: " + std::to_wstring(version.dwMajorVersion) + L"." +
+                std::to_wstring(version.dwMinorVersion) + L"." +
+                std::to_wstring(version.dwBuildNumber));
+  EXPECT_EQ(Out<VARIANT_BOOL>(sys.get(), &_SysCls::IsNT), VARIANT_TRUE);
 
   MEMORYSTATUSEX memory{};
   memory.dwLength = sizeof memory;
   ASSERT_TRUE(GlobalMemoryStatusEx(&memory));
-  std::string total = Narrow(Get(sys.get(), L"TotalMemory").text);
-  ASSERT_EQ(total.find_first_not_of(LocaleText(LOCALE_STHOUSAND) + "0123456789"),
-            total.find(" Bytes Total Memory"));
-  total.erase(std::remove_if(total.begin(), total.end(), [](char c) { return !isdigit(c); }),
-              total.end());
-  EXPECT_EQ(total, std::to_string(memory.ullTotalPhys));
-  EXPECT_NE(Get(sys.get(), L"AvailMemory").text.find(L" Bytes Available Memory"),
+  std::wstring total = std::to_wstring(memory.ullTotalPhys);
+  for (size_t at = total.size(); at > 3; at -= 3)
+    total.insert(at - 3, LocaleText(LOCALE_STHOUSAND));
+  EXPECT_EQ(Text(sys.get(), &_SysCls::get_TotalMemory), total + L" Bytes Total Memory");
+  EXPECT_NE(Text(sys.get(), &_SysCls::get_AvailMemory).find(L" Bytes Available Memory"),
             std::wstring::npos);
-  EXPECT_EQ(Get(sys.get(), L"CPUType").text, L"Unknown Intel or Compatible Processor.");  // x86_64
+  EXPECT_EQ(Text(sys.get(), &_SysCls::get_CPUType),
+            L"Unknown Intel or Compatible Processor.");  // x86_64
 
   BOOL member = FALSE;
   BYTE admins[SECURITY_MAX_SID_SIZE];
   DWORD size = sizeof admins;
   ASSERT_TRUE(CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, admins, &size));
   CheckTokenMembership(nullptr, admins, &member);
-  EXPECT_EQ(Call(sys.get(), L"IsAdminGroup").True(), member != FALSE);
+  EXPECT_EQ(Out<VARIANT_BOOL>(sys.get(), &_SysCls::IsAdminGroup) != 0, member != FALSE);
+}
+
+TEST_F(Client, RefusesAMissingResultAndTakesANullTextAsEmpty) {
+  EXPECT_EQ(Text(sys.get(), &_SysCls::GetFileExt, Bstr(L"a.b.c").get()), L"c");
+  EXPECT_EQ(sys->GetFileExt(Bstr(L"a.b.c").get(), nullptr), E_POINTER);
+  EXPECT_EQ(Out<VARIANT_BOOL>(sys.get(), &_SysCls::IsNumber, BSTR{}), VARIANT_FALSE);
 }
 
 TEST_F(Client, FormatsModificationDatesAndTimesInTheLocale) {
-  char folder[MAX_PATH], path[MAX_PATH];
-  GetTempPathA(MAX_PATH, folder);
-  ASSERT_TRUE(GetTempFileNameA(folder, "pel", 0, path));
+  wchar_t folder[MAX_PATH], path[MAX_PATH];
+  GetTempPathW(MAX_PATH, folder);
+  ASSERT_TRUE(GetTempFileNameW(folder, L"pel", 0, path));
   const SYSTEMTIME local{2000, 9, 1, 11, 17, 38, 19, 0};
   FILETIME local_time{}, utc{};
   SystemTimeToFileTime(&local, &local_time);
   LocalFileTimeToFileTime(&local_time, &utc);
   {
     owners::UniqueFile file(
-        CreateFileA(path, FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        CreateFileW(path, FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(file && SetFileTime(file.get(), nullptr, nullptr, &utc));
   }
-  const std::string date_separator = LocaleText(LOCALE_SDATE);
-  const std::string time_separator = LocaleText(LOCALE_STIME);
-  const std::tuple<const wchar_t*, LONG, std::string> cases[] = {
-      {L"GetFileDate", 1, LocaleText(LOCALE_SMONTHNAME9) + " 11, 2000"},
-      {L"GetFileDate", 4, "09" + date_separator + "11" + date_separator + "00"},
-      {L"GetFileTime", 1,
-       "05" + time_separator + "38" + time_separator + "19 " + LocaleText(LOCALE_S2359)},
-      {L"GetFileTime", 0, ""},
-  };
-  for (const auto& [member, format, expected] : cases) {
-    LONG type = format;
-    EXPECT_EQ(Narrow(Call(sys.get(), member, Wide(path), &type).text), expected) << format;
-    EXPECT_EQ(type, format);  // passed by reference, left unchanged
-  }
-  DeleteFileA(path);
+  const std::wstring date = LocaleText(LOCALE_SDATE), time = LocaleText(LOCALE_STIME);
+  auto type = DATE_TYPE_2_Digit_Short;
+  EXPECT_EQ(Text(sys.get(), &_SysCls::GetFileDate, Bstr(path).get(), &type),
+            L"09" + date + L"11" + date + L"00");
+  type = DATE_TYPE_4_Digit_Long;
+  EXPECT_EQ(Text(sys.get(), &_SysCls::GetFileDate, Bstr(path).get(), &type),
+            LocaleText(LOCALE_SMONTHNAME9) + L" 11, 2000");
+  auto time_type = TIME_TYPE_Standard_Long;
+  EXPECT_EQ(Text(sys.get(), &_SysCls::GetFileTime, Bstr(path).get(), &time_type),
+            L"05" + time + L"38" + time + L"19 " + LocaleText(LOCALE_S2359));
+  DeleteFileW(path);
 }
 
 // A client's form: an automation object whose "hWnd" property is a window.
-class FakeForm : public IDispatch {
- public:
-  explicit FakeForm(HWND window) : window_(window) {}
+struct FakeForm : IDispatch {
+  explicit FakeForm(HWND window) : window(window) {}
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
     *out = this;
     return S_OK;
@@ -313,86 +340,62 @@ class FakeForm : public IDispatch {
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID,
                                           DISPID* ids) override {
     ids[0] = 1;
-    return window_ && lstrcmpiW(names[0], L"hWnd") == 0 ? S_OK : DISP_E_UNKNOWNNAME;
+    return lstrcmpiW(names[0], L"hWnd") == 0 ? S_OK : DISP_E_UNKNOWNNAME;
   }
   HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result,
                                    EXCEPINFO*, UINT*) override {
     V_VT(result) = VT_I4;
-    V_I4(result) = static_cast<LONG>(reinterpret_cast<INT_PTR>(window_));
+    V_I4(result) = static_cast<LONG>(reinterpret_cast<INT_PTR>(window));
     return S_OK;
   }
-
- private:
-  HWND window_;
+  HWND window;
 };
 
 TEST_F(Client, KeepsAFormOnTopThroughItsWindowHandle) {
-  FakeForm without_window(nullptr);
-  IDispatch* form = &without_window;
-  EXPECT_TRUE(Call(sys.get(), L"FormOnTop", &form, true).False());
-
+  IDispatch* form = nullptr;
+  EXPECT_EQ(Out<VARIANT_BOOL>(sys.get(), &_SysCls::FormOnTop, &form, VARIANT_TRUE), VARIANT_FALSE);
+  EXPECT_EQ(Out<VARIANT_BOOL>(sys.get(), &_SysCls::FormOnTop, nullptr, VARIANT_TRUE),
+            VARIANT_FALSE);
   owners::UniqueWindow window(CreateWindowExA(0, "STATIC", "Pelmar", WS_POPUP, 0, 0, 10, 10,
                                               nullptr, nullptr, nullptr, nullptr));
   if (!window) GTEST_SKIP() << "no display for a window";
   FakeForm with_window(window.get());
   form = &with_window;
-  EXPECT_TRUE(Call(sys.get(), L"FormOnTop", &form, true).True());
-  EXPECT_TRUE(GetWindowLongA(window.get(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_TRUE(Call(sys.get(), L"FormOnTop", &form, false).True());
-  EXPECT_FALSE(GetWindowLongA(window.get(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  for (const VARIANT_BOOL on_top : {VARIANT_TRUE, VARIANT_FALSE}) {
+    EXPECT_EQ(Out<VARIANT_BOOL>(sys.get(), &_SysCls::FormOnTop, &form, on_top), VARIANT_TRUE);
+    EXPECT_EQ((GetWindowLongA(window.get(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, on_top != 0);
+  }
 }
 
-TEST_F(Client, AnswersThroughTheVtableToo) {
-  ComPtr<_SysCls> vtable;
-  ASSERT_EQ(sys.get()->QueryInterface(IID__SysCls, reinterpret_cast<void**>(vtable.put())), S_OK);
-  UniqueBstr name(SysAllocString(L"a.b.c")), extension;
-  ASSERT_EQ(vtable->GetFileExt(name.get(), extension.put()), S_OK);
-  EXPECT_STREQ(extension.get(), L"c");
-  EXPECT_EQ(vtable->GetFileExt(name.get(), nullptr), E_POINTER);
-  VARIANT_BOOL flag = VARIANT_FALSE;
-  ASSERT_EQ(vtable->IsNumber(nullptr, &flag), S_OK);  // a null BSTR is the empty text
-  EXPECT_EQ(flag, VARIANT_FALSE);
-}
-
+// Through IDispatch as a script host calls it, and through the vtable.
 TEST_F(Client, UnconvertibleValueRaisesError1004NamingTheKeyPath) {
-  const CallResult result = Call(reg.get(), L"SetDataKeyValue", L"Bad", nullptr);
-  EXPECT_EQ(result.hr, DISP_E_EXCEPTION);
-  EXPECT_EQ(static_cast<unsigned long>(result.scode), 0x800A03ECul);
-  EXPECT_EQ(result.description, kKeyError);
-  EXPECT_FALSE(RegGetValueA(HKEY_CURRENT_USER, kTestKey.c_str(), "Bad", RRF_RT_ANY, nullptr,
-                            nullptr, nullptr) == ERROR_SUCCESS);
-
-  ComPtr<_RegCls> vtable;
-  ASSERT_EQ(reg.get()->QueryInterface(IID__RegCls, reinterpret_cast<void**>(vtable.put())), S_OK);
-  UniqueBstr name(SysAllocString(L"Bad"));
-  owners::UniqueVariant null_value;
+  ComPtr<IDispatch> dispatch;
+  ASSERT_EQ(reg->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.put())), S_OK);
+  LPOLESTR name = const_cast<LPOLESTR>(L"SetDataKeyValue");
+  DISPID id = 0;
+  ASSERT_EQ(dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id), S_OK);
+  owners::UniqueVariant value_name, null_value, result;
+  V_VT(value_name.get()) = VT_BSTR;
+  V_BSTR(value_name.get()) = SysAllocString(L"Bad");
   V_VT(null_value.get()) = VT_NULL;
+  VARIANT arguments[] = {*null_value, *value_name};  // last to first
+  DISPPARAMS params{arguments, nullptr, 2, 0};
+  owners::UniqueExcepInfo exception;
+  EXPECT_EQ(dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
+                             result.get(), exception.get(), nullptr),
+            DISP_E_EXCEPTION);
+  if (exception->pfnDeferredFillIn) exception->pfnDeferredFillIn(exception.get());
+  EXPECT_EQ(static_cast<unsigned long>(exception->scode), 0x800A03ECul);
+  EXPECT_EQ(std::wstring(exception->bstrDescription ? exception->bstrDescription : L""),
+            L"Failed to open registry key(s) '" + kTestKey + L"'.");
+
   VARIANT_BOOL stored = VARIANT_TRUE;
-  EXPECT_EQ(vtable->SetDataKeyValue(name.get(), *null_value, &stored),
+  EXPECT_EQ(reg->SetDataKeyValue(V_BSTR(value_name.get()), *null_value, &stored),
             static_cast<HRESULT>(0x800A03EC));
   EXPECT_EQ(stored, VARIANT_FALSE);
-  ComPtr<IErrorInfo> info;
-  ASSERT_EQ(GetErrorInfo(0, info.put()), S_OK);
-  UniqueBstr description;
-  info->GetDescription(description.put());
-  EXPECT_EQ(description.get(), kKeyError);
-}
-
-TEST_F(Client, ReadsStringsWithoutNulsNumbersAndNothingElse) {
-  const LONG count = -5;
-  const std::tuple<const char*, DWORD, std::string> values[] = {
-      {"Embedded", REG_SZ, std::string("ab\0cd\0", 6)},
-      {"Count", REG_DWORD, std::string(reinterpret_cast<const char*>(&count), 4)},
-      {"Raw", REG_BINARY, "\x01\x02"},
-  };
-  for (const auto& [name, type, bytes] : values) {
-    ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kTestKey.c_str(), name, type, bytes.data(),
-                              static_cast<DWORD>(bytes.size())),
-              ERROR_SUCCESS);
-  }
-  EXPECT_EQ(Call(reg.get(), L"GetDataKeyValue", L"Embedded").text, L"abcd");
-  EXPECT_EQ(Call(reg.get(), L"GetDataKeyValue", L"Count").number, -5);
-  EXPECT_EQ(Call(reg.get(), L"GetDataKeyValue", L"Raw").type, VT_EMPTY);
+  EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, kTestKey.c_str(), L"Bad", RRF_RT_ANY, nullptr, nullptr,
+                         nullptr),
+            ERROR_SUCCESS);
 }
 
 }  // namespace
@@ -402,7 +405,8 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   if (argc > 2) {
     pelmar::testing::library_path = argv[1];
-    pelmar::testing::defined_type_library_path = argv[2];
+    const std::string defined = argv[2];
+    pelmar::testing::defined_type_library_path.assign(defined.begin(), defined.end());
   }
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 2;
   const int result = RUN_ALL_TESTS();

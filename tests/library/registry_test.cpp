@@ -7,15 +7,19 @@
 namespace pelmar {
 namespace {
 
+using Data = testing::FakeRegistry::Data;
+const std::string kApp = "Software\\App";
+
 std::string Long(int32_t number) {
   return std::string(reinterpret_cast<const char*>(&number), sizeof number);
 }
 
 class RegObjectTest : public ::testing::Test {
  protected:
-  void TearDown() override { EXPECT_EQ(fake.registry.open_handles, 0); }
-  std::optional<testing::FakeRegistry::Data> Stored(const std::string& name) {
-    return fake.registry.Get(kCurrentUserRoot, "Software\\App", name);
+  void SetUp() override { object.set_sub_key(kApp); }
+  void TearDown() override { EXPECT_EQ(fake.registry.open_keys, 0); }
+  std::optional<Data> Stored(const std::string& name) {
+    return fake.registry.Get(kCurrentUserRoot, kApp, name);
   }
 
   testing::FakeServices fake;
@@ -31,7 +35,7 @@ TEST_F(RegObjectTest, RootDefaultsToTheCurrentUserOnFirstUse) {
 }
 
 TEST_F(RegObjectTest, LeftOutRootKeyMeansTheCurrentUserForThatCallOnly) {
-  fake.registry.AddKey(kCurrentUserRoot, "Software");
+  fake.registry.At(kCurrentUserRoot, "Software");
   object.set_root(kLocalMachineRoot);
   EXPECT_TRUE(object.IsKeyValid(fake.services, "\\Software\\", 0));
   EXPECT_FALSE(object.IsKeyValid(fake.services, "Software", kLocalMachineRoot));
@@ -40,39 +44,35 @@ TEST_F(RegObjectTest, LeftOutRootKeyMeansTheCurrentUserForThatCallOnly) {
 
 TEST_F(RegObjectTest, CreateRegKeyIsTrueOnlyWhenThisCallCreatedTheKey) {
   EXPECT_TRUE(object.CreateRegKey(fake.services, "\\Software\\New\\"));
-  EXPECT_TRUE(fake.registry.HasKey(kCurrentUserRoot, "Software\\New"));
+  EXPECT_TRUE(fake.registry.Has(kCurrentUserRoot, "Software\\New"));
   EXPECT_FALSE(object.CreateRegKey(fake.services, "Software\\New"));
   EXPECT_EQ(object.root(), kCurrentUserRoot);
-  EXPECT_EQ(object.sub_key(), "");
+  EXPECT_EQ(object.sub_key(), kApp);
 }
 
 TEST_F(RegObjectTest, StoresStringsAsStringsAndEverythingElseAsNumbers) {
-  const std::tuple<Value, uint32_t, std::string> cases[] = {
-      {std::string("123"), kStringKind, std::string("123\0", 4)},
-      {std::string(), kStringKind, std::string("\0", 1)},
-      {int64_t{123}, kNumberKind, Long(123)},
-      {2.5, kNumberKind, Long(2)},
-      {3.5, kNumberKind, Long(4)},
-      {-2.5, kNumberKind, Long(-2)},
-      {true, kNumberKind, Long(-1)},
-      {Value{}, kNumberKind, Long(0)},
-      {int64_t{-2147483648ll}, kNumberKind, Long(INT32_MIN)},
-      {36780.75, kNumberKind, Long(36781)},
+  const std::pair<Value, Data> cases[] = {
+      {std::string("123"), {kStringKind, std::string("123\0", 4)}},
+      {std::string(), {kStringKind, std::string("\0", 1)}},
+      {int64_t{123}, {kNumberKind, Long(123)}},
+      {2.5, {kNumberKind, Long(2)}},
+      {3.5, {kNumberKind, Long(4)}},
+      {-2.5, {kNumberKind, Long(-2)}},
+      {true, {kNumberKind, Long(-1)}},
+      {Value{}, {kNumberKind, Long(0)}},
+      {int64_t{-2147483648ll}, {kNumberKind, Long(INT32_MIN)}},
+      {36780.75, {kNumberKind, Long(36781)}},
   };
-  object.set_sub_key("Software\\App");
-  for (const auto& [value, type, bytes] : cases) {
+  for (const auto& [value, stored] : cases) {
     // The first call finds the key missing: it creates it and stores the value.
     EXPECT_TRUE(object.SetDataKeyValue(fake.services, "\\Value", value));
-    ASSERT_TRUE(Stored("Value"));
-    EXPECT_EQ(Stored("Value")->type, type);
-    EXPECT_EQ(Stored("Value")->bytes, bytes);
+    EXPECT_EQ(Stored("Value"), stored);
   }
   // Only writing strips the value name's backslashes.
   EXPECT_EQ(object.GetDataKeyValue(fake.services, "\\Value"), Value{});
 }
 
 TEST_F(RegObjectTest, ValuesThatCannotBeConvertedRaiseTheKeyError) {
-  object.set_sub_key("Software\\App");
   for (const Value& value : {Value{NullValue{}}, Value{OpaqueValue{}}, Value{2147483648.0},
                              Value{int64_t{4294967296ll}}}) {
     try {
@@ -87,49 +87,45 @@ TEST_F(RegObjectTest, ValuesThatCannotBeConvertedRaiseTheKeyError) {
 }
 
 TEST_F(RegObjectTest, RefusedKeyGivesFalseWithoutError) {
-  fake.registry.AddKey(kCurrentUserRoot, "Software\\App");
-  fake.registry.read_only_keys.insert(testing::FakeRegistry::Id(kCurrentUserRoot, "Software\\App"));
-  object.set_sub_key("Software\\App");
+  fake.registry.At(kCurrentUserRoot, kApp);
+  fake.registry.refused.insert(testing::FakeRegistry::Id(kCurrentUserRoot, kApp));
   EXPECT_FALSE(object.SetDataKeyValue(fake.services, "Value", std::string("x")));
   EXPECT_EQ(object.GetDataKeyValue(fake.services, "Value"), Value{});
-  EXPECT_FALSE(object.IsKeyValid(fake.services, "Software\\App", 0));
+  EXPECT_FALSE(object.IsKeyValid(fake.services, kApp, 0));
 }
 
 TEST_F(RegObjectTest, ReadsStringsWithoutNulsNumbersAndNothingElse) {
-  const std::tuple<uint32_t, std::string, Value> cases[] = {
-      {1, std::string("ab\0cd\0", 6), std::string("abcd")},
-      {1, std::string(), std::string()},
-      {4, Long(-5), int64_t{-5}},
-      {3, std::string("\x01\x02", 2), Value{}},
-      {2, std::string("%PATH%\0", 7), Value{}},
-      {4, std::string("\x01\x02\x03\x04\x05\x06\x07\x08", 8), Value{}},
+  const std::pair<Data, Value> cases[] = {
+      {{1, std::string("ab\0cd\0", 6)}, std::string("abcd")},
+      {{1, std::string()}, std::string()},
+      {{4, Long(-5)}, int64_t{-5}},
+      {{3, std::string("\x01\x02", 2)}, Value{}},
+      {{2, std::string("%PATH%\0", 7)}, Value{}},
+      {{4, std::string("\x01\x02\x03\x04\x05\x06\x07\x08", 8)}, Value{}},
   };
-  object.set_sub_key("Software\\App");
-  for (const auto& [type, bytes, expected] : cases) {
-    fake.registry.Put(kCurrentUserRoot, "Software\\App", "Data", type, bytes);
-    EXPECT_EQ(object.GetDataKeyValue(fake.services, "Data"), expected) << type;
+  for (const auto& [stored, expected] : cases) {
+    fake.registry.At(kCurrentUserRoot, kApp)["Data"] = stored;
+    EXPECT_EQ(object.GetDataKeyValue(fake.services, "Data"), expected) << stored.type;
   }
 }
 
 TEST_F(RegObjectTest, DeletesKeysWithoutSubkeysAndNamedValues) {
-  fake.registry.Put(kCurrentUserRoot, "Software\\App", "Data", 1, std::string("x\0", 2));
-  fake.registry.AddKey(kCurrentUserRoot, "Software\\App\\Child");
-  EXPECT_FALSE(object.DeleteKey(fake.services, "Software\\App", 0));
+  fake.registry.At(kCurrentUserRoot, kApp)["Data"] = {1, std::string("x\0", 2)};
+  fake.registry.At(kCurrentUserRoot, "Software\\App\\Child");
+  EXPECT_FALSE(object.DeleteKey(fake.services, kApp, 0));
   EXPECT_TRUE(object.DeleteData(fake.services, "\\Software\\App\\", "Data", 0));
-  EXPECT_FALSE(object.DeleteData(fake.services, "Software\\App", "Data", 0));
+  EXPECT_FALSE(object.DeleteData(fake.services, kApp, "Data", 0));
   EXPECT_TRUE(object.DeleteKey(fake.services, "Software\\App\\Child", 0));
-  EXPECT_TRUE(object.DeleteKey(fake.services, "Software\\App", 0));
-  EXPECT_FALSE(fake.registry.HasKey(kCurrentUserRoot, "Software\\App"));
+  EXPECT_TRUE(object.DeleteKey(fake.services, kApp, 0));
+  EXPECT_FALSE(fake.registry.Has(kCurrentUserRoot, kApp));
 }
 
 TEST_F(RegObjectTest, OlderFamilyWritesOnlyIntoKeysThatOpen) {
   fake.system.version = testing::Version(4, 10, 1998, false);
   int32_t root = 0;
-  EXPECT_FALSE(
-      RegWrapper(fake.services).WriteValue("Software\\App", "V", int64_t{1}, kNumberKind, root));
-  EXPECT_FALSE(fake.registry.HasKey(kCurrentUserRoot, "Software\\App"));
+  EXPECT_FALSE(RegWrapper(fake.services).WriteValue(kApp, "V", int64_t{1}, kNumberKind, root));
+  EXPECT_FALSE(fake.registry.Has(kCurrentUserRoot, kApp));
   // SetDataKeyValue creates the key first, so the value still arrives.
-  object.set_sub_key("Software\\App");
   EXPECT_TRUE(object.SetDataKeyValue(fake.services, "V", int64_t{1}));
   EXPECT_TRUE(Stored("V"));
 }

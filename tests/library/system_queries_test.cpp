@@ -28,9 +28,9 @@ TEST(OSPlatform, NamesTheFamilyAndVersion) {
     FakeServices fake;
     fake.system.version = version;
     if (value_type)
-      fake.registry.Put(kLocalMachineRoot, kVersionKeyPath, "Version", value_type, value);
+      fake.registry.At(kLocalMachineRoot, kVersionKeyPath)["Version"] = {value_type, value};
     EXPECT_EQ(OSPlatform(fake.services), expected);
-    EXPECT_EQ(fake.registry.open_handles, 0);
+    EXPECT_EQ(fake.registry.open_keys, 0);
   }
 }
 

@@ -2,65 +2,106 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <functional>
+#include <map>
+
+#include "date_format.h"
 #include "messages.h"
 
 namespace pelmar {
 namespace {
 
-std::string Stripped(std::string path) {
-  StripSlashes(path);
-  return path;
+// "YYYY-MM-DD" or "hh:mm:ss" after a format type: "3 2000-09-11", "1 17:38:19".
+std::string Formatted(const std::string& text) {
+  int type = 0;
+  DateTime when;
+  if (text.find(':') == std::string::npos) {
+    std::sscanf(text.c_str(), "%d %d-%d-%d", &type, &when.year, &when.month, &when.day);
+    return FormatDateTime(*DatePattern(type), when, EnglishDateLocale());
+  }
+  std::sscanf(text.c_str(), "%d %d:%d:%d", &type, &when.hour, &when.minute, &when.second);
+  return FormatDateTime(*TimePattern(type), when, EnglishDateLocale());
 }
-std::string Extension(std::string name) { return FileExtension(name); }
-std::string KeyErrorText(std::string name) {
-  BuiltInMessages messages;
-  return KeyError(messages, name).description;
-}
-std::string MarkersReplaced(std::string text) { return ReplaceAll(text, "&&", "&&&"); }
+
+// Every text rule as text to text, so that one table holds all their cases.
+const std::map<std::string, std::function<std::string(std::string)>> kRules = {
+    {"strip", [](std::string path) { return StripSlashes(path), path; }},
+    {"extension", [](std::string name) { return FileExtension(name); }},
+    {"key error",
+     [](std::string name) {
+       BuiltInMessages messages;
+       return KeyError(messages, name).description;
+     }},
+    {"&& to &&&", [](std::string text) { return ReplaceAll(text, "&&", "&&&"); }},
+    {"number chars", [](std::string text) { return AllNumberChars(text) ? "yes" : "no"; }},
+    {"grouped", [](std::string digits) { return FormatGrouped(std::stoull(digits), "."); }},
+    {"day number",
+     [](std::string date) {
+       DateTime when;
+       std::sscanf(date.c_str(), "%d-%d-%d", &when.year, &when.month, &when.day);
+       return std::to_string(DayNumber(when));
+     }},
+    {"formatted", Formatted},
+};
 
 TEST(TextRules, TurnTextIntoText) {
-  using Rule = std::string (*)(std::string);
-  const std::tuple<Rule, std::string, std::string> cases[] = {
-      {Stripped, "\\Software\\Vendor\\App\\", "Software\\Vendor\\App"},
-      {Stripped, "Software\\App", "Software\\App"},
-      {Stripped, "\\\\Software\\\\", "\\Software\\"},
-      {Stripped, "\\", ""},
-      {Stripped, "\\\\", ""},
-      {Extension, "Report.Final.Doc", "Doc"},
-      {Extension, "README", "README"},
-      {Extension, "name.", ""},
-      {Extension, "C:\\Data.Old\\Readme", "Old\\Readme"},
-      {KeyErrorText, "MyKey", "Failed to open registry key(s) 'MyKey'."},
-      {KeyErrorText, "", "Failed to open registry key(s) ''."},
-      {MarkersReplaced, "a&&b&&", "a&&&b&&&"},
-      {MarkersReplaced, "none", "none"},
+  const std::tuple<const char*, std::string, std::string> cases[] = {
+      {"strip", "\\Software\\Vendor\\App\\", "Software\\Vendor\\App"},
+      {"strip", "Software\\App", "Software\\App"},
+      {"strip", "\\\\Software\\\\", "\\Software\\"},
+      {"strip", "\\", ""},
+      {"strip", "\\\\", ""},
+      {"extension", "Report.Final.Doc", "Doc"},
+      {"extension", "README", "README"},
+      {"extension", "name.", ""},
+      {"extension", "C:\\Data.Old\\Readme", "Old\\Readme"},
+      {"key error", "MyKey", "Failed to open registry key(s) 'MyKey'."},
+      {"key error", "", "Failed to open registry key(s) ''."},
+      {"&& to &&&", "a&&b&&", "a&&&b&&&"},
+      {"&& to &&&", "none", "none"},
+      {"number chars", "", "no"},
+      {"number chars", "12a", "no"},
+      {"number chars", " 1", "no"},
+      {"number chars", "1,000", "no"},
+      {"number chars", "-3.5", "yes"},
+      {"number chars", "1-2..", "yes"},
+      {"grouped", "0", ""},
+      {"grouped", "999", "999"},
+      {"grouped", "1000", "1.000"},
+      {"grouped", "133619712", "133.619.712"},
+      {"grouped", "17179869184", "17.179.869.184"},
+      {"day number", "1899-12-30", "0"},
+      {"day number", "1899-12-29", "-1"},
+      {"day number", "1900-03-01", "61"},
+      {"day number", "2000-09-11", "36780"},
+      {"day number", "2024-02-29", "45351"},
+      {"formatted", "1 2000-09-11", "September 11, 2000"},
+      {"formatted", "2 2000-09-11", "September 11, 00"},
+      {"formatted", "3 2000-09-11", "09/11/2000"},
+      {"formatted", "4 2009-01-02", "01/02/09"},
+      {"formatted", "1 17:38:19", "05:38:19 PM"},
+      {"formatted", "2 17:38:19", "05:38 PM"},
+      {"formatted", "3 17:38:19", "17:38:19"},
+      {"formatted", "4 17:38:19", "17:38"},
+      {"formatted", "1 00:00:00", "12:00:00 AM"},
+      {"formatted", "3 00:00:00", "00:00:00"},
+      {"formatted", "2 12:05:00", "12:05 PM"},
+      {"formatted", "1 11:59:59", "11:59:59 AM"},
   };
-  for (const auto& [rule, text, expected] : cases) EXPECT_EQ(rule(text), expected) << text;
-}
-
-TEST(AllNumberChars, AcceptsOnlyDigitsSignsAndDots) {
-  const std::pair<std::string, bool> cases[] = {
-      {"", false},  {"12a", false},  {"-3.5", true}, {"1-2", true},
-      {"..", true}, {"1.2.3", true}, {" 1", false},  {"1,000", false},
-  };
-  for (const auto& [text, expected] : cases) EXPECT_EQ(AllNumberChars(text), expected) << text;
-}
-
-TEST(FormatGrouped, GroupsThreeDigitsWithTheSeparator) {
-  const std::tuple<uint64_t, std::string, std::string> cases[] = {
-      {0, ",", ""},
-      {999, ",", "999"},
-      {1000, ",", "1,000"},
-      {133619712, ",", "133,619,712"},
-      {17179869184ull, ".", "17.179.869.184"},
-      {1234567, "\xA0",
-       "1\xA0"
-       "234\xA0"
-       "567"},
-  };
-  for (const auto& [value, separator, expected] : cases) {
-    EXPECT_EQ(FormatGrouped(value, separator), expected);
+  for (const auto& [rule, text, expected] : cases) {
+    EXPECT_EQ(kRules.at(rule)(text), expected) << rule << ": " << text;
   }
+}
+
+TEST(FormatDateTime, TakesNamesAndSeparatorsFromTheLocale) {
+  DateLocale german = EnglishDateLocale();
+  german.month_names[2] = "M\xE4rz";
+  german.am = german.pm = "";
+  german.date_separator = german.time_separator = ".";
+  EXPECT_EQ(FormatDateTime(*DatePattern(1), {2001, 3, 5}, german), "M\xE4rz 05, 2001");
+  EXPECT_EQ(FormatDateTime(*DatePattern(3), {2001, 3, 5}, german), "03.05.2001");
+  EXPECT_EQ(FormatDateTime(*TimePattern(1), {2001, 3, 5, 7, 8, 9}, german), "07.08.09 ");
 }
 
 }  // namespace
