@@ -129,7 +129,7 @@ void frmAbout::OnCommand(HWND, int id, HWND, UINT code) {
     case IDC_INFO_OK:
     case IDOK:
     case IDCANCEL:  // Esc
-      closing_ = true;
+      Close();
       break;
     case IDC_INFO_PRINT:
       if (code == BN_CLICKED && view_.mode == InfoMode::kAttackInfo) actions_.Print();

@@ -23,7 +23,13 @@ class frmAbout final : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   BOOL OnCreate(HWND window, LPCREATESTRUCT create);
   void OnCommand(HWND window, int id, HWND control, UINT code);
-  void OnClose(HWND window) { closing_ = true; }
+  void OnClose(HWND) { Close(); }
+  // Ends the window's message loop, woken by a message in case the request
+  // came in a sent one.
+  void Close() {
+    closing_ = true;
+    PostMessageA(handle(), WM_NULL, 0, 0);
+  }
 
   HWND CreateControl(const char* class_name, const char* text, DWORD style, const RECT& design,
                      int id, DWORD ex_style = 0);
