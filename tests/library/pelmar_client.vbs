@@ -89,8 +89,9 @@ End Function
 Check "HKeyRoot of a new object", reg.HKeyRoot, 0
 reg.HRootSubKey = "\Software\PelmarScriptTest\"
 Check "HRootSubKey", reg.HRootSubKey, "Software\PelmarScriptTest"
+Check "GetDataKeyValue of a missing key", IsEmpty(reg.GetDataKeyValue("Missing")), True
+Check "HKeyRoot defaulted on first use", reg.HKeyRoot, -2147483647
 Check "SetDataKeyValue creates the key and stores", reg.SetDataKeyValue("Half", 2.5), True
-Check "HKeyRoot defaulted", reg.HKeyRoot, -2147483647
 Check "SetDataKeyValue text", reg.SetDataKeyValue("\Name", "123"), True
 Check "SetDataKeyValue long", reg.SetDataKeyValue("Long", CLng(-123)), True
 Check "SetDataKeyValue flag", reg.SetDataKeyValue("Flag", True), True
@@ -103,17 +104,23 @@ Check "GetDataKeyValue text", TypeName(reg.GetDataKeyValue("Name")) & reg.GetDat
 shell.RegWrite "HKCU\Software\PelmarScriptTest\Raw", 1, "REG_BINARY"
 Check "GetDataKeyValue binary", IsEmpty(reg.GetDataKeyValue("Raw")), True
 Check "GetDataKeyValue missing", IsEmpty(reg.GetDataKeyValue("Missing")), True
-Check "each object has its own key", CreateObject("Pelmar.RegCls").HRootSubKey, ""
-Check "CreateRegKey", reg.CreateRegKey("\Software\PelmarScriptTest\Child\"), True
-Check "CreateRegKey existing", reg.CreateRegKey("Software\PelmarScriptTest\Child"), False
-' RootKey left out or 0: the current user's root, whatever HKeyRoot says.
+
+' CreateRegKey on a new object: its own root defaulted, its key path left alone.
+Dim other
+Set other = CreateObject("Pelmar.RegCls")
+Check "CreateRegKey", other.CreateRegKey("\Software\PelmarScriptTest\Child\"), True
+Check "CreateRegKey existing", other.CreateRegKey("Software\PelmarScriptTest\Child"), False
+Check "CreateRegKey defaults HKeyRoot", other.HKeyRoot, -2147483647
+Check "each object has its own key", other.HRootSubKey, ""
+' RootKey left out or 0: the current user's root for that call, whatever HKeyRoot says.
 reg.HKeyRoot = -2147483646
-Check "IsKeyValid", reg.IsKeyValid("Software\PelmarScriptTest\Child"), True
+Check "IsKeyValid", reg.IsKeyValid("\Software\PelmarScriptTest\Child\"), True
+Check "IsKeyValid leaves HKeyRoot", reg.HKeyRoot, -2147483646
 Check "IsKeyValid missing", reg.IsKeyValid("Software\PelmarScriptTest\None", 0), False
-Check "DeleteData", reg.DeleteData("Software\PelmarScriptTest", "Name"), True
+Check "DeleteKey with a subkey", reg.DeleteKey("Software\PelmarScriptTest"), False
+Check "DeleteData", reg.DeleteData("\Software\PelmarScriptTest\", "Name"), True
 Check "DeleteData missing", reg.DeleteData("Software\PelmarScriptTest", "Name"), False
-Check "DeleteKey", reg.DeleteKey("Software\PelmarScriptTest\Child"), True
-Check "IsKeyValid deleted", reg.IsKeyValid("Software\PelmarScriptTest\Child"), False
+Check "DeleteKey", reg.DeleteKey("\Software\PelmarScriptTest\Child\"), True
 reg.HKeyRoot = 0
 
 ' The raising regime: number and description as a script sees them.

@@ -26,30 +26,6 @@ class RegObjectTest : public ::testing::Test {
   RegObject object;
 };
 
-TEST_F(RegObjectTest, RootDefaultsToTheCurrentUserOnFirstUse) {
-  object.set_sub_key("\\Software\\Vendor\\App\\");
-  EXPECT_EQ(object.sub_key(), "Software\\Vendor\\App");
-  EXPECT_EQ(object.root(), 0);
-  EXPECT_EQ(object.GetDataKeyValue(fake.services, "Missing"), Value{});
-  EXPECT_EQ(object.root(), kCurrentUserRoot);
-}
-
-TEST_F(RegObjectTest, LeftOutRootKeyMeansTheCurrentUserForThatCallOnly) {
-  fake.registry.At(kCurrentUserRoot, "Software");
-  object.set_root(kLocalMachineRoot);
-  EXPECT_TRUE(object.IsKeyValid(fake.services, "\\Software\\", 0));
-  EXPECT_FALSE(object.IsKeyValid(fake.services, "Software", kLocalMachineRoot));
-  EXPECT_EQ(object.root(), kLocalMachineRoot);
-}
-
-TEST_F(RegObjectTest, CreateRegKeyIsTrueOnlyWhenThisCallCreatedTheKey) {
-  EXPECT_TRUE(object.CreateRegKey(fake.services, "\\Software\\New\\"));
-  EXPECT_TRUE(fake.registry.Has(kCurrentUserRoot, "Software\\New"));
-  EXPECT_FALSE(object.CreateRegKey(fake.services, "Software\\New"));
-  EXPECT_EQ(object.root(), kCurrentUserRoot);
-  EXPECT_EQ(object.sub_key(), kApp);
-}
-
 TEST_F(RegObjectTest, StoresStringsAsStringsAndEverythingElseAsNumbers) {
   const std::pair<Value, Data> cases[] = {
       {std::string("123"), {kStringKind, std::string("123\0", 4)}},
@@ -109,14 +85,11 @@ TEST_F(RegObjectTest, ReadsStringsWithoutNulsNumbersAndNothingElse) {
   }
 }
 
-TEST_F(RegObjectTest, DeletesKeysWithoutSubkeysAndNamedValues) {
+TEST_F(RegObjectTest, DeletesNamedValuesAndKeys) {
   fake.registry.At(kCurrentUserRoot, kApp)["Data"] = {1, std::string("x\0", 2)};
-  fake.registry.At(kCurrentUserRoot, "Software\\App\\Child");
-  EXPECT_FALSE(object.DeleteKey(fake.services, kApp, 0));
   EXPECT_TRUE(object.DeleteData(fake.services, "\\Software\\App\\", "Data", 0));
   EXPECT_FALSE(object.DeleteData(fake.services, kApp, "Data", 0));
-  EXPECT_TRUE(object.DeleteKey(fake.services, "Software\\App\\Child", 0));
-  EXPECT_TRUE(object.DeleteKey(fake.services, kApp, 0));
+  EXPECT_TRUE(object.DeleteKey(fake.services, "\\Software\\App\\", 0));
   EXPECT_FALSE(fake.registry.Has(kCurrentUserRoot, kApp));
 }
 
