@@ -73,11 +73,6 @@ class FakeRegistry : public RegistryPlatform {
   }
   Values& At(int32_t root, const std::string& path) { return keys[Id(root, path)]; }
   bool Has(int32_t root, const std::string& path) const { return keys.count(Id(root, path)); }
-  std::optional<Data> Get(int32_t root, const std::string& path, const std::string& name) const {
-    const auto key = keys.find(Id(root, path));
-    if (key == keys.end() || !key->second.count(name)) return std::nullopt;
-    return key->second.at(name);
-  }
 
   int32_t CreateKey(Key root, const std::string& path, Key& key) override {
     keys[Id(root, path)];

@@ -91,11 +91,11 @@ reg.HRootSubKey = "\Software\PelmarScriptTest\"
 Check "HRootSubKey", reg.HRootSubKey, "Software\PelmarScriptTest"
 Check "GetDataKeyValue of a missing key", IsEmpty(reg.GetDataKeyValue("Missing")), True
 Check "HKeyRoot defaulted on first use", reg.HKeyRoot, -2147483647
-Check "SetDataKeyValue creates the key and stores", reg.SetDataKeyValue("Half", 2.5), True
+Check "SetDataKeyValue creates the key and stores", reg.SetDataKeyValue("Half", 3.5), True
 Check "SetDataKeyValue text", reg.SetDataKeyValue("\Name", "123"), True
 Check "SetDataKeyValue long", reg.SetDataKeyValue("Long", CLng(-123)), True
 Check "SetDataKeyValue flag", reg.SetDataKeyValue("Flag", True), True
-Check "stored half", StoredValue("Half"), "Long 2"
+Check "stored half", StoredValue("Half"), "Long 4"
 Check "stored text", StoredValue("Name"), "String 123"
 Check "stored long", StoredValue("Long"), "Long -123"
 Check "stored flag", StoredValue("Flag"), "Long -1"

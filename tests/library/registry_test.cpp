@@ -19,7 +19,8 @@ class RegObjectTest : public ::testing::Test {
   void SetUp() override { object.set_sub_key(kApp); }
   void TearDown() override { EXPECT_EQ(fake.registry.open_keys, 0); }
   std::optional<Data> Stored(const std::string& name) {
-    return fake.registry.Get(kCurrentUserRoot, kApp, name);
+    testing::FakeRegistry::Values& values = fake.registry.At(kCurrentUserRoot, kApp);
+    return values.count(name) ? std::optional(values[name]) : std::nullopt;
   }
 
   testing::FakeServices fake;

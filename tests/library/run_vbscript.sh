@@ -1,21 +1,12 @@
 #!/bin/sh
-# run_vbscript.sh WINE_RUN SCRIPT WORK_FOLDER
-# Runs a VBScript test with Wine's cscript in a fresh work folder. cscript exits
-# 0 even on a script error, so the script prints a closing "N passed, M failed"
-# line; the line is passed on unchanged only when cscript also exited 0.
+# run_vbscript.sh WINE_RUN SCRIPT WORK_FOLDER: runs a VBScript test with Wine's cscript in a fresh
+# work folder. cscript exits 0 even on a script error, so CTest looks for the script's closing
+# "N passed, 0 failed" line; a failing exit status spoils that line.
 set -u
-runner=$1
-script=$2
-folder=$3
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
-
-rm -rf "$folder"
-mkdir -p "$folder"
-output=$("$runner" cscript //nologo "$(windows_path "$script")" "$(windows_path "$folder")" 2>&1)
+rm -rf "$3" && mkdir -p "$3"
+output=$("$1" cscript //nologo "$(windows_path "$2")" "$(windows_path "$3")" 2>&1)
 status=$?
-if [ "$status" -eq 0 ]; then
-  printf '%s\n' "$output"
-else
-  printf '%s\n' "$output" | sed "s/ failed/ failed (cscript exit status $status)/"
-fi
+[ "$status" -eq 0 ] || output=$(printf '%s\n' "$output" | sed "s/ failed/ failed (cscript exit status $status)/")
+printf '%s\n' "$output"
 exit "$status"
