@@ -97,21 +97,6 @@ TEST(InfoWindowCommandsTest, EachOpeningShowsTheSelectedEventsOwnFacts) {
   }
 }
 
-TEST(InfoWindowCommandsTest, AboutShowsTheLibrarysFactsOrEmptyValuesWithoutAMessage) {
-  using Rows = std::vector<InfoRow>;
-  for (bool library : {true, false}) {
-    InfoFixture f;
-    if (library) f.window.facts = {"9 Bytes Total Memory", "3 Bytes Available Memory", "x86."};
-    f.Start().Run(Command::kAbout);
-    const Rows shown =
-        library
-            ? Rows{{"Memory:", "9 Bytes Total "}, {"", "3 Bytes Available "}, {"CPU Type:", "x86."}}
-            : Rows{{"Memory:", ""}, {"", ""}, {"CPU Type:", ""}};
-    EXPECT_EQ(f.window.info_views.at(0).rows, shown);
-    EXPECT_TRUE(f.window.messages.empty());
-  }
-}
-
 // The page is the view as it opened, even after a reload on the timer changed
 // the list under it; the list printout's choice is landscape again after it.
 TEST(InfoWindowCommandsTest, PrintsTheOpenSnapshotOnOnePortraitPage) {
