@@ -1,5 +1,5 @@
-// Feeds any bytes to the loader as an attack list, then sorts, reads every
-// cell and prints the list, so that no input can crash, hang or read out of
+// Feeds any bytes to the loader as an attack list, then sorts on every column
+// both ways, reads every cell and prints the list, so that no input can crash, hang or read out of
 // bounds anywhere a loaded list goes.
 #include <cstddef>
 #include <cstdint>
@@ -43,10 +43,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   lomvex::MainListState state;
   state.FileLocation = "attack-list.csv";
   lomvex::LoadMainList(state, file);
-  // The first byte picks a column to sort on, so sorting is fuzzed too.
-  int column = size > 0 ? 1 + data[0] % lomvex::kListColumns : 1;
-  lomvex::OnColumnClick(state, column);
-  lomvex::OnColumnClick(state, column);
+  // Every column in both orders (each click flips the order), ending on the
+  // column the first byte picks, so the cells and the printout are read sorted.
+  int last_column = size > 0 ? 1 + data[0] % lomvex::kListColumns : 1;
+  for (int column = 1; column <= lomvex::kListColumns; ++column) {
+    lomvex::OnColumnClick(state, column);
+    lomvex::OnColumnClick(state, column);
+  }
+  lomvex::OnColumnClick(state, last_column);
   size_t total = 0;
   for (size_t row = 0; row < state.list.RowCount(); ++row) {
     for (int c = 1; c <= lomvex::kListColumns; ++c) total += state.list.CellAt(row, c).size();
@@ -57,6 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   }
   lomvex::RefreshSelectionStatus(state);
   CountingSink sink;
-  lomvex::PrintAttackList({state.list, state.HostName}, {2026, 12, 6}, lomvex::EnglishTextLocale(), sink);
+  lomvex::PrintAttackList({state.list, state.HostName}, {2026, 12, 6}, lomvex::EnglishTextLocale(),
+                          sink);
   return total == static_cast<size_t>(-1) ? 1 : 0;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <exception>
 #include <limits>
 
 #include "viewer_text.h"
@@ -38,17 +39,32 @@ std::string BadAttackListMessage() { return ExpandLineBreaks(ViewerText(IDS_BAD_
 LoadOutcome LoadAttackList(AttackListModel& list, const std::string& path, FileAccess& files,
                            const TextLocale& locale) {
   list.Reset();
-  if (path.empty() || !files.PathExists(path)) return LoadOutcome::kNoFile;
-  std::string contents;
-  if (files.ReadWholeFile(path, contents) != ReadStatus::kRead || contents.size() > kLargestFile) {
-    return LoadOutcome::kUnreadable;
+  // Running out of memory (or past what a container can hold) ends the load
+  // as a fault in the file does: the rows read so far stay.
+  LoadOutcome outcome = LoadOutcome::kUnreadable;
+  try {
+    if (path.empty() || !files.PathExists(path)) return LoadOutcome::kNoFile;
+    std::string contents;
+    if (files.ReadWholeFile(path, contents) != ReadStatus::kRead ||
+        contents.size() > kLargestFile) {
+      return LoadOutcome::kUnreadable;
+    }
+    size_t line_ends = static_cast<size_t>(std::count(contents.begin(), contents.end(), '\r'));
+    outcome = LoadOutcome::kBadFile;
+    const size_t reserved = RecordsToReserve(contents.size(), line_ends);
+    list.AdoptBuffer(std::move(contents), reserved);
+    outcome = ReadRecords(list, locale, list.BufferText());
+  } catch (const std::exception&) {
   }
-  size_t line_ends = static_cast<size_t>(std::count(contents.begin(), contents.end(), '\r'));
-  list.AdoptBuffer(std::move(contents), line_ends + 1);
-
-  LoadOutcome outcome = ReadRecords(list, locale, list.BufferText());
   list.ApplySort();
   return outcome;
+}
+
+size_t RecordsToReserve(size_t file_bytes, size_t line_ends) {
+  // Every record the loader keeps takes at least a level digit, nine commas
+  // and a line end; one more line may begin a row that fails.
+  constexpr size_t kShortestRecord = 11;
+  return std::min(line_ends, file_bytes / kShortestRecord) + 1;
 }
 
 }  // namespace lomvex

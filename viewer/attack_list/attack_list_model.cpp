@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <exception>
 #include <limits>
 
 #include "event_format.h"
@@ -17,6 +18,8 @@ struct SortPrefix {
   std::uint64_t low = 0;
 };
 constexpr size_t kPrefixBytes = 16;
+// Runs of at most this many tied rows are compared on their texts directly.
+constexpr size_t kDirectCompareRows = 16;
 
 // The key of the sixteen bytes from offset on.
 SortPrefix PrefixOf(std::string_view text, size_t offset) {
@@ -28,6 +31,18 @@ SortPrefix PrefixOf(std::string_view text, size_t offset) {
     half = half << 8 | c;
   }
   return key;
+}
+
+// Orders the texts from offset on as their prefixes do: case folded, and a
+// shorter text as if it went on with zero bytes.
+int CompareFoldedFrom(std::string_view a, std::string_view b, size_t offset) {
+  const size_t end = std::max(a.size(), b.size());
+  for (size_t at = offset; at < end; ++at) {
+    unsigned char ca = at < a.size() ? FoldCase(static_cast<unsigned char>(a[at])) : 0;
+    unsigned char cb = at < b.size() ? FoldCase(static_cast<unsigned char>(b[at])) : 0;
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  return 0;
 }
 
 constexpr std::string_view kSeverityDigits[] = {"", "1", "2", "3", "4"};
@@ -142,59 +157,96 @@ std::string_view AttackListModel::HostNameOfLastRecord() const {
   return Text(buffer_, last_host_);
 }
 
-void AttackListModel::SetSort(int key_column, bool ascending) {
+bool AttackListModel::SetSort(int key_column, bool ascending) {
   sort_key_column_ = key_column;
   sort_ascending_ = ascending;
-  ApplySort();
+  return ApplySort();
 }
 
-void AttackListModel::ApplySort() {
-  if (sort_key_column_ == 0 || order_.size() < 2) return;
-  // Keys are built in record order, which reads the rows and the file's bytes
-  // front to back; each carries its row's position in the order before the sort.
-  // Records the list no longer shows keep the sentinel and get no key.
-  constexpr std::uint32_t kNotShown = std::numeric_limits<std::uint32_t>::max();
-  std::vector<std::uint32_t> position(rows_.size(), kNotShown);
-  for (size_t i = 0; i < order_.size(); ++i) position[order_[i]] = static_cast<std::uint32_t>(i);
-  std::vector<SortKey> keys;
-  keys.reserve(order_.size());
-  for (std::uint32_t record = 0; record < rows_.size(); ++record) {
-    if (position[record] == kNotShown) continue;
-    SortPrefix prefix = PrefixOf(RecordCell(rows_[record], sort_key_column_), 0);
-    keys.push_back({prefix.high, prefix.low, record, position[record]});
+bool AttackListModel::ApplySort() {
+  if (sort_key_column_ == 0 || order_.size() < 2) return true;
+  try {
+    // Keys are built in record order, which reads the rows and the file's bytes
+    // front to back; each carries its row's position in the order before the
+    // sort. Records the list no longer shows keep the sentinel and get no key.
+    constexpr std::uint32_t kNotShown = std::numeric_limits<std::uint32_t>::max();
+    std::vector<std::uint32_t> position(rows_.size(), kNotShown);
+    for (size_t i = 0; i < order_.size(); ++i) position[order_[i]] = static_cast<std::uint32_t>(i);
+    std::vector<SortKey> keys;
+    keys.reserve(order_.size());
+    for (std::uint32_t record = 0; record < rows_.size(); ++record) {
+      if (position[record] == kNotShown) continue;
+      keys.push_back({0, 0, record, position[record]});
+    }
+    position = {};
+    SortKeys(keys);
+    for (size_t i = 0; i < keys.size(); ++i) order_[i] = keys[i].record;
+    return true;
+  } catch (const std::exception&) {
+    return false;  // out of memory: order_ was not touched yet
   }
-  position = {};
-  SortRange(keys.begin(), keys.end(), 0);
-  for (size_t i = 0; i < keys.size(); ++i) order_[i] = keys[i].record;
 }
 
-// Sorts the rows on sixteen bytes of their cells from offset on, then each run
-// of rows that tie there and have more text on the next sixteen bytes.
-void AttackListModel::SortRange(std::vector<SortKey>::iterator first,
-                                std::vector<SortKey>::iterator last, size_t offset) {
-  for (auto key = first; offset > 0 && key != last; ++key) {
+// Works through runs of rows that tie on their cells' first bytes, from a list
+// of runs kept on the heap: however long the texts they share, the stack stays
+// the same.
+void AttackListModel::SortKeys(std::vector<SortKey>& keys) const {
+  struct Run {
+    size_t first, last, offset;
+  };
+  std::vector<Run> pending{{0, keys.size(), 0}};
+  while (!pending.empty()) {
+    Run run = pending.back();
+    pending.pop_back();
+    KeyIterator first = keys.begin() + run.first, last = keys.begin() + run.last;
+    if (run.last - run.first <= kDirectCompareRows) {
+      SortOnRestOfCells(first, last, run.offset);
+      continue;
+    }
+    SortOnPrefixes(first, last, run.offset);
+    // Rows that tie on these sixteen bytes and have more text go on from the next.
+    const size_t next = run.offset + kPrefixBytes;
+    for (KeyIterator tie = first; tie != last;) {
+      KeyIterator tie_end = tie + 1;
+      bool longer = RecordCell(rows_[tie->record], sort_key_column_).size() > next;
+      while (tie_end != last && tie_end->high == tie->high && tie_end->low == tie->low) {
+        longer = longer || RecordCell(rows_[tie_end->record], sort_key_column_).size() > next;
+        ++tie_end;
+      }
+      if (longer && tie_end - tie > 1) {
+        pending.push_back({static_cast<size_t>(tie - keys.begin()),
+                           static_cast<size_t>(tie_end - keys.begin()), next});
+      }
+      tie = tie_end;
+    }
+  }
+}
+
+// Equal texts keep their earlier order in either direction.
+void AttackListModel::SortOnPrefixes(KeyIterator first, KeyIterator last, size_t offset) const {
+  for (KeyIterator key = first; key != last; ++key) {
     SortPrefix prefix = PrefixOf(RecordCell(rows_[key->record], sort_key_column_), offset);
     key->high = prefix.high;
     key->low = prefix.low;
   }
   const bool ascending = sort_ascending_;
-  // Equal texts keep their earlier order in either direction.
   std::sort(first, last, [ascending](const SortKey& a, const SortKey& b) {
     if (a.high != b.high) return ascending == (a.high < b.high);
     if (a.low != b.low) return ascending == (a.low < b.low);
     return a.position < b.position;
   });
-  const size_t next = offset + kPrefixBytes;
-  for (auto run = first; run != last;) {
-    auto run_end = run + 1;
-    bool longer = RecordCell(rows_[run->record], sort_key_column_).size() > next;
-    while (run_end != last && run_end->high == run->high && run_end->low == run->low) {
-      longer = longer || RecordCell(rows_[run_end->record], sort_key_column_).size() > next;
-      ++run_end;
-    }
-    if (longer && run_end - run > 1) SortRange(run, run_end, next);
-    run = run_end;
-  }
+}
+
+// A few rows are compared on the whole rest of their cells at once, in the same
+// order as the prefixes give.
+void AttackListModel::SortOnRestOfCells(KeyIterator first, KeyIterator last, size_t offset) const {
+  const bool ascending = sort_ascending_;
+  std::sort(first, last, [&](const SortKey& a, const SortKey& b) {
+    int order = CompareFoldedFrom(RecordCell(rows_[a.record], sort_key_column_),
+                                  RecordCell(rows_[b.record], sort_key_column_), offset);
+    if (order != 0) return ascending == (order < 0);
+    return a.position < b.position;
+  });
 }
 
 void AttackListModel::Select(std::optional<size_t> row) {

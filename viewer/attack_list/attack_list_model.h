@@ -45,8 +45,9 @@ class AttackListModel {
   void KeepAttackId();
   // The bytes of the file the rows were read from.
   std::string_view BufferText() const { return buffer_; }
-  // Puts the rows into the current sort order (after a load).
-  void ApplySort();
+  // Puts the rows into the current sort order (after a load). False when the
+  // memory for sorting ran out: the rows then keep the order they had.
+  bool ApplySort();
 
   // The list's rows, in display order.
   size_t RowCount() const { return order_.size(); }
@@ -68,8 +69,9 @@ class AttackListModel {
   // The last record's host name (field 6), when the load completed a record.
   std::string_view HostNameOfLastRecord() const;
 
-  // Sorting: the key column (1 to 9) and the order. Rows are kept sorted.
-  void SetSort(int key_column, bool ascending);
+  // Sorting: the key column (1 to 9) and the order. Rows are kept sorted; false
+  // as ApplySort.
+  bool SetSort(int key_column, bool ascending);
   int SortKeyColumn() const { return sort_key_column_; }
   bool SortAscending() const { return sort_ascending_; }
 
@@ -101,8 +103,10 @@ class AttackListModel {
     std::uint32_t record = 0;
     std::uint32_t position = 0;  // in the order before the sort: ties keep it
   };
-  void SortRange(std::vector<SortKey>::iterator first, std::vector<SortKey>::iterator last,
-                 size_t offset);
+  using KeyIterator = std::vector<SortKey>::iterator;
+  void SortKeys(std::vector<SortKey>& keys) const;
+  void SortOnPrefixes(KeyIterator first, KeyIterator last, size_t offset) const;
+  void SortOnRestOfCells(KeyIterator first, KeyIterator last, size_t offset) const;
 
   std::string buffer_;
   std::string formatted_;

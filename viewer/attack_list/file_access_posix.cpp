@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "file_access.h"
 
@@ -32,12 +33,27 @@ bool IsOrdinaryFile(const char* path) {
   return name[0] != '.';  // a dot file is the hidden file of this platform
 }
 
+// The file search's wildcards are only * and ?: every other character of the
+// path, brackets and backslashes included, matches itself.
+std::string AsWildcardPattern(const std::string& path) {
+  std::string pattern;
+  pattern.reserve(path.size());
+  for (char c : path) {
+    if (c == '[' || c == ']' || c == '\\') pattern += '\\';
+    pattern += c;
+  }
+  return pattern;
+}
+
 class PosixFileAccess final : public FileAccess {
  public:
   bool PathExists(const std::string& path) override {
     if (path.empty()) return false;
+    if (path.find_first_of("*?") == std::string::npos) return IsOrdinaryFile(path.c_str());
     GlobOwner found;
-    if (glob(path.c_str(), GLOB_NOSORT, nullptr, &found.result) != 0) return false;
+    if (glob(AsWildcardPattern(path).c_str(), GLOB_NOSORT, nullptr, &found.result) != 0) {
+      return false;
+    }
     for (size_t i = 0; i < found.result.gl_pathc; ++i) {
       if (IsOrdinaryFile(found.result.gl_pathv[i])) return true;
     }
@@ -50,12 +66,11 @@ class PosixFileAccess final : public FileAccess {
     if (file.fd < 0) return ReadStatus::kCannotRead;
     struct stat info;
     if (fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return ReadStatus::kCannotRead;
-    // Read to the end even if the writer appended since fstat.
-    size_t capacity = static_cast<size_t>(info.st_size) + 1;
-    contents.resize(capacity);
+    // What the file held when opened: a writer that appends meanwhile does not
+    // make the buffer grow, and the next reload reads the rest.
+    contents.resize(static_cast<size_t>(info.st_size));
     size_t filled = 0;
-    for (;;) {
-      if (filled == contents.size()) contents.resize(contents.size() * 2);
+    while (filled < contents.size()) {
       ssize_t got = read(file.fd, contents.data() + filled, contents.size() - filled);
       if (got < 0) {
         contents.clear();

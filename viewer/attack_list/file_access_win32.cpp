@@ -40,10 +40,11 @@ class Win32FileAccess final : public FileAccess {
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart >= 0xFFFFFFFFLL) {
       return ReadStatus::kCannotRead;
     }
-    contents.resize(static_cast<size_t>(size.QuadPart) + 1);
+    // What the file held when opened: a writer that appends meanwhile does not
+    // make the buffer grow, and the next reload reads the rest.
+    contents.resize(static_cast<size_t>(size.QuadPart));
     size_t filled = 0;
-    for (;;) {
-      if (filled == contents.size()) contents.resize(contents.size() * 2);
+    while (filled < contents.size()) {
       DWORD chunk = static_cast<DWORD>(std::min<size_t>(contents.size() - filled, 1u << 30));
       DWORD got = 0;
       if (!ReadFile(file.get(), contents.data() + filled, chunk, &got, nullptr)) {

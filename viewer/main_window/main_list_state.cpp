@@ -1,5 +1,7 @@
 #include "main_list_state.h"
 
+#include <exception>
+
 #include "severity.h"
 #include "viewer_text.h"
 
@@ -9,10 +11,19 @@ LoadOutcome LoadMainList(MainListState& state, FileAccess& files, const TextLoca
   LoadOutcome outcome = LoadAttackList(state.list, state.FileLocation, files, locale);
   if (outcome != LoadOutcome::kLoaded) return outcome;
   AttackListModel& list = state.list;
-  state.HostName = std::string(list.HostNameOfLastRecord());
   list.Select(0);
-  state.count_label = FillValue(ViewerText(IDS_ATTACK_COUNT), std::to_string(list.RowCount()));
-  state.status_text = SeverityStatusText(state.HostName, list.SeverityAt(0));
+  // The texts are made first and taken together, so running out of memory
+  // leaves the earlier ones, as a bad file does.
+  try {
+    std::string host(list.HostNameOfLastRecord());
+    std::string label = FillValue(ViewerText(IDS_ATTACK_COUNT), std::to_string(list.RowCount()));
+    std::string status = SeverityStatusText(host, list.SeverityAt(0));
+    state.HostName = std::move(host);
+    state.count_label = std::move(label);
+    state.status_text = std::move(status);
+  } catch (const std::exception&) {
+    return LoadOutcome::kBadFile;
+  }
   EnableListCommands(state, true);
   return outcome;
 }

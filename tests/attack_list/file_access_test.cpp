@@ -1,9 +1,11 @@
-// PathExists against real files: the file search's rules for wildcards,
-// folders and file attributes.
+// The file system against real files: the file search's rules for wildcards,
+// folders and file attributes, and reading a file its writer appends to.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "file_access.h"
 #include "temp_folder.h"
@@ -16,11 +18,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class PathExistsTest : public ::testing::Test {
+class FileAccessTest : public ::testing::Test {
  protected:
   void SetUp() override {
     fs::create_directories(folder_.path / "sub");
-    std::ofstream(In("attack-list.csv")) << "x";
+    for (const char* name : {"attack-list.csv", "a[1].csv", "a[!].csv"})
+      std::ofstream(In(name)) << "x";
+#ifndef _WIN32
+    std::ofstream(In("back\\slash.csv")) << "x";
+#endif
   }
 #ifdef _WIN32
   // Files with attributes are made plain, so the folder can go.
@@ -35,7 +41,7 @@ class PathExistsTest : public ::testing::Test {
   TestFolder folder_;
 };
 
-TEST_F(PathExistsTest, FindsOrdinaryFilesOnly) {
+TEST_F(FileAccessTest, FindsOrdinaryFilesOnly) {
   struct Case {
     std::string path;
     bool exists;
@@ -43,6 +49,17 @@ TEST_F(PathExistsTest, FindsOrdinaryFilesOnly) {
       {In("attack-list.csv"), true},
       {In("attack-*.csv"), true},
       {In("attack-list.cs?"), true},
+      // Brackets are no wildcards: they match themselves, with or without * and ?.
+      {In("a[1].csv"), true},
+      {In("a[!].csv"), true},
+      {In("a[1].c?v"), true},
+      {In("a[1]*"), true},
+      {In("a1.csv"), false},
+      {In("a[0-9].csv"), false},
+#ifndef _WIN32
+      {In("back\\slash.csv"), true},
+      {In("back\\slash.*"), true},
+#endif
       {In("*.txt"), false},
       {In("missing.csv"), false},
       {In("sub"), false},
@@ -54,8 +71,28 @@ TEST_F(PathExistsTest, FindsOrdinaryFilesOnly) {
   for (const Case& c : cases) EXPECT_EQ(files.PathExists(c.path), c.exists) << c.path;
 }
 
+TEST_F(FileAccessTest, ReadsWhatTheFileHeldWhenItsWriterAppends) {
+  // The firewall may append while the list is read: the reading must not
+  // leave the buffer twice the file's size.
+  const std::string path = In("attack-list.csv");
+  std::ofstream(path, std::ios::binary) << std::string(16 << 20, 'a');
+  std::atomic<bool> read_done = false;
+  std::thread writer([&] {
+    std::ofstream appender(path, std::ios::binary | std::ios::app);
+    for (int chunk = 0; chunk < 16384 && !read_done; ++chunk)
+      appender << std::string(4096, 'b') << std::flush;
+  });
+  std::string contents;
+  ReadStatus status = SystemFileAccess().ReadWholeFile(path, contents);
+  read_done = true;
+  writer.join();
+  ASSERT_EQ(status, ReadStatus::kRead);
+  EXPECT_GE(contents.size(), 16u << 20);
+  EXPECT_LT(contents.capacity(), contents.size() * 3 / 2);
+}
+
 #ifdef _WIN32
-TEST_F(PathExistsTest, FileAttributesDecide) {
+TEST_F(FileAccessTest, FileAttributesDecide) {
   struct Case {
     const char* name;
     DWORD attributes;
@@ -73,7 +110,7 @@ TEST_F(PathExistsTest, FileAttributesDecide) {
   }
 }
 
-TEST_F(PathExistsTest, ReadsAFileTheWriterKeepsOpenAndDeletesIt) {
+TEST_F(FileAccessTest, ReadsAFileTheWriterKeepsOpenAndDeletesIt) {
   // The firewall keeps its list open for writing; reading must not be refused,
   // and the firewall must still be able to delete the file afterwards.
   HANDLE writer = CreateFileA(In("attack-list.csv").c_str(), GENERIC_WRITE,
