@@ -316,14 +316,19 @@ void ClickButton(HWND info, int id) {
   ClickAt(CenterOnScreen(button, rect));
 }
 
-// Closes the window with a key or the button; the main window then takes
-// input again with its list commands on.
-void ExpectClosedBy(HWND info, WORD key) {
+// Closes the window with a key (with Alt held: an access key) or the button;
+// the main window then takes input again with its list commands on.
+void ExpectClosedBy(HWND info, WORD key, bool alt = false) {
   if (key == 0) {
     ClickButton(info, IDC_INFO_OK);
   } else {
     EXPECT_TRUE(BringToFront(info));
-    PressKey(key);
+    INPUT keys[4] = {};
+    for (INPUT& input : keys) input.type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[3].ki.wVk = VK_MENU;
+    keys[1].ki.wVk = keys[2].ki.wVk = key;
+    keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    alt ? SendInput(4, keys, sizeof(INPUT)) : SendInput(2, keys + 1, sizeof(INPUT));
   }
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(info); })) << "closed by key " << key;
   EXPECT_TRUE(IsWindowEnabled(ViewerTest::viewer().Main()));
@@ -470,7 +475,7 @@ TEST_F(MainRun, AboutWithAndWithoutTheLibrary) {
     EXPECT_EQ(shown, expected);
     EXPECT_EQ(viewer().CountBoxes(kProgramCaption), 0) << "no message either way";
     EXPECT_EQ(HelpAfterF1(info), 0) << "F1 opens the contents";
-    ExpectClosedBy(info, VK_ESCAPE);
+    ExpectClosedBy(info, registered ? VK_ESCAPE : 'O', !registered);  // Esc, Alt+O
   }
   EXPECT_TRUE(Regsvr32(registered_before ? "" : "/u")) << "the registration as found";
 }
