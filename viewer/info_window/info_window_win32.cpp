@@ -32,7 +32,6 @@ constexpr Design kOkButton{4500, 4200, 935, 375};     // cmdOptions 2
 constexpr int kLabelColumn = 1600, kValueColumn = 3550;
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 RECT InPixels(const Design& design) {
   const int left = Pixels(design.left), top = Pixels(design.top);
@@ -53,8 +52,9 @@ void frmAbout::ShowModal(HWND owner) {
   small_icon_.reset(LoadIconSized(IDI_INFO, GetSystemMetrics(SM_CXSMICON)));
   program_icon_.reset(LoadIconSized(IDI_LOMVEX, GetSystemMetrics(SM_CXICON)));
   const RECT place = Placement(owner);
+  // The icons go to the window, not to its class: the class outlives them.
   HWND window = CreateWindowOf(
-      {kInfoClassName, icon_.get(), small_icon_.get()}, view_.caption.c_str(), kStyle,
+      {kInfoClassName}, view_.caption.c_str(), kStyle,
       {place.left, place.top, place.right - place.left, place.bottom - place.top}, owner);
   if (window == nullptr) return;
   SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
@@ -88,7 +88,7 @@ void frmAbout::ShowModal(HWND owner) {
 
 RECT frmAbout::Placement(HWND owner) const {
   RECT frame{0, 0, Pixels(kClientWidth), Pixels(kClientHeight)};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   RECT owner_frame{};
   WINDOWPLACEMENT placement{};
