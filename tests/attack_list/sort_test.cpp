@@ -29,14 +29,15 @@ void LoadTypes(AttackListModel& list, const std::vector<std::string>& types) {
 // The record order the list should show: texts compared case folded and byte
 // by byte, trailing zero bytes not counted; equal texts keep file order.
 std::vector<size_t> ExpectedOrder(const std::vector<std::string>& types, bool ascending) {
-  auto key = [](std::string text) {
+  std::vector<std::string> keys;
+  for (std::string text : types) {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text.substr(0, text.find_last_not_of('\0') + 1);
-  };
+    keys.push_back(text.substr(0, text.find_last_not_of('\0') + 1));
+  }
   std::vector<size_t> order(types.size());
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-    return ascending ? key(types[a]) < key(types[b]) : key(types[b]) < key(types[a]);
+    return ascending ? keys[a] < keys[b] : keys[b] < keys[a];
   });
   return order;
 }

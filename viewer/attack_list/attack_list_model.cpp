@@ -65,9 +65,15 @@ void AttackListModel::Reset() {
 
 void AttackListModel::AdoptBuffer(std::string&& contents, size_t expected_records) {
   buffer_ = std::move(contents);
+  // At most an eighth of the address space is reserved up front (a 32-bit
+  // process has 2 GB); more rows than that grow as they are read.
+  constexpr size_t kFormattedBytes = 24;  // a date and a time text
+  constexpr size_t kMostReserved = std::numeric_limits<size_t>::max() / 8 /
+                                   (sizeof(Row) + sizeof(std::uint32_t) + kFormattedBytes);
+  expected_records = std::min(expected_records, kMostReserved);
   rows_.reserve(expected_records);
   order_.reserve(expected_records);
-  formatted_.reserve(expected_records * 24);
+  formatted_.reserve(expected_records * kFormattedBytes);
 }
 
 AttackListModel::Slice AttackListModel::BufferSlice(std::string_view text) const {
