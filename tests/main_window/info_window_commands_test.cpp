@@ -15,7 +15,8 @@ using Events = std::vector<std::string>;
 constexpr char kFolder[] = "C:\\BlackIce\\";
 const std::string kProbe = "90,2026-11-01 07:53:38,2000001,TCP port probe,192.168.0.7,WS7,SRV,0,,2";
 const std::string kPing = "10,2026-11-02 08:00:00,2001003,Ping sweep,10.0.0.1,GW,SRV,0,,5";
-const std::string kAttackView = "info window View Attack Information";
+const std::string kAttackView = "info window View Attack Information",
+                  kAboutView = "info window About Intrusion Log Viewer";
 
 // Two events of different attacks and intruders, their issue list and one host file.
 struct InfoFixture : MainWindowFixture {
@@ -30,41 +31,22 @@ struct InfoFixture : MainWindowFixture {
 };
 
 TEST(InfoWindowCommandsTest, OpensItsViewAsksF1sHelpAndSwitchesTheListCommands) {
-  using Action = void (*)(MainWindowLogic&);
-  struct Case {
-    Action action;
+  enum Way { kDetails, kDblClick, kEnter, kAbout };
+  const struct {
+    Way way;
     bool empty_list, help_accepted;
     Events events;
     std::optional<InfoMode> mode;
     bool commands_after;
   } cases[] = {
-      {[](auto& l) { l.Run(Command::kDetails); },
-       false,
-       true,
-       {kAttackView, "help 1 80"},
-       InfoMode::kAttackInfo,
-       true},
-      {[](auto& l) { l.ListDblClick(); },
-       false,
-       true,
-       {kAttackView, "help 1 80"},
-       InfoMode::kAttackInfo,
-       true},
-      {[](auto& l) { l.ListEnter(); },
-       false,
-       false,
-       {kAttackView, "help 1 80"},
-       InfoMode::kAttackInfo,
-       true},
-      {[](auto& l) { l.Run(Command::kDetails); }, true, true, {}, std::nullopt, false},
-      {[](auto& l) { l.Run(Command::kAbout); },
-       false,
-       true,
-       {"info window About Intrusion Log Viewer", "help 11 0"},
-       InfoMode::kAbout,
-       false},
+      {kDetails, false, true, {kAttackView, "help 1 80"}, InfoMode::kAttackInfo, true},
+      {kDblClick, false, true, {kAttackView, "help 1 80"}, InfoMode::kAttackInfo, true},
+      {kEnter, false, false, {kAttackView, "help 1 80"}, InfoMode::kAttackInfo, true},
+      {kDetails, true, true, {}, std::nullopt, false},
+      {kAbout, false, true, {kAboutView, "help 11 0"}, InfoMode::kAbout, false},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
     InfoFixture f;
     if (c.empty_list) f.files.files.erase(kPath);
     MainWindowLogic& logic = f.Start();
@@ -73,12 +55,14 @@ TEST(InfoWindowCommandsTest, OpensItsViewAsksF1sHelpAndSwitchesTheListCommands) 
     f.window.events.clear();
     f.window.help_accepts = c.help_accepted;
     f.window.while_info_open = [](const InfoView&, InfoWindowActions& a) { a.HelpKey(); };
-    c.action(logic);
-    const std::string name = ::testing::PrintToString(c.events);
-    EXPECT_EQ(f.window.events, c.events) << name;
-    EXPECT_EQ(logic.LastInfoMode(), c.mode) << name;
-    EXPECT_EQ(logic.HelpOpened(), c.help_accepted) << name;
-    EXPECT_EQ(logic.ListState().list_commands_enabled, c.commands_after) << name;
+    if (c.way == kDblClick) logic.ListDblClick();
+    if (c.way == kEnter) logic.ListEnter();
+    if (c.way == kDetails || c.way == kAbout)
+      logic.Run(c.way == kAbout ? Command::kAbout : Command::kDetails);
+    EXPECT_EQ(f.window.events, c.events);
+    EXPECT_EQ(logic.LastInfoMode(), c.mode);
+    EXPECT_EQ(logic.HelpOpened(), c.help_accepted);
+    EXPECT_EQ(logic.ListState().list_commands_enabled, c.commands_after);
   }
 }
 

@@ -1,5 +1,5 @@
-// Fakes of what the main window's logic works with besides files, the dialog
-// and the printer: the tray's platform and the window.
+// A fake of the window the main window's logic works with (its printer and the
+// tray's platform inside), and a fixture with the other fakes.
 #pragma once
 
 #include <functional>
@@ -16,19 +16,6 @@
 #include "text_printer.h"
 
 namespace lomvex {
-
-// The tray's calls, each also written into the window's events ("tray add").
-class LoggedTrayPlatform final : public testing::FakeTrayPlatform {
- public:
-  explicit LoggedTrayPlatform(std::vector<std::string>& events) : events_(events) {}
-  void NotifyIcon(TrayCommand command, const NotifyIconRecord& record) override {
-    FakeTrayPlatform::NotifyIcon(command, record);
-    events_.push_back("tray " + calls.back().substr(0, calls.back().find(' ')));
-  }
-
- private:
-  std::vector<std::string>& events_;
-};
 
 class FakeWindow final : public MainWindowPlatform {
  public:
@@ -47,8 +34,12 @@ class FakeWindow final : public MainWindowPlatform {
   std::vector<ColumnClickEffect> sort_marks;
   std::vector<InfoView> info_views;  // a copy of every information window shown
   std::function<void(const InfoView&, InfoWindowActions&)> while_info_open;
+  testing::FakeTrayPlatform tray_platform;  // its calls also go into the events
 
-  FakeWindow() { printer.log = &events; }
+  FakeWindow() {
+    printer.log = &events;
+    tray_platform.log = &events;
+  }
 
   MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon,
                             MessageButtons buttons) override {
@@ -108,7 +99,7 @@ struct MainWindowFixture {
   TestFolder folder;
   std::unique_ptr<ProfileStore> profile = OpenIniFile(folder / "Lomvex.Ini");
   ScriptedFileDialog dialog;
-  LoggedTrayPlatform tray_platform{window.events};
+  testing::FakeTrayPlatform& tray_platform = window.tray_platform;
   cSysTray tray{tray_platform, 0x1234};
   std::unique_ptr<MainWindowLogic> started;
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "main_window_fakes.h"
 #include "viewer_text.h"
 
@@ -13,32 +15,29 @@ using Events = std::vector<std::string>;
 class MainWindowTest : public ::testing::Test, protected MainWindowFixture {};
 
 TEST(MainWindowStartTest, LoadsAndSwitchesCommandsByFileSet) {
-  struct Case {
-    const char* name;
-    bool location;
-    bool file_exists;
+  const struct {
+    bool location, file_exists;
     const char* FileSet;  // nullptr: the key is missing
     size_t rows;
     bool commands_after_activation;
-  } cases[] = {
-      {"no location, FileSet on", false, false, "1", 0, true},
-      {"no location, FileSet off", false, false, nullptr, 0, false},
-      {"missing file, FileSet on", true, false, "1", 0, true},
-      {"list, FileSet off", true, true, "0", 2, false},
-      {"list, FileSet on", true, true, "1", 2, true},
-  };
-  for (const Case& c : cases) {
+  } cases[] = {{false, false, "1", 0, true},
+               {false, false, nullptr, 0, false},
+               {true, false, "1", 0, true},
+               {true, true, "0", 2, false},
+               {true, true, "1", 2, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
     MainWindowFixture f;
     if (c.location) f.WithList();
     if (!c.file_exists) f.files.files.clear();
     if (c.FileSet) f.Set("FileSet", c.FileSet);
     MainWindowLogic& logic = f.Start();
-    EXPECT_EQ(logic.ListState().list.RowCount(), c.rows) << c.name;
-    EXPECT_EQ(f.files.reads, c.file_exists ? 1 : 0) << c.name;
-    EXPECT_FALSE(logic.ListState().list_commands_enabled) << c.name << ": off after loading";
+    EXPECT_EQ(logic.ListState().list.RowCount(), c.rows);
+    EXPECT_EQ(f.files.reads, c.file_exists ? 1 : 0);
+    EXPECT_FALSE(logic.ListState().list_commands_enabled) << "off after loading";
     logic.Activate();
-    EXPECT_EQ(logic.ListState().list_commands_enabled, c.commands_after_activation) << c.name;
-    EXPECT_TRUE(f.window.messages.empty()) << c.name;
+    EXPECT_EQ(logic.ListState().list_commands_enabled, c.commands_after_activation);
+    EXPECT_TRUE(f.window.messages.empty());
   }
 }
 
@@ -51,23 +50,18 @@ TEST_F(MainWindowTest, BadFileIsReportedOnceWithMessage113) {
 }
 
 TEST(MainWindowClearTest, ConfirmsThenDeletesAndEmpties) {
-  struct Case {
-    const char* name;
+  const struct {
     MessageAnswer answer;
-    bool location;
-    bool exists;
-    bool locked;
-    bool file_left;
-    bool list_emptied;
-    bool failure_reported;
+    bool location, exists, locked, file_left, list_emptied, failure_reported;
   } cases[] = {
-      {"cancel", MessageAnswer::kCancel, true, true, false, true, false, false},
-      {"ok", MessageAnswer::kOk, true, true, false, false, true, false},
-      {"ok, file already gone", MessageAnswer::kOk, true, false, false, false, true, false},
-      {"ok, cannot delete", MessageAnswer::kOk, true, true, true, true, false, true},
-      {"ok, no location", MessageAnswer::kOk, false, false, false, false, false, false},
+      {MessageAnswer::kCancel, true, true, false, true, false, false},
+      {MessageAnswer::kOk, true, true, false, false, true, false},
+      {MessageAnswer::kOk, true, false, false, false, true, false},   // already gone
+      {MessageAnswer::kOk, true, true, true, true, false, true},      // cannot delete
+      {MessageAnswer::kOk, false, false, false, false, false, false}  // no location
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
     MainWindowFixture f;
     f.Set("FileSet", "1");
     if (c.location) f.WithList();
@@ -77,25 +71,21 @@ TEST(MainWindowClearTest, ConfirmsThenDeletesAndEmpties) {
     if (!c.exists) f.files.files.erase(kPath);
     if (c.locked) f.files.locked.insert(kPath);
     f.window.answer = c.answer;
-
     logic.Run(Command::kClear);
 
     Events events = {"message Lomvex (exclamation, ok cancel)"};
     if (c.failure_reported) events.push_back("message Lomvex (exclamation, ok)");
-    ASSERT_EQ(f.window.events, events) << c.name;
-    EXPECT_EQ(f.window.messages[0], ExpandLineBreaks(ViewerText(IDS_CLEAR_CONFIRM))) << c.name;
-    if (c.failure_reported) {
-      EXPECT_NE(f.window.messages[1].find(kPath), std::string::npos) << c.name;
-    }
+    ASSERT_EQ(f.window.events, events);
+    EXPECT_EQ(f.window.messages[0], ExpandLineBreaks(ViewerText(IDS_CLEAR_CONFIRM)));
+    EXPECT_TRUE(!c.failure_reported || f.window.messages[1].find(kPath) != std::string::npos);
     const MainListState& after = logic.ListState();
-    EXPECT_EQ(f.files.files.count(kPath) == 1, c.file_left) << c.name;
-    EXPECT_EQ(after.list.RowCount(), c.list_emptied ? 0 : before.list.RowCount()) << c.name;
-    EXPECT_EQ(after.count_label, c.list_emptied ? "" : before.count_label) << c.name;
-    EXPECT_EQ(after.list_commands_enabled, !c.list_emptied && before.list_commands_enabled)
-        << c.name;
-    EXPECT_EQ(after.status_text, before.status_text) << c.name << ": panel 1 keeps its text";
-    EXPECT_EQ(after.list.AttackIdsCount(), before.list.AttackIdsCount()) << c.name;
-    EXPECT_EQ(after.HostName, before.HostName) << c.name;
+    EXPECT_EQ(f.files.files.count(kPath) == 1, c.file_left);
+    EXPECT_EQ(after.list.RowCount(), c.list_emptied ? 0 : before.list.RowCount());
+    EXPECT_EQ(after.count_label, c.list_emptied ? "" : before.count_label);
+    EXPECT_EQ(after.list_commands_enabled, !c.list_emptied && before.list_commands_enabled);
+    EXPECT_EQ(after.status_text, before.status_text) << "panel 1 keeps its text";
+    EXPECT_EQ(after.list.AttackIdsCount(), before.list.AttackIdsCount());
+    EXPECT_EQ(after.HostName, before.HostName);
   }
 }
 
@@ -128,31 +118,28 @@ TEST_F(MainWindowTest, BadChoiceIsReportedAndCommandsStillOn) {
   EXPECT_TRUE(logic.ListState().list_commands_enabled);
 }
 
-TEST_F(MainWindowTest, ReloadsOnTick300And600AndOpenDoesNotMoveIt) {
+// The tick reloads at 300 and 600 seconds; Open at 250 does not move them; the
+// clock is written on every tick, the date only at start.
+TEST_F(MainWindowTest, ReloadsOnTick300And600AndWritesTheClock) {
   WithList();
   dialog.answers = {kPath};
-  MainWindowLogic& logic = Start();
-  std::vector<int> reload_ticks;
-  for (int tick = 1; tick <= 600; ++tick) {
-    if (tick == 250) logic.Run(Command::kOpen);
-    int reads = files.reads;
-    logic.Tick();
-    if (files.reads != reads) reload_ticks.push_back(tick);
-  }
-  EXPECT_EQ(reload_ticks, (std::vector<int>{300, 600}));
-  EXPECT_EQ(files.reads, 4);  // start-up, Open, two ticks
-}
-
-TEST_F(MainWindowTest, ClockIsWrittenEveryTickDateOnlyAtStart) {
   MainWindowLogic& logic = Start();
   EXPECT_EQ(logic.ClockText(), "03:07 PM");
   window.today = {2026, 12, 7};
   window.now = {0, 1, 0};
   window.updated = 0;
-  logic.Tick();
+  std::vector<int> reload_ticks;
+  for (int tick = 1; tick <= 600; ++tick) {
+    if (tick == 250) logic.Run(Command::kOpen);
+    const int reads = files.reads;
+    logic.Tick();
+    if (files.reads != reads) reload_ticks.push_back(tick);
+    EXPECT_TRUE(tick > 1 || window.updated == kViewClock) << "the clock only";
+  }
+  EXPECT_EQ(reload_ticks, (std::vector<int>{300, 600}));
+  EXPECT_EQ(files.reads, 4);  // start-up, Open, two ticks
   EXPECT_EQ(logic.ClockText(), "12:01 AM");
   EXPECT_EQ(logic.DateText(), "Dec 06, 2026");
-  EXPECT_EQ(window.updated, kViewClock);
 }
 
 TEST_F(MainWindowTest, NoReloadStartsWhileAFailedOneShowsItsMessage) {
@@ -198,19 +185,15 @@ TEST_F(MainWindowTest, WindowStaysWhenTheTrayIsTaken) {
 }
 
 TEST(MainWindowUnloadTest, StepsInOrder) {
-  struct Case {
-    const char* name;
-    bool help_used;
-    bool help_accepted;
-    bool in_tray;
+  const struct {
+    bool help_used, help_accepted, in_tray;
     Events events;
-  } cases[] = {
-      {"plain", false, false, false, {"printer font Times", "destroy"}},
-      {"help open", true, true, false, {"printer font Times", "help 2 0", "destroy"}},
-      {"help refused", true, false, false, {"printer font Times", "destroy"}},
-      {"in tray", false, false, true, {"printer font Times", "tray delete", "destroy"}},
-  };
-  for (const Case& c : cases) {
+  } cases[] = {{false, false, false, {"printer font Times", "destroy"}},
+               {true, true, false, {"printer font Times", "help 2 0", "destroy"}},
+               {true, false, false, {"printer font Times", "destroy"}},
+               {false, false, true, {"printer font Times", "tray delete", "destroy"}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
     MainWindowFixture f;
     f.WithList();
     f.window.printer.font = {"Times", 12, true};
@@ -220,25 +203,20 @@ TEST(MainWindowUnloadTest, StepsInOrder) {
     if (c.in_tray) logic.Resize(true);
     f.window.events.clear();
     logic.Run(Command::kExit);
-    EXPECT_EQ(f.window.events, c.events) << c.name;
-    EXPECT_EQ(logic.PrintOrientation(), PageOrientation::kPortrait) << c.name;
-    EXPECT_EQ(f.window.printer.font, (PrinterFont{"Times", 12, true})) << c.name;
-    EXPECT_EQ(logic.ListState().list.AttackIdsCount(), 0u) << c.name;
-    EXPECT_FALSE(f.tray.InTray()) << c.name;
+    EXPECT_EQ(f.window.events, c.events);
+    EXPECT_EQ(logic.PrintOrientation(), PageOrientation::kPortrait);
+    EXPECT_EQ(f.window.printer.font, (PrinterFont{"Times", 12, true}));
+    EXPECT_EQ(logic.ListState().list.AttackIdsCount(), 0u);
+    EXPECT_FALSE(f.tray.InTray());
+    // Nothing runs after the unload.
+    f.window.events.clear();
+    logic.Unload();
+    logic.Run(Command::kExit);
+    logic.Run(Command::kClear);
+    logic.Tick();
+    logic.Resize(true);
+    EXPECT_TRUE(f.window.events.empty());
   }
-}
-
-TEST_F(MainWindowTest, NothingRunsAfterUnload) {
-  Set("RefreshRate", "0");
-  MainWindowLogic& logic = Start();
-  logic.Unload();
-  window.events.clear();
-  logic.Unload();
-  logic.Run(Command::kExit);
-  logic.Run(Command::kClear);
-  logic.Tick();
-  logic.Resize(true);
-  EXPECT_TRUE(window.events.empty());
 }
 
 TEST_F(MainWindowTest, HelpRequestsAndTheirClosingAtExit) {
@@ -289,6 +267,76 @@ TEST_F(MainWindowTest, ListEventsReachTheListAndTheView) {
   logic.ListClick();
   EXPECT_NE(logic.ListState().status_text.find("Serious"), std::string::npos);
   EXPECT_TRUE(window.updated & kViewStatus);
+}
+
+TEST_F(MainWindowTest, WindowHidesOnlyBehindItsIconWhichAShellRestartBringsBack) {
+  MainWindowLogic& logic = Start();
+  tray_platform.shell_refuses = true;
+  logic.Resize(true);  // the shell refuses the icon: the window stays
+  logic.ShellRestarted();
+  tray_platform.shell_refuses = false;
+  logic.ShellRestarted();  // the new shell takes it
+  EXPECT_TRUE(tray.IconShown());
+  logic.Resize(false);
+  logic.Resize(true);
+  logic.ShellRestarted();
+  tray_platform.shell_refuses = true;
+  logic.ShellRestarted();  // hidden, and the icon lost: the window comes back
+  EXPECT_EQ(window.events, (Events{"tray add", "tray add", "tray add", "tray delete", "tray add",
+                                   "hide", "tray add", "tray add", "restore"}));
+}
+
+TEST_F(MainWindowTest, OpenChoosesNothingWhenTheWindowWasUnloadedInItsDialog) {
+  files.files[kPath] = AttackListFile({Record(90)});
+  dialog.answers = {kPath};
+  MainWindowLogic& logic = Start();
+  dialog.while_open = [&] { logic.Run(Command::kExit); };
+  logic.Run(Command::kOpen);
+  EXPECT_EQ(files.reads, 0);
+  EXPECT_EQ(ReadStartupSettings(*profile).FileLocation, "");
+}
+
+TEST(MainWindowPrintTest, WhatWouldChangeThePrintedListWaitsForThePrintoutsEnd) {
+  using Fixture = MainWindowFixture;
+  auto run = [](Command command) { return [command](Fixture& f) { f.started->Run(command); }; };
+  auto tick = [](Fixture& f) { f.started->Tick(); };
+  auto three_rows = [](Fixture& f) { return f.started->ListState().list.RowCount() == 3; };
+  auto seen = [](std::string event, int times) {
+    return [=](Fixture& f) { return std::ranges::count(f.window.events, event) == times; };
+  };
+  const struct {
+    const char* name;
+    bool event_printout;  // else the list printout
+    std::function<void(Fixture&)> during;
+    std::function<bool(Fixture&)> done;
+  } cases[] = {
+      {"timer reload", false, tick, three_rows},
+      {"open", false, run(Command::kOpen), three_rows},
+      {"clear", false, run(Command::kClear), seen("message Lomvex (exclamation, ok cancel)", 1)},
+      {"second print", false, run(Command::kPrintList), seen("printer font Courier New", 2)},
+      {"exit", false, run(Command::kExit), seen("destroy", 1)},
+      {"timer reload, event printout", true, tick, three_rows},
+      {"print list, event printout", true, run(Command::kPrintList),
+       seen("printer font Courier New", 2)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Fixture f;
+    f.Set("RefreshRate", "0");
+    f.WithList();
+    f.dialog.answers = {kPath};
+    MainWindowLogic& logic = f.Start();
+    f.files.files[kPath] = AttackListFile({Record(90), Record(10), Record(50)});
+    bool done_while_printing = true;
+    f.window.printer.while_printing = [&] {
+      c.during(f);
+      done_while_printing = c.done(f);
+    };
+    f.window.while_info_open = [](const InfoView&, InfoWindowActions& info) { info.Print(); };
+    logic.Run(c.event_printout ? Command::kDetails : Command::kPrintList);
+    EXPECT_FALSE(done_while_printing);
+    EXPECT_TRUE(c.done(f)) << "once the printout ended";
+  }
 }
 
 }  // namespace
