@@ -1,7 +1,9 @@
 // A printer that keeps its pages as text and can be told to fail at a line.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "printer.h"
@@ -18,8 +20,10 @@ class TextPrinter final : public Printer {
   bool ended = false;
   bool aborted = false;
   std::vector<std::string>* log = nullptr;  // gets "printer font NAME" on every change
+  std::function<void()> while_printing;     // runs once, at the next line printed
 
   void PrintLine(std::string_view line) override {
+    if (while_printing) std::exchange(while_printing, nullptr)();
     if (fail_at_line == static_cast<int>(line_fonts.size())) throw PrinterError();
     if (pages.empty()) pages.emplace_back();
     pages.back().emplace_back(line);

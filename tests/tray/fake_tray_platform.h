@@ -15,7 +15,7 @@ class FakeTrayPlatform : public TrayPlatform {
   // "add w4242 f7 m1125 i77 'Lomvex\0'": command, window, flags, then the
   // callback message and icon when set, and with the tip flag the tip field
   // less its trailing blanks, a NUL written as \0.
-  void NotifyIcon(TrayCommand command, const NotifyIconRecord& record) override {
+  bool NotifyIcon(TrayCommand command, const NotifyIconRecord& record) override {
     static const char* const kCommands[] = {"add", "modify", "delete"};
     std::ostringstream call;
     call << kCommands[static_cast<int>(command)] << " w" << std::hex << record.window << " f"
@@ -33,6 +33,7 @@ class FakeTrayPlatform : public TrayPlatform {
     }
     if (record.id != 0) call << " (id " << record.id << ")";
     calls.push_back(call.str());
+    return !shell_refuses;
   }
   bool AttachWindowProcedure(std::uintptr_t window, cSysTray& control) override {
     calls.push_back(Window("attach", window));
@@ -47,6 +48,7 @@ class FakeTrayPlatform : public TrayPlatform {
 
   std::vector<std::string> calls;
   cSysTray* holder = nullptr;
+  bool shell_refuses = false;  // the shell's answer to every command
 
  private:
   static std::string Window(const char* what, std::uintptr_t window) {

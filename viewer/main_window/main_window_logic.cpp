@@ -1,5 +1,8 @@
 #include "main_window_logic.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "attack_info_page.h"
 #include "event_print_job.h"
 #include "list_print_job.h"
@@ -33,7 +36,15 @@ void MainWindowLogic::Activate() {
 void MainWindowLogic::Resize(bool minimised) {
   if (unloaded_) return;
   services_.tray.SetInTray(minimised);
-  if (services_.tray.InTray()) services_.platform.HideWindow();
+  // Without its icon a hidden window could not be reached again.
+  hidden_in_tray_ = services_.tray.IconShown();
+  if (hidden_in_tray_) services_.platform.HideWindow();
+}
+
+void MainWindowLogic::ShellRestarted() {
+  if (unloaded_) return;
+  services_.tray.ShellRestarted();
+  if (hidden_in_tray_ && !services_.tray.IconShown()) services_.platform.RestoreWindow();
 }
 
 void MainWindowLogic::Unload() {
@@ -48,7 +59,7 @@ void MainWindowLogic::Unload() {
 }
 
 void MainWindowLogic::Run(Command command) {
-  if (unloaded_) return;
+  if (unloaded_ || HoldWhilePrinting(command)) return;
   switch (command) {
     case Command::kOpen:
       Open();
@@ -86,6 +97,14 @@ void MainWindowLogic::Tick() {
   clock_text_ = FormatClock(services_.platform.Now(), services_.locale);
   services_.platform.UpdateView(kViewClock);
   if (!timer_.Tick(settings_.RefreshRate)) return;
+  if (printing_) {
+    reload_held_ = true;
+  } else {
+    ReloadOnTimer();
+  }
+}
+
+void MainWindowLogic::ReloadOnTimer() {
   timer_.ReloadStarted();
   LoadList();
   timer_.ReloadFinished();
@@ -113,7 +132,8 @@ void MainWindowLogic::ListDblClick() {
 void MainWindowLogic::ListSelectionChanged(std::optional<size_t> row) { state_.list.Select(row); }
 
 void MainWindowLogic::ColumnClick(int column) {
-  if (unloaded_ || column < 1 || column > kListColumns) return;
+  // A sort would reorder the rows under a running printout.
+  if (unloaded_ || printing_ || column < 1 || column > kListColumns) return;
   ColumnClickEffect effect = OnColumnClick(state_, column);
   services_.platform.ShowSortMarks(effect);
   services_.platform.UpdateView(kViewRows | kViewSelection);
@@ -138,8 +158,23 @@ void MainWindowLogic::LoadList() {
 }
 
 void MainWindowLogic::Open() {
-  ChooseAttackList(services_.profile, services_.file_dialog, state_.FileLocation);
-  if (state_.FileLocation.empty()) return;
+  // The dialog is modal: the window may be unloaded before it returns, and
+  // then its choice is neither written nor loaded.
+  class UnlessUnloaded final : public FileDialog {
+   public:
+    UnlessUnloaded(FileDialog& dialog, const bool& unloaded)
+        : dialog_(dialog), unloaded_(unloaded) {}
+    std::string ShowOpen(const OpenFileRequest& request) override {
+      std::string chosen = dialog_.ShowOpen(request);
+      return unloaded_ ? std::string() : chosen;
+    }
+
+   private:
+    FileDialog& dialog_;
+    const bool& unloaded_;
+  } dialog(services_.file_dialog, unloaded_);
+  ChooseAttackList(services_.profile, dialog, state_.FileLocation);
+  if (unloaded_ || state_.FileLocation.empty()) return;
   LoadList();
   EnableListCommands(state_, true);
   services_.platform.UpdateView(kViewCommands);
@@ -166,11 +201,29 @@ void MainWindowLogic::Clear() {
 }
 
 void MainWindowLogic::PrintList() {
-  if (!PrintListOnPrinter({state_.list, state_.HostName}, services_.platform.Today(),
-                          services_.locale, print_orientation_,
-                          services_.platform.PlatformPrinter())) {
-    ShowPrinterError();
+  printing_ = true;
+  const bool printed = PrintListOnPrinter({state_.list, state_.HostName},
+                                          services_.platform.Today(), services_.locale,
+                                          print_orientation_, services_.platform.PlatformPrinter());
+  printing_ = false;
+  if (!printed) ShowPrinterError();
+  RunHeldCommands();
+}
+
+bool MainWindowLogic::HoldWhilePrinting(Command command) {
+  const bool held = printing_ && (command == Command::kOpen || command == Command::kClear ||
+                                  command == Command::kPrintList || command == Command::kExit);
+  if (held &&
+      std::find(held_commands_.begin(), held_commands_.end(), command) == held_commands_.end()) {
+    held_commands_.push_back(command);
   }
+  return held;
+}
+
+void MainWindowLogic::RunHeldCommands() {
+  const std::vector<Command> held = std::exchange(held_commands_, {});
+  if (std::exchange(reload_held_, false) && !unloaded_) ReloadOnTimer();
+  for (Command command : held) Run(command);
 }
 
 void MainWindowLogic::ShowPrinterError() {
@@ -227,12 +280,15 @@ void MainWindowLogic::InfoHelp() {
 }
 
 void MainWindowLogic::PrintInfo(const InfoView& view) {
-  if (unloaded_ || view.mode != InfoMode::kAttackInfo) return;
+  if (unloaded_ || printing_ || view.mode != InfoMode::kAttackInfo) return;
   const std::vector<std::string> lines = AttackInfoPageLines(
       view.rows, view.text, state_.HostName, services_.platform.Today(), services_.locale);
-  if (!PrintEventOnPrinter(lines, print_orientation_, services_.platform.PlatformPrinter())) {
-    ShowPrinterError();
-  }
+  printing_ = true;
+  const bool printed =
+      PrintEventOnPrinter(lines, print_orientation_, services_.platform.PlatformPrinter());
+  printing_ = false;
+  if (!printed) ShowPrinterError();
+  RunHeldCommands();
 }
 
 }  // namespace lomvex

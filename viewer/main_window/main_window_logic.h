@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "event_format.h"
 #include "help_topics.h"
@@ -88,6 +89,8 @@ class MainWindowLogic final : public TrayEvents {
   void Resize(bool minimised);
   // Runs the unload steps once; nothing runs after it.
   void Unload();
+  // The shell restarted and lost the tray's icons.
+  void ShellRestarted();
 
   void Run(Command command);
   void Tick();
@@ -121,6 +124,11 @@ class MainWindowLogic final : public TrayEvents {
   void Open();
   void Clear();
   void PrintList();
+  // A printer driver may run a message loop during the document: what would
+  // change or free what the printout reads waits until it ends.
+  bool HoldWhilePrinting(Command command);
+  void RunHeldCommands();
+  void ReloadOnTimer();
   void ShowPrinterError();
   void Details();
   void About();
@@ -139,6 +147,10 @@ class MainWindowLogic final : public TrayEvents {
   bool help_opened_ = false;
   std::optional<InfoMode> info_mode_;
   bool info_window_open_ = false;
+  bool printing_ = false;
+  std::vector<Command> held_commands_;  // in the order they came
+  bool reload_held_ = false;
+  bool hidden_in_tray_ = false;
   bool unloaded_ = false;
 };
 

@@ -61,7 +61,7 @@ void cSysTray::SetTrayTip(std::string_view tip) {
   tray_tip_ = tip;
 }
 
-void cSysTray::AddTrayIcon() {
+bool cSysTray::AddTrayIcon() {
   NotifyIconRecord record = Record(0);
   if (tray_icon_ != 0) {
     record.icon = tray_icon_;
@@ -73,7 +73,7 @@ void cSysTray::AddTrayIcon() {
   }
   record.flags |= NotifyIconRecord::kFlagMessage;
   record.callback_message = TrayCallbackMessage;
-  platform_.NotifyIcon(TrayCommand::kAdd, record);
+  return platform_.NotifyIcon(TrayCommand::kAdd, record);
 }
 
 void cSysTray::RemoveTrayIcon() { platform_.NotifyIcon(TrayCommand::kDelete, Record(0)); }
@@ -83,14 +83,18 @@ void cSysTray::SetInTray(bool in_tray) {
   if (in_tray && user_mode_) {
     // Another control holds the tray: refuse, leaving both as they are.
     if (!platform_.AttachWindowProcedure(control_window_, *this)) return;
-    AddTrayIcon();
-    icon_shown_ = true;
-  } else if (!in_tray && icon_shown_) {
-    RemoveTrayIcon();
+    attached_ = true;
+    icon_shown_ = AddTrayIcon();
+  } else if (!in_tray && attached_) {
+    if (icon_shown_) RemoveTrayIcon();
     platform_.DetachWindowProcedure(control_window_);
-    icon_shown_ = false;
+    attached_ = icon_shown_ = false;
   }
   in_tray_ = in_tray;
+}
+
+void cSysTray::ShellRestarted() {
+  if (attached_) icon_shown_ = AddTrayIcon();
 }
 
 void cSysTray::HandleTrayMessage(std::uint32_t mouse_message, std::uint32_t id) {

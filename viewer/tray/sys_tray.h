@@ -41,7 +41,8 @@ class cSysTray;
 class TrayPlatform {
  public:
   virtual ~TrayPlatform() = default;
-  virtual void NotifyIcon(TrayCommand command, const NotifyIconRecord& record) = 0;
+  // True when the shell accepted the command.
+  virtual bool NotifyIcon(TrayCommand command, const NotifyIconRecord& record) = 0;
   // Routes the tray notifications of the window to the control (the window's
   // own procedure still sees every message); false when another control
   // already holds the tray.
@@ -80,7 +81,10 @@ class cSysTray {
   // is refused (InTray stays false).
   void SetInTray(bool in_tray);
   bool InTray() const { return in_tray_; }
+  // Whether the shell shows the icon: it may refuse it, or lose it when it restarts.
   bool IconShown() const { return icon_shown_; }
+  // The shell restarted without the icons it showed: a control in the tray adds its icon again.
+  void ShellRestarted();
   std::uint32_t IconId() const { return icon_id_; }
 
   // A notification from the tray: mouse message (513..518) and identifier.
@@ -88,7 +92,7 @@ class cSysTray {
 
  private:
   NotifyIconRecord Record(std::uint32_t flags) const;
-  void AddTrayIcon();
+  bool AddTrayIcon();
   void RemoveTrayIcon();
 
   TrayPlatform& platform_;
@@ -96,6 +100,7 @@ class cSysTray {
   bool user_mode_;
   TrayEvents* events_ = nullptr;
   bool in_tray_ = false;
+  bool attached_ = false;  // the window's tray notifications come to this control
   bool icon_shown_ = false;
   std::uintptr_t tray_icon_ = 0;
   std::string tray_tip_ = std::string("SysTray Control.") + '\0';

@@ -58,9 +58,10 @@ NOTIFYICONDATAA ToNotifyIconData(const NotifyIconRecord& record) {
   return data;
 }
 
-void Win32TrayPlatform::NotifyIcon(TrayCommand command, const NotifyIconRecord& record) {
+bool Win32TrayPlatform::NotifyIcon(TrayCommand command, const NotifyIconRecord& record) {
   NOTIFYICONDATAA data = ToNotifyIconData(record);
   last_notify_succeeded_ = Shell_NotifyIconA(static_cast<DWORD>(command), &data) != FALSE;
+  return last_notify_succeeded_;
 }
 
 bool Win32TrayPlatform::AttachWindowProcedure(std::uintptr_t window, cSysTray& control) {

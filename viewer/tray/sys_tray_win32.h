@@ -25,7 +25,7 @@ NOTIFYICONDATAA ToNotifyIconData(const NotifyIconRecord& record);
 // window is subclassed with the control as the subclass's data.
 class Win32TrayPlatform final : public TrayPlatform {
  public:
-  void NotifyIcon(TrayCommand command, const NotifyIconRecord& record) override;
+  bool NotifyIcon(TrayCommand command, const NotifyIconRecord& record) override;
   // False also when the window cannot be subclassed (it does not exist).
   bool AttachWindowProcedure(std::uintptr_t window, cSysTray& control) override;
   void DetachWindowProcedure(std::uintptr_t window) override;
