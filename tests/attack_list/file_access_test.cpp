@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -76,12 +77,17 @@ TEST_F(FileAccessTest, ReadsWhatTheFileHeldWhenItsWriterAppends) {
   // leave the buffer twice the file's size.
   const std::string path = In("attack-list.csv");
   std::ofstream(path, std::ios::binary) << std::string(16 << 20, 'a');
-  std::atomic<bool> read_done = false;
+  std::atomic<bool> appending = false, read_done = false;
   std::thread writer([&] {
     std::ofstream appender(path, std::ios::binary | std::ios::app);
-    for (int chunk = 0; chunk < 16384 && !read_done; ++chunk)
-      appender << std::string(4096, 'b') << std::flush;
+    // A record every millisecond, as long as the reading lasts.
+    for (int chunk = 0; chunk < 2000 && !read_done; ++chunk) {
+      appender << std::string(100, 'b') << std::flush;
+      appending = true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
   });
+  while (!appending) std::this_thread::yield();
   std::string contents;
   ReadStatus status = SystemFileAccess().ReadWholeFile(path, contents);
   read_done = true;

@@ -13,6 +13,15 @@ namespace {
 // Records are slices addressed with 32-bit offsets.
 constexpr size_t kLargestFile = std::numeric_limits<std::uint32_t>::max();
 
+// How many rows to reserve for a file of file_bytes with line_ends carriage
+// returns: no more than records that short could fill; more rows grow as read.
+size_t RecordsToReserve(size_t file_bytes, size_t line_ends) {
+  // Every record the loader keeps takes at least a level digit, nine commas
+  // and a line end; one more line may begin a row that fails.
+  constexpr size_t kShortestRecord = 11;
+  return std::min(line_ends, file_bytes / kShortestRecord) + 1;
+}
+
 LoadOutcome ReadRecords(AttackListModel& list, const TextLocale& locale, std::string_view text) {
   LineReader lines(text);
   std::string_view line;
@@ -50,21 +59,15 @@ LoadOutcome LoadAttackList(AttackListModel& list, const std::string& path, FileA
       return LoadOutcome::kUnreadable;
     }
     size_t line_ends = static_cast<size_t>(std::count(contents.begin(), contents.end(), '\r'));
-    outcome = LoadOutcome::kBadFile;
+    outcome = LoadOutcome::kBadFile;  // from here on the rows read so far stay
     const size_t reserved = RecordsToReserve(contents.size(), line_ends);
     list.AdoptBuffer(std::move(contents), reserved);
     outcome = ReadRecords(list, locale, list.BufferText());
   } catch (const std::exception&) {
+    // outcome says how far the load came
   }
   list.ApplySort();
   return outcome;
-}
-
-size_t RecordsToReserve(size_t file_bytes, size_t line_ends) {
-  // Every record the loader keeps takes at least a level digit, nine commas
-  // and a line end; one more line may begin a row that fails.
-  constexpr size_t kShortestRecord = 11;
-  return std::min(line_ends, file_bytes / kShortestRecord) + 1;
 }
 
 }  // namespace lomvex

@@ -23,10 +23,6 @@ enum class LoadOutcome {
 LoadOutcome LoadAttackList(AttackListModel& list, const std::string& path, FileAccess& files,
                            const TextLocale& locale = EnglishTextLocale());
 
-// How many rows to reserve for a file of file_bytes with line_ends carriage
-// returns: no more than records that short could fill it; more rows grow as read.
-size_t RecordsToReserve(size_t file_bytes, size_t line_ends);
-
 // Message 113 with its line breaks, as shown to the user.
 std::string BadAttackListMessage();
 

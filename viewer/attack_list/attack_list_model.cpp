@@ -33,16 +33,16 @@ SortPrefix PrefixOf(std::string_view text, size_t offset) {
   return key;
 }
 
-// Orders the texts from offset on as their prefixes do: case folded, and a
-// shorter text as if it went on with zero bytes.
+// Orders the texts from offset on: case folded, and a text before a longer one
+// it begins.
 int CompareFoldedFrom(std::string_view a, std::string_view b, size_t offset) {
-  const size_t end = std::max(a.size(), b.size());
-  for (size_t at = offset; at < end; ++at) {
-    unsigned char ca = at < a.size() ? FoldCase(static_cast<unsigned char>(a[at])) : 0;
-    unsigned char cb = at < b.size() ? FoldCase(static_cast<unsigned char>(b[at])) : 0;
+  const size_t common = std::min(a.size(), b.size());
+  for (size_t at = offset; at < common; ++at) {
+    unsigned char ca = FoldCase(static_cast<unsigned char>(a[at]));
+    unsigned char cb = FoldCase(static_cast<unsigned char>(b[at]));
     if (ca != cb) return ca < cb ? -1 : 1;
   }
-  return 0;
+  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
 constexpr std::string_view kSeverityDigits[] = {"", "1", "2", "3", "4"};
@@ -195,7 +195,7 @@ bool AttackListModel::ApplySort() {
 
 // Works through runs of rows that tie on their cells' first bytes, from a list
 // of runs kept on the heap: however long the texts they share, the stack stays
-// the same.
+// the same, and a row whose text has ended takes no part in later runs.
 void AttackListModel::SortKeys(std::vector<SortKey>& keys) const {
   struct Run {
     size_t first, last, offset;
@@ -210,22 +210,44 @@ void AttackListModel::SortKeys(std::vector<SortKey>& keys) const {
       continue;
     }
     SortOnPrefixes(first, last, run.offset);
-    // Rows that tie on these sixteen bytes and have more text go on from the next.
     const size_t next = run.offset + kPrefixBytes;
     for (KeyIterator tie = first; tie != last;) {
-      KeyIterator tie_end = tie + 1;
-      bool longer = RecordCell(rows_[tie->record], sort_key_column_).size() > next;
-      while (tie_end != last && tie_end->high == tie->high && tie_end->low == tie->low) {
-        longer = longer || RecordCell(rows_[tie_end->record], sort_key_column_).size() > next;
-        ++tie_end;
-      }
-      if (longer && tie_end - tie > 1) {
-        pending.push_back({static_cast<size_t>(tie - keys.begin()),
-                           static_cast<size_t>(tie_end - keys.begin()), next});
+      KeyIterator tie_end = std::find_if(tie + 1, last, [tie](const SortKey& key) {
+        return key.high != tie->high || key.low != tie->low;
+      });
+      if (tie_end - tie > 1) {
+        auto [longer_first, longer_last] = OrderTieByLength(tie, tie_end, next);
+        if (longer_last - longer_first > 1) {
+          pending.push_back({static_cast<size_t>(longer_first - keys.begin()),
+                             static_cast<size_t>(longer_last - keys.begin()), next});
+        }
       }
       tie = tie_end;
     }
   }
+}
+
+// Rows that tie on their bytes before next: a text that ends there goes before
+// a longer one it begins (after it, descending), and only the rows with text
+// past next are left to compare further; they are returned.
+std::pair<AttackListModel::KeyIterator, AttackListModel::KeyIterator>
+AttackListModel::OrderTieByLength(KeyIterator first, KeyIterator last, size_t next) const {
+  auto length = [&](const SortKey& key) {
+    return std::min(RecordCell(rows_[key.record], sort_key_column_).size(), next + 1);
+  };
+  const size_t first_length = length(*first);
+  if (std::any_of(first + 1, last,
+                  [&](const SortKey& key) { return length(key) != first_length; })) {
+    const bool ascending = sort_ascending_;
+    std::sort(first, last, [&](const SortKey& a, const SortKey& b) {
+      size_t length_a = length(a), length_b = length(b);
+      if (length_a != length_b) return ascending == (length_a < length_b);
+      return a.position < b.position;
+    });
+  }
+  auto longer = [&](const SortKey& key) { return length(key) > next; };
+  if (sort_ascending_) return {std::find_if(first, last, longer), last};
+  return {first, std::find_if_not(first, last, longer)};
 }
 
 // Equal texts keep their earlier order in either direction.
@@ -243,8 +265,7 @@ void AttackListModel::SortOnPrefixes(KeyIterator first, KeyIterator last, size_t
   });
 }
 
-// A few rows are compared on the whole rest of their cells at once, in the same
-// order as the prefixes give.
+// A few rows are compared on the whole rest of their cells at once.
 void AttackListModel::SortOnRestOfCells(KeyIterator first, KeyIterator last, size_t offset) const {
   const bool ascending = sort_ascending_;
   std::sort(first, last, [&](const SortKey& a, const SortKey& b) {

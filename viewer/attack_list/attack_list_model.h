@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "record_line.h"
@@ -106,6 +107,8 @@ class AttackListModel {
   using KeyIterator = std::vector<SortKey>::iterator;
   void SortKeys(std::vector<SortKey>& keys) const;
   void SortOnPrefixes(KeyIterator first, KeyIterator last, size_t offset) const;
+  std::pair<KeyIterator, KeyIterator> OrderTieByLength(KeyIterator first, KeyIterator last,
+                                                       size_t next) const;
   void SortOnRestOfCells(KeyIterator first, KeyIterator last, size_t offset) const;
 
   std::string buffer_;
