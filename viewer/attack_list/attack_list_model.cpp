@@ -217,7 +217,10 @@ void AttackListModel::SortKeys(std::vector<SortKey>& keys) const {
       });
       if (tie_end - tie > 1) {
         auto [longer_first, longer_last] = OrderTieByLength(tie, tie_end, next);
-        if (longer_last - longer_first > 1) {
+        // A few rows are finished while their cells are at hand.
+        if (longer_last - longer_first <= static_cast<std::ptrdiff_t>(kDirectCompareRows)) {
+          SortOnRestOfCells(longer_first, longer_last, next);
+        } else {
           pending.push_back({static_cast<size_t>(longer_first - keys.begin()),
                              static_cast<size_t>(longer_last - keys.begin()), next});
         }
@@ -235,18 +238,22 @@ AttackListModel::OrderTieByLength(KeyIterator first, KeyIterator last, size_t ne
   auto length = [&](const SortKey& key) {
     return std::min(RecordCell(rows_[key.record], sort_key_column_).size(), next + 1);
   };
-  const size_t first_length = length(*first);
-  if (std::any_of(first + 1, last,
-                  [&](const SortKey& key) { return length(key) != first_length; })) {
-    const bool ascending = sort_ascending_;
-    std::sort(first, last, [&](const SortKey& a, const SortKey& b) {
-      size_t length_a = length(a), length_b = length(b);
-      if (length_a != length_b) return ascending == (length_a < length_b);
-      return a.position < b.position;
-    });
+  size_t shortest = next + 1, longest = 0;
+  for (KeyIterator key = first; key != last; ++key) {
+    size_t key_length = length(*key);
+    shortest = std::min(shortest, key_length);
+    longest = std::max(longest, key_length);
   }
+  if (shortest == longest) return shortest > next ? std::pair{first, last} : std::pair{last, last};
+  const bool ascending = sort_ascending_;
+  std::sort(first, last, [&](const SortKey& a, const SortKey& b) {
+    size_t length_a = length(a), length_b = length(b);
+    if (length_a != length_b) return ascending == (length_a < length_b);
+    return a.position < b.position;
+  });
+  if (longest <= next) return {last, last};
   auto longer = [&](const SortKey& key) { return length(key) > next; };
-  if (sort_ascending_) return {std::find_if(first, last, longer), last};
+  if (ascending) return {std::find_if(first, last, longer), last};
   return {first, std::find_if_not(first, last, longer)};
 }
 
