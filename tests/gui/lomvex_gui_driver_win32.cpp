@@ -21,9 +21,11 @@
 
 #include "about_texts.h"
 #include "desktop_win32.h"
+#include "event_format.h"
 #include "system_facts_win32.h"
 #include "viewer_ids.h"
 #include "viewer_process_win32.h"
+#include "viewer_text.h"
 
 namespace lomvex::testing {
 namespace {
@@ -33,16 +35,7 @@ using namespace std::chrono_literals;
 std::string folder, sample_path, screenshot;  // from the command line
 
 // A text of the viewer's string table, with its line breaks as a message box shows them.
-std::string Text(int id) {
-  std::string text;
-#define LOMVEX_STRING(string_id, value) \
-  if (id == string_id) text = value;
-#include "viewer_strings.inc"
-#undef LOMVEX_STRING
-  std::string shown;
-  for (char c : text) shown += c == '&' ? std::string("\r\n") : std::string(1, c);
-  return shown;
-}
+std::string Text(int id) { return ExpandLineBreaks(ViewerText(id)); }
 
 std::string ReadFile(const std::string& path) {
   std::ostringstream text;
@@ -58,18 +51,12 @@ bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string Settings(const std::string& csv, const std::string& more) {
-  return "[BlackIce]\r\nFileLocation=" + csv + "\r\n" + more;
-}
-
+// Today as the status bar's date panel shows it (the format is the core's own,
+// checked by its tests).
 std::string TodayShortDate() {
-  static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   SYSTEMTIME now;
   GetLocalTime(&now);
-  char text[32];
-  std::snprintf(text, sizeof text, "%s %02d, %04d", kMonths[now.wMonth - 1], now.wDay, now.wYear);
-  return text;
+  return FormatShortDate({now.wYear, now.wMonth, now.wDay});
 }
 
 bool LooksLikeClock(const std::string& text) {
@@ -102,7 +89,7 @@ class ViewerTest : public ::testing::Test {
     csv_ = folder + "\\attack-list.csv";
     ini_ = folder + "\\Lomvex.Ini";
     WriteFile(csv_, list.empty() ? sample_ : list);
-    WriteFile(ini_, Settings(csv_, settings));
+    WriteFile(ini_, "[BlackIce]\r\nFileLocation=" + csv_ + "\r\n" + settings);
     viewer_ = std::make_unique<ViewerProcess>(folder);
     return viewer_->Start();
   }
@@ -174,9 +161,7 @@ TEST_F(MainRun, StartUp) {
   EXPECT_TRUE(LooksLikeClock(viewer().Panel(3))) << viewer().Panel(3);
   EXPECT_TRUE(viewer().ToolbarEnabled(IDT_PRINT) && viewer().ToolbarEnabled(IDT_DETAILS))
       << "FileSet is 1";
-  RECT frame;
-  GetWindowRect(viewer().Main(), &frame);
-  EXPECT_TRUE(screenshot.empty() || SaveScreen(screenshot, &frame)) << screenshot;
+  EXPECT_TRUE(screenshot.empty() || SaveScreen(screenshot, viewer().Main())) << screenshot;
 }
 
 TEST_F(MainRun, SelectAndSort) {
@@ -237,8 +222,7 @@ TEST_F(MainRun, PrintAndPrinterSetup) {
 TEST_F(MainRun, Help) {
   // F1 on a highlighted menu item: File opens with Open highlighted.
   SetForegroundWindow(viewer().Main());
-  PressKey(VK_MENU);
-  PressKey('F');
+  PressKey('F', VK_MENU);
   std::this_thread::sleep_for(300ms);
   PressKey(VK_F1);
   if (HWND help = WaitForHelpWindow(); help != nullptr) {
@@ -296,17 +280,21 @@ bool BringToFront(HWND window) {
       3s);
 }
 
-// The first row with the text in the column, scrolled into view, with the
-// main window in front (F1 brought the help window over it).
-int RowWith(int column, const std::string& text) {
-  BringToFront(ViewerTest::viewer().Main());
-  for (int row = 0; row < ViewerTest::viewer().Rows(); ++row) {
-    if (ViewerTest::viewer().Cell(row, column) != text) continue;
-    SendDlgItemMessageA(ViewerTest::viewer().Main(), IDC_LIST, LVM_ENSUREVISIBLE,
-                        static_cast<WPARAM>(row), FALSE);
-    return row;
-  }
-  return -1;
+enum class Opening { kDoubleClick, kEnter, kToolbar };
+
+// Opens the attack view on the first row with the text in the column, scrolled
+// into view, with the main window in front (F1 brought the help window over it).
+HWND OpenAttackView(int column, const std::string& text, Opening opening) {
+  ViewerProcess& viewer = ViewerTest::viewer();
+  BringToFront(viewer.Main());
+  int row = 0;
+  while (row < viewer.Rows() && viewer.Cell(row, column) != text) ++row;
+  if (row == viewer.Rows()) return nullptr;
+  SendDlgItemMessageA(viewer.Main(), IDC_LIST, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+  viewer.ClickRow(row, opening == Opening::kDoubleClick);
+  if (opening == Opening::kEnter) PressKey(VK_RETURN);
+  if (opening == Opening::kToolbar) viewer.ClickToolbar(IDT_DETAILS);
+  return WaitForInfoWindow();
 }
 
 void ClickButton(HWND info, int id) {
@@ -323,12 +311,7 @@ void ExpectClosedBy(HWND info, WORD key, bool alt = false) {
     ClickButton(info, IDC_INFO_OK);
   } else {
     EXPECT_TRUE(BringToFront(info));
-    INPUT keys[4] = {};
-    for (INPUT& input : keys) input.type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[3].ki.wVk = VK_MENU;
-    keys[1].ki.wVk = keys[2].ki.wVk = key;
-    keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    alt ? SendInput(4, keys, sizeof(INPUT)) : SendInput(2, keys + 1, sizeof(INPUT));
+    PressKey(key, alt ? VK_MENU : 0);
   }
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(info); })) << "closed by key " << key;
   EXPECT_TRUE(IsWindowEnabled(ViewerTest::viewer().Main()));
@@ -347,16 +330,11 @@ int HelpAfterF1(HWND info) {
 }
 
 void SaveWindowPicture(HWND window, const char* name) {
-  RECT frame;
-  GetWindowRect(window, &frame);
-  EXPECT_TRUE(info_shots.empty() || SaveScreen(info_shots + name, &frame)) << name;
+  EXPECT_TRUE(info_shots.empty() || SaveScreen(info_shots + name, window)) << name;
 }
 
 TEST_F(MainRun, AttackInformationByDoubleClick) {
-  const int row = RowWith(3, "07:53:38 AM");
-  ASSERT_GE(row, 0);
-  viewer().ClickRow(row, true);
-  HWND info = WaitForInfoWindow();
+  HWND info = OpenAttackView(3, "07:53:38 AM", Opening::kDoubleClick);
   ASSERT_NE(info, nullptr) << "a double-click opens the attack view";
   viewer().Settle();
   EXPECT_EQ(WindowText(info), Text(IDS_DETAILS_TITLE));
@@ -391,11 +369,7 @@ TEST_F(MainRun, AttackInformationByDoubleClick) {
 }
 
 TEST_F(MainRun, SecondEventByEnterPrinterErrorKeepsItOpen) {
-  const int row = RowWith(5, "198.51.100.99");
-  ASSERT_GE(row, 0);
-  viewer().ClickRow(row);
-  PressKey(VK_RETURN);
-  HWND info = WaitForInfoWindow();
+  HWND info = OpenAttackView(5, "198.51.100.99", Opening::kEnter);
   ASSERT_NE(info, nullptr) << "Enter in the list opens the attack view";
   const Rows rows = InfoRows(info);
   ASSERT_EQ(rows.size(), 11u);
@@ -404,21 +378,15 @@ TEST_F(MainRun, SecondEventByEnterPrinterErrorKeepsItOpen) {
     EXPECT_EQ(rows[host_row].second, "") << rows[host_row].first << ": no host file";
   }
   ClickButton(info, IDC_INFO_PRINT);  // the test's prefix has no printer
-  HWND box = viewer().WaitForBox(kPrinterErrorCaption, 15s);
-  ASSERT_NE(box, nullptr) << "\"&Print\" without a printer reports it";
-  EXPECT_EQ(ViewerProcess::MessageText(box), Text(IDS_PRINTER_ERROR));
-  ViewerProcess::Press(box, IDOK);
-  WaitFor([&] { return !IsWindow(box); });
+  std::string text;
+  EXPECT_TRUE(Answer(kPrinterErrorCaption, IDOK, &text, 15s)) << "\"&Print\" without a printer";
+  EXPECT_EQ(text, Text(IDS_PRINTER_ERROR));
   EXPECT_TRUE(IsWindow(info) && IsWindowVisible(info)) << "the window stays open";
   ExpectClosedBy(info, VK_ESCAPE);
 }
 
 TEST_F(MainRun, ThirdEventByTheToolbar) {
-  const int row = RowWith(5, "10.0.0.1");
-  ASSERT_GE(row, 0);
-  viewer().ClickRow(row);
-  viewer().ClickToolbar(IDT_DETAILS);
-  HWND info = WaitForInfoWindow();
+  HWND info = OpenAttackView(5, "10.0.0.1", Opening::kToolbar);
   ASSERT_NE(info, nullptr) << "the toolbar's Details opens the attack view";
   const Rows rows = InfoRows(info);
   ASSERT_EQ(rows.size(), 11u);
@@ -626,9 +594,7 @@ int Show(const std::string& shot) {
   WaitForInputIdle(viewer.Handle(), 20000);
   viewer.Settle();
   std::this_thread::sleep_for(500ms);
-  RECT frame;
-  GetWindowRect(viewer.Main(), &frame);
-  const bool saved = SaveScreen(shot, &frame);
+  const bool saved = SaveScreen(shot, viewer.Main());
   PostMessageA(viewer.Main(), WM_CLOSE, 0, 0);
   return saved && viewer.Exited(15s) ? 0 : 1;
 }

@@ -14,12 +14,6 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-std::string ClassName(HWND window) {
-  char name[256] = "";
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 std::vector<HWND> TopLevelWindows(DWORD process, const char* class_name) {
   std::vector<HWND> found;
   for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, class_name, nullptr));) {
@@ -69,34 +63,29 @@ void MovePointer(POINT point) {
   SendInput(1, &move, sizeof move);
 }
 
-void ClickAt(POINT point) {
+void ClickAt(POINT point, bool twice) {
   // Clicks far enough apart that two of them never make a double-click.
   static auto last_click = std::chrono::steady_clock::now() - std::chrono::seconds(1);
   std::this_thread::sleep_until(last_click + std::chrono::milliseconds(GetDoubleClickTime() + 100));
   MovePointer(point);
   // The pointer settles over the target before the button goes down.
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  INPUT inputs[2] = {PointerAt(point), PointerAt(point)};
+  INPUT inputs[4] = {PointerAt(point), PointerAt(point), PointerAt(point), PointerAt(point)};
   inputs[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+  inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
   inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-  SendInput(2, inputs, sizeof(INPUT));
+  inputs[3].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  SendInput(twice ? 4 : 2, inputs, sizeof(INPUT));
   last_click = std::chrono::steady_clock::now();
 }
 
-void DoubleClickAt(POINT point) {
-  ClickAt(point);
-  INPUT inputs[2] = {PointerAt(point), PointerAt(point)};
-  inputs[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-  inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-  SendInput(2, inputs, sizeof(INPUT));
-}
-
-void PressKey(WORD virtual_key) {
-  INPUT inputs[2] = {};
-  inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-  inputs[0].ki.wVk = inputs[1].ki.wVk = virtual_key;
-  inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, inputs, sizeof(INPUT));
+void PressKey(WORD virtual_key, WORD modifier) {
+  INPUT keys[4] = {};
+  for (INPUT& input : keys) input.type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = keys[3].ki.wVk = modifier;
+  keys[1].ki.wVk = keys[2].ki.wVk = virtual_key;
+  keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  modifier != 0 ? SendInput(4, keys, sizeof(INPUT)) : SendInput(2, keys + 1, sizeof(INPUT));
 }
 
 POINT CenterOnScreen(HWND window, RECT rect) {
@@ -105,9 +94,10 @@ POINT CenterOnScreen(HWND window, RECT rect) {
   return point;
 }
 
-bool SaveScreen(const std::string& path, const RECT* part) {
-  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  if (part != nullptr) IntersectRect(&area, &area, part);
+bool SaveScreen(const std::string& path, HWND window) {
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, frame;
+  GetWindowRect(window, &frame);
+  IntersectRect(&area, &area, &frame);
   const int width = area.right - area.left, height = area.bottom - area.top;
   owners::UniqueScreenDc screen(GetDC(nullptr));
   owners::UniqueDc memory(CreateCompatibleDC(screen.get()));

@@ -12,7 +12,6 @@
 namespace lomvex::testing {
 
 std::string WindowText(HWND window);
-std::string ClassName(HWND window);
 // The visible top-level windows of a process, optionally of one class.
 std::vector<HWND> TopLevelWindows(DWORD process, const char* class_name = nullptr);
 HWND FindTopLevel(DWORD process, const char* class_name, const std::string& title);
@@ -23,14 +22,14 @@ bool WaitFor(const std::function<bool()>& condition,
 // Dispatches what is waiting in this thread's queue.
 void PumpMessages();
 
-// Real input: the pointer to a point of the screen, a left click there, a key press.
+// Real input: the pointer to a point of the screen, a left click (or two) there,
+// a key press (with a modifier such as VK_MENU held).
 void MovePointer(POINT screen_point);
-void ClickAt(POINT screen_point);
-void DoubleClickAt(POINT screen_point);
-void PressKey(WORD virtual_key);
+void ClickAt(POINT screen_point, bool twice = false);
+void PressKey(WORD virtual_key, WORD modifier = 0);
 POINT CenterOnScreen(HWND window, RECT client_rect);
 
-// The screen, or a part of it, as a 24-bit BMP file.
-bool SaveScreen(const std::string& path, const RECT* part = nullptr);
+// The screen under a window's frame as a 24-bit BMP file.
+bool SaveScreen(const std::string& path, HWND window);
 
 }  // namespace lomvex::testing

@@ -175,12 +175,7 @@ void ViewerProcess::ClickRow(int row, bool twice) const {
       Exchange(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row), RECT{LVIR_BOUNDS, 0, 0, 0});
   rect.left += 60;  // on the date, clear of the image
   rect.right = rect.left + 20;
-  const POINT point = CenterOnScreen(list_, rect);
-  if (twice) {
-    DoubleClickAt(point);
-  } else {
-    ClickAt(point);
-  }
+  ClickAt(CenterOnScreen(list_, rect), twice);
 }
 
 POINT ViewerProcess::ToolbarButtonCenter(int command) const {

@@ -1,5 +1,6 @@
 // A tray platform that writes down what the control asks of it, one line per
-// call, and like the real one lets only one control at a time hold the tray.
+// call, and like the real one lets only one control at a time hold the tray;
+// and the events a control raises, written down the same way.
 #pragma once
 
 #include <sstream>
@@ -33,6 +34,7 @@ class FakeTrayPlatform : public TrayPlatform {
     }
     if (record.id != 0) call << " (id " << record.id << ")";
     calls.push_back(call.str());
+    if (log) log->push_back(std::string("tray ") + kCommands[static_cast<int>(command)]);
     return !shell_refuses;
   }
   bool AttachWindowProcedure(std::uintptr_t window, cSysTray& control) override {
@@ -49,12 +51,28 @@ class FakeTrayPlatform : public TrayPlatform {
   std::vector<std::string> calls;
   cSysTray* holder = nullptr;
   bool shell_refuses = false;  // the shell's answer to every command
+  std::vector<std::string>* log = nullptr;  // gets "tray add" and so on for each NotifyIcon
 
  private:
   static std::string Window(const char* what, std::uintptr_t window) {
     std::ostringstream call;
     call << what << " w" << std::hex << window;
     return call.str();
+  }
+};
+
+// Collects the events a tray control raises as "down 1 9" (kind, button, id).
+class RecordingTrayEvents : public TrayEvents {
+ public:
+  void OnTrayMouseDown(int button, std::uint32_t id) override { Add("down", button, id); }
+  void OnTrayMouseUp(int button, std::uint32_t id) override { Add("up", button, id); }
+  void OnTrayMouseDblClick(int button, std::uint32_t id) override { Add("dbl", button, id); }
+
+  std::vector<std::string> raised;
+
+ private:
+  void Add(const char* kind, int button, std::uint32_t id) {
+    raised.push_back(std::string(kind) + " " + std::to_string(button) + " " + std::to_string(id));
   }
 };
 

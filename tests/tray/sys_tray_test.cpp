@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "fake_tray_platform.h"
-#include "recording_tray_events.h"
 
 namespace lomvex {
 namespace {
@@ -20,31 +19,24 @@ constexpr std::uintptr_t kWindow = 0x4242, kOtherWindow = 0x5151, kIcon = 0x77;
 
 // ---- The tip field ----
 
-struct TipCase {
-  const char* name;
-  std::string text;
-  std::string shown;  // what precedes the NUL
-};
-
-class TipFieldTest : public ::testing::TestWithParam<TipCase> {};
-
-TEST_P(TipFieldTest, TextThenNulThenBlanks) {
-  char field[NotifyIconRecord::kTipSize];
-  FillTipField(field, GetParam().text);
-  std::string expected = GetParam().shown + '\0';
-  expected.resize(NotifyIconRecord::kTipSize, ' ');
-  EXPECT_EQ(std::string(field, sizeof field), expected);
+TEST(SysTrayTest, TipFieldIsTextThenNulThenBlanks) {
+  const std::string kDefaultTip = std::string("SysTray Control.") + '\0';
+  const struct {
+    std::string text, shown;  // shown: what precedes the NUL
+  } cases[] = {{"", ""},
+               {"Lomvex", "Lomvex"},
+               {std::string(63, 'a'), std::string(63, 'a')},
+               {std::string(64, 'b'), std::string(63, 'b')},
+               {std::string(200, 'c'), std::string(63, 'c')},
+               {kDefaultTip, kDefaultTip}};
+  for (const auto& c : cases) {
+    char field[NotifyIconRecord::kTipSize];
+    FillTipField(field, c.text);
+    std::string expected = c.shown + '\0';
+    expected.resize(NotifyIconRecord::kTipSize, ' ');
+    EXPECT_EQ(std::string(field, sizeof field), expected) << c.text.size();
+  }
 }
-
-const std::string kDefaultTip = std::string("SysTray Control.") + '\0';
-INSTANTIATE_TEST_SUITE_P(
-    Tips, TipFieldTest,
-    ::testing::Values(TipCase{"Empty", "", ""}, TipCase{"Caption", "Lomvex", "Lomvex"},
-                      TipCase{"Longest", std::string(63, 'a'), std::string(63, 'a')},
-                      TipCase{"CutAt64", std::string(64, 'b'), std::string(63, 'b')},
-                      TipCase{"CutLong", std::string(200, 'c'), std::string(63, 'c')},
-                      TipCase{"DefaultWithNul", kDefaultTip, kDefaultTip}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- What the control asks of the platform ----
 
@@ -72,60 +64,57 @@ struct CallsCase {
   std::vector<std::string> calls;
 };
 
-class CallsTest : public ::testing::TestWithParam<CallsCase> {};
-
-TEST_P(CallsTest, AsksForExactlyThis) {
-  FakeTrayPlatform platform;
-  std::optional<cSysTray> tray(std::in_place, platform, kWindow);
-  cSysTray other(platform, kOtherWindow);
-  RunSteps(GetParam().steps, tray, other);
-  if (tray) {
-    platform.calls.push_back(std::string("state ") + (tray->InTray() ? "in" : "out") +
-                             (tray->IconShown() ? " shown" : ""));
+TEST(SysTrayTest, AsksThePlatformForExactlyThis) {
+  const std::string kAttach = "attach w4242", kDelete = "delete w4242 f0", kDetach = "detach w4242",
+                    kDefaultTipLog = " 'SysTray Control.\\0\\0'", kShown = "state in shown";
+  const CallsCase cases[] = {
+      {"AddBare", "tip= on", {kAttach, "add w4242 f1 m1125", kShown}},
+      {"AddIcon", "icon tip= on", {kAttach, "add w4242 f3 m1125 i77", kShown}},
+      {"AddDefaultTip", "on", {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kShown}},
+      {"AddIconAndTip",
+       "icon tip=Lomvex on",
+       {kAttach, "add w4242 f7 m1125 i77 'Lomvex\\0'", kShown}},
+      {"ModifyIconAndTips",
+       "on icon tip=Lomvex tip=",
+       {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, "modify w4242 f2 i77",
+        "modify w4242 f4 'Lomvex\\0'", "modify w4242 f4 '\\0'", kShown}},
+      // A picture that is not an icon, no icon, and InTray set to the value
+      // it has change nothing: the next add still shows the first icon.
+      {"IgnoredChanges",
+       "icon picture off on picture none on off on",
+       {kAttach, "add w4242 f7 m1125 i77" + kDefaultTipLog, kDelete, kDetach, kAttach,
+        "add w4242 f7 m1125 i77" + kDefaultTipLog, kShown}},
+      // The icon goes before the window gets its messages back; a tip set
+      // while out of the tray is used by the next add.
+      {"OffThenTipThenOn",
+       "on off tip=Restored on off",
+       {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kDelete, kDetach, kAttach,
+        "add w4242 f5 m1125 'Restored\\0'", kDelete, kDetach, "state out"}},
+      // Ending in the tray removes the icon and leaves the tray free.
+      {"EndedWhileShown",
+       "on end other:on",
+       {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kDelete, kDetach, "attach w5151",
+        "add w5151 f5 m1125" + kDefaultTipLog}},
+      // A second control is refused while the first holds the tray, and
+      // switching the refused one off touches nothing; once the first has
+      // left, the second may go in.
+      {"SecondControlWaitsItsTurn",
+       "on other:on other:off off other:on",
+       {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, "attach w5151", kDelete, kDetach,
+        "attach w5151", "add w5151 f5 m1125" + kDefaultTipLog, "state out"}}};
+  for (const CallsCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeTrayPlatform platform;
+    std::optional<cSysTray> tray(std::in_place, platform, kWindow);
+    cSysTray other(platform, kOtherWindow);
+    RunSteps(c.steps, tray, other);
+    if (tray) {
+      platform.calls.push_back(std::string("state ") + (tray->InTray() ? "in" : "out") +
+                               (tray->IconShown() ? " shown" : ""));
+    }
+    EXPECT_EQ(platform.calls, c.calls);
   }
-  EXPECT_EQ(platform.calls, GetParam().calls);
 }
-
-const std::string kAttach = "attach w4242", kDelete = "delete w4242 f0", kDetach = "detach w4242",
-                  kDefaultTipLog = " 'SysTray Control.\\0\\0'", kShown = "state in shown";
-INSTANTIATE_TEST_SUITE_P(
-    Steps, CallsTest,
-    ::testing::Values(
-        CallsCase{"AddBare", "tip= on", {kAttach, "add w4242 f1 m1125", kShown}},
-        CallsCase{"AddIcon", "icon tip= on", {kAttach, "add w4242 f3 m1125 i77", kShown}},
-        CallsCase{"AddDefaultTip", "on", {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kShown}},
-        CallsCase{"AddIconAndTip",
-                  "icon tip=Lomvex on",
-                  {kAttach, "add w4242 f7 m1125 i77 'Lomvex\\0'", kShown}},
-        CallsCase{"ModifyIconAndTips",
-                  "on icon tip=Lomvex tip=",
-                  {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, "modify w4242 f2 i77",
-                   "modify w4242 f4 'Lomvex\\0'", "modify w4242 f4 '\\0'", kShown}},
-        // A picture that is not an icon, no icon, and InTray set to the value
-        // it has change nothing: the next add still shows the first icon.
-        CallsCase{"IgnoredChanges",
-                  "icon picture off on picture none on off on",
-                  {kAttach, "add w4242 f7 m1125 i77" + kDefaultTipLog, kDelete, kDetach, kAttach,
-                   "add w4242 f7 m1125 i77" + kDefaultTipLog, kShown}},
-        // The icon goes before the window gets its messages back; a tip set
-        // while out of the tray is used by the next add.
-        CallsCase{"OffThenTipThenOn",
-                  "on off tip=Restored on off",
-                  {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kDelete, kDetach, kAttach,
-                   "add w4242 f5 m1125 'Restored\\0'", kDelete, kDetach, "state out"}},
-        // Ending in the tray removes the icon and leaves the tray free.
-        CallsCase{"EndedWhileShown",
-                  "on end other:on",
-                  {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kDelete, kDetach, "attach w5151",
-                   "add w5151 f5 m1125" + kDefaultTipLog}},
-        // A second control is refused while the first holds the tray, and
-        // switching the refused one off touches nothing; once the first has
-        // left, the second may go in.
-        CallsCase{"SecondControlWaitsItsTurn",
-                  "on other:on other:off off other:on",
-                  {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, "attach w5151", kDelete, kDetach,
-                   "attach w5151", "add w5151 f5 m1125" + kDefaultTipLog, "state out"}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SysTrayTest, DesignerStoresInTrayButShowsNoIcon) {
   FakeTrayPlatform platform;

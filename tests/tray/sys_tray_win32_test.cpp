@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "desktop_win32.h"
-#include "recording_tray_events.h"
+#include "fake_tray_platform.h"
 
 namespace lomvex {
 namespace {
@@ -111,77 +111,63 @@ TEST_F(SysTrayWin32Test, IconInTrayRaisesEventsAndPassesMessagesOn) {
 
 // A second control, on another window or on the same one, is refused while the
 // first holds the tray; the first goes on receiving its notifications.
-class SecondControlTest : public SysTrayWin32Test, public ::testing::WithParamInterface<bool> {};
+TEST_F(SysTrayWin32Test, SecondControlIsRefusedAndFirstStaysIntact) {
+  for (bool same_window : {false, true}) {
+    SCOPED_TRACE(same_window ? "same window" : "other window");
+    owners::UniqueWindow other_window =
+        same_window ? owners::UniqueWindow() : CreateCountingWindow();
+    HWND second_window = same_window ? window_.get() : other_window.get();
 
-TEST_P(SecondControlTest, IsRefusedAndFirstStaysIntact) {
-  const bool same_window = GetParam();
-  owners::UniqueWindow other_window = same_window ? owners::UniqueWindow() : CreateCountingWindow();
-  HWND second_window = same_window ? window_.get() : other_window.get();
+    cSysTray first(platform_, FromWindowHandle(window_.get()));
+    RecordingTrayEvents first_events;
+    first.SetEvents(&first_events);
+    first.SetInTray(true);
 
-  cSysTray first(platform_, FromWindowHandle(window_.get()));
-  RecordingTrayEvents first_events;
-  first.SetEvents(&first_events);
-  first.SetInTray(true);
+    cSysTray second(platform_, FromWindowHandle(second_window));
+    RecordingTrayEvents second_events;
+    second.SetEvents(&second_events);
+    second.SetInTray(true);
+    EXPECT_FALSE(second.InTray());
+    if (!same_window) ExpectWindowOwnAgain(second_window);
 
-  cSysTray second(platform_, FromWindowHandle(second_window));
-  RecordingTrayEvents second_events;
-  second.SetEvents(&second_events);
-  second.SetInTray(true);
-  EXPECT_FALSE(second.InTray());
-  if (!same_window) ExpectWindowOwnAgain(second_window);
+    EXPECT_TRUE(first.IconShown());
+    NotifyFromTray(window_.get(), WM_RBUTTONUP);
+    EXPECT_EQ(first_events.raised, std::vector<std::string>{"up 2 0"});
+    EXPECT_TRUE(second_events.raised.empty());
 
-  EXPECT_TRUE(first.IconShown());
-  NotifyFromTray(window_.get(), WM_RBUTTONUP);
-  EXPECT_EQ(first_events.raised, std::vector<std::string>{"up 2 0"});
-  EXPECT_TRUE(second_events.raised.empty());
-
-  // Once the first has left, the second may go in.
-  first.SetInTray(false);
-  second.SetInTray(true);
-  EXPECT_TRUE(second.IconShown());
-  ExpectShellAccepted("second add");
-  NotifyFromTray(second_window, WM_LBUTTONDBLCLK);
-  EXPECT_EQ(second_events.raised, std::vector<std::string>{"dbl 1 0"});
-  second.SetInTray(false);
-  ExpectWindowOwnAgain(second_window);
+    // Once the first has left, the second may go in.
+    first.SetInTray(false);
+    second.SetInTray(true);
+    EXPECT_TRUE(second.IconShown());
+    ExpectShellAccepted("second add");
+    NotifyFromTray(second_window, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(second_events.raised, std::vector<std::string>{"dbl 1 0"});
+    second.SetInTray(false);
+    ExpectWindowOwnAgain(second_window);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Windows, SecondControlTest, ::testing::Values(false, true),
-                         [](const auto& info) {
-                           return std::string(info.param ? "SameWindow" : "OtherWindow");
-                         });
 
 // The main window leaves the tray on a double-click on the icon, that is from
-// inside the notification.
-struct LeaveTrayOnDblClick : TrayEvents {
+// inside the notification; and no exception from a handler unwinds through the
+// system's message dispatch.
+struct LeaveOnDblClickThrowOnDown : TrayEvents {
   cSysTray* tray;
   void OnTrayMouseDblClick(int, std::uint32_t) override { tray->SetInTray(false); }
-};
-
-TEST_F(SysTrayWin32Test, LeavingTheTrayFromAnEventStillPassesTheMessageOn) {
-  cSysTray tray(platform_, FromWindowHandle(window_.get()));
-  LeaveTrayOnDblClick events;
-  events.tray = &tray;
-  tray.SetEvents(&events);
-  tray.SetInTray(true);
-  NotifyFromTray(window_.get(), WM_LBUTTONDBLCLK);
-  EXPECT_FALSE(tray.IconShown());
-  EXPECT_EQ(callbacks_seen, 1);
-  ExpectWindowOwnAgain(window_.get());
-}
-
-// No exception from a handler unwinds through the system's message dispatch.
-struct ThrowOnMouseDown : TrayEvents {
   void OnTrayMouseDown(int, std::uint32_t) override { throw std::runtime_error("failed"); }
 };
 
-TEST_F(SysTrayWin32Test, FailingHandlerStaysInsideTheControl) {
+TEST_F(SysTrayWin32Test, HandlersThatFailOrLeaveTheTrayStillPassTheMessageOn) {
   cSysTray tray(platform_, FromWindowHandle(window_.get()));
-  ThrowOnMouseDown events;
+  LeaveOnDblClickThrowOnDown events;
+  events.tray = &tray;
   tray.SetEvents(&events);
   tray.SetInTray(true);
   NotifyFromTray(window_.get(), WM_LBUTTONDOWN);
   EXPECT_EQ(callbacks_seen, 1) << "the message still reaches the window";
+  NotifyFromTray(window_.get(), WM_LBUTTONDBLCLK);
+  EXPECT_FALSE(tray.IconShown());
+  EXPECT_EQ(callbacks_seen, 2);
+  ExpectWindowOwnAgain(window_.get());
 }
 
 // The tray is free again after a control that ended in it, one whose window
