@@ -12,37 +12,36 @@
 namespace pelmar {
 namespace {
 
-// "YYYY-MM-DD" or "hh:mm:ss" after a format type: "3 2000-09-11", "1 17:38:19".
-std::string Formatted(const std::string& text) {
-  int type = 0;
+// A date "YYYY-MM-DD" or a time of day "hh:mm:ss".
+DateTime Moment(const std::string& text) {
   DateTime when;
   if (text.find(':') == std::string::npos) {
-    std::sscanf(text.c_str(), "%d %d-%d-%d", &type, &when.year, &when.month, &when.day);
-    return FormatDateTime(*DatePattern(type), when, EnglishDateLocale());
+    std::sscanf(text.c_str(), "%d-%d-%d", &when.year, &when.month, &when.day);
+  } else {
+    std::sscanf(text.c_str(), "%d:%d:%d", &when.hour, &when.minute, &when.second);
   }
-  std::sscanf(text.c_str(), "%d %d:%d:%d", &type, &when.hour, &when.minute, &when.second);
-  return FormatDateTime(*TimePattern(type), when, EnglishDateLocale());
+  return when;
 }
 
-// Every text rule as text to text, so that one table holds all their cases.
+// Every text rule as text to text, so that one table holds all their cases;
+// dates and times are written in the format type that starts the text.
 const std::map<std::string, std::function<std::string(std::string)>> kRules = {
     {"strip", [](std::string path) { return StripSlashes(path), path; }},
     {"extension", [](std::string name) { return FileExtension(name); }},
-    {"key error",
-     [](std::string name) {
-       BuiltInMessages messages;
-       return KeyError(messages, name).description;
-     }},
     {"&& to &&&", [](std::string text) { return ReplaceAll(text, "&&", "&&&"); }},
     {"number chars", [](std::string text) { return AllNumberChars(text) ? "yes" : "no"; }},
     {"grouped", [](std::string digits) { return FormatGrouped(std::stoull(digits), "."); }},
-    {"day number",
-     [](std::string date) {
-       DateTime when;
-       std::sscanf(date.c_str(), "%d-%d-%d", &when.year, &when.month, &when.day);
-       return std::to_string(DayNumber(when));
+    {"day number", [](std::string date) { return std::to_string(DayNumber(Moment(date))); }},
+    {"date",
+     [](std::string text) {
+       return FormatDateTime(*DatePattern(text[0] - '0'), Moment(text.substr(2)),
+                             EnglishDateLocale());
      }},
-    {"formatted", Formatted},
+    {"time",
+     [](std::string text) {
+       return FormatDateTime(*TimePattern(text[0] - '0'), Moment(text.substr(2)),
+                             EnglishDateLocale());
+     }},
 };
 
 TEST(TextRules, TurnTextIntoText) {
@@ -55,7 +54,6 @@ TEST(TextRules, TurnTextIntoText) {
       {"extension", "README", "README"},
       {"extension", "name.", ""},
       {"extension", "C:\\Data.Old\\Readme", "Old\\Readme"},
-      {"key error", "", "Failed to open registry key(s) ''."},
       {"&& to &&&", "a&&b&&", "a&&&b&&&"},
       {"number chars", "", "no"},
       {"number chars", "12a", "no"},
@@ -72,17 +70,17 @@ TEST(TextRules, TurnTextIntoText) {
       {"day number", "1900-03-01", "61"},
       {"day number", "2000-09-11", "36780"},
       {"day number", "2024-02-29", "45351"},
-      {"formatted", "1 2000-09-11", "September 11, 2000"},
-      {"formatted", "2 2000-09-11", "September 11, 00"},
-      {"formatted", "3 2000-09-11", "09/11/2000"},
-      {"formatted", "4 2009-01-02", "01/02/09"},
-      {"formatted", "1 17:38:19", "05:38:19 PM"},
-      {"formatted", "2 17:38:19", "05:38 PM"},
-      {"formatted", "3 17:38:19", "17:38:19"},
-      {"formatted", "4 17:38:19", "17:38"},
-      {"formatted", "1 00:00:00", "12:00:00 AM"},
-      {"formatted", "3 00:00:00", "00:00:00"},
-      {"formatted", "2 12:05:00", "12:05 PM"},
+      {"date", "1 2000-09-11", "September 11, 2000"},
+      {"date", "2 2000-09-11", "September 11, 00"},
+      {"date", "3 2000-09-11", "09/11/2000"},
+      {"date", "4 2009-01-02", "01/02/09"},
+      {"time", "1 17:38:19", "05:38:19 PM"},
+      {"time", "2 17:38:19", "05:38 PM"},
+      {"time", "3 17:38:19", "17:38:19"},
+      {"time", "4 17:38:19", "17:38"},
+      {"time", "1 00:00:00", "12:00:00 AM"},
+      {"time", "3 00:00:00", "00:00:00"},
+      {"time", "2 12:05:00", "12:05 PM"},
   };
   for (const auto& [rule, text, expected] : cases) {
     EXPECT_EQ(kRules.at(rule)(text), expected) << rule << ": " << text;
