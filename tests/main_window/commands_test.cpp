@@ -44,10 +44,8 @@ TEST(CommandsTest, EveryItemAndButtonReachesItsCommand) {
 }
 
 TEST(CommandsTest, MenusOfTheBarHaveTheirTopics) {
-  EXPECT_EQ(TopMenuHelpTopic(kFileMenu), 20);
-  EXPECT_EQ(TopMenuHelpTopic(kViewMenu), 30);
-  EXPECT_EQ(TopMenuHelpTopic(kHelpMenu), 40);
-  EXPECT_EQ(TopMenuHelpTopic(4), 0);
+  const int kTopics[][2] = {{kFileMenu, 20}, {kViewMenu, 30}, {kHelpMenu, 40}, {4, 0}};
+  for (const auto& [menu, topic] : kTopics) EXPECT_EQ(TopMenuHelpTopic(menu), topic) << menu;
 }
 
 TEST(CommandsTest, ListCommandsAreClearPrintAndDetails) {
