@@ -66,6 +66,7 @@ LoadOutcome LoadAttackList(AttackListModel& list, const std::string& path, FileA
   } catch (const std::exception&) {
     // outcome says how far the load came
   }
+  if (outcome != LoadOutcome::kLoaded) list.ReleaseUnusedRows();
   list.ApplySort();
   return outcome;
 }

@@ -76,6 +76,12 @@ void AttackListModel::AdoptBuffer(std::string&& contents, size_t expected_record
   formatted_.reserve(expected_records * kFormattedBytes);
 }
 
+void AttackListModel::ReleaseUnusedRows() {
+  rows_.shrink_to_fit();
+  order_.shrink_to_fit();
+  formatted_.shrink_to_fit();
+}
+
 AttackListModel::Slice AttackListModel::BufferSlice(std::string_view text) const {
   assert(text.data() >= buffer_.data() &&
          text.data() + text.size() <= buffer_.data() + buffer_.size());

@@ -36,6 +36,8 @@ class AttackListModel {
   void Reset();
   // Takes the file's bytes; the records added next are slices of them.
   void AdoptBuffer(std::string&& contents, size_t expected_records);
+  // Gives back the room reserved for rows that a failed load never read.
+  void ReleaseUnusedRows();
   // Adds a row with its image and no cells (the loader fills them in order).
   void BeginRow(SeverityCode severity);
   // Fills the cells of the row just begun from a record's fields, in the
