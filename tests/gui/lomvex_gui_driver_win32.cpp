@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <objbase.h>
+#include <shellapi.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -161,6 +162,9 @@ TEST_F(MainRun, StartUp) {
   EXPECT_TRUE(LooksLikeClock(viewer().Panel(3))) << viewer().Panel(3);
   EXPECT_TRUE(viewer().ToolbarEnabled(IDT_PRINT) && viewer().ToolbarEnabled(IDT_DETAILS))
       << "FileSet is 1";
+  EXPECT_TRUE(GetWindowLongPtrA(GetDlgItem(viewer().Main(), IDC_LIST), GWL_STYLE) &
+              LVS_SHAREIMAGELISTS)
+      << "the list leaves its images to the window, which destroys them";
   EXPECT_TRUE(screenshot.empty() || SaveScreen(screenshot, viewer().Main())) << screenshot;
 }
 
@@ -193,6 +197,32 @@ TEST_F(MainRun, SelectAndSort) {
     }
   }
   EXPECT_EQ(viewer().Image(0), 0) << "the severity sort puts a critical event first";
+}
+
+TEST_F(MainRun, HiddenColumnsStayClosed) {
+  // Columns 8 and 9 sit closed at the right edge of column 7: neither a drag
+  // nor a double-click just right of it opens them.
+  HWND list = GetDlgItem(viewer().Main(), IDC_LIST), header = ListView_GetHeader(list);
+  auto design_widths = [list] {
+    for (int column : {6, 7, 8})
+      SendMessageA(list, LVM_SETCOLUMNWIDTH, column, column == 6 ? 65 : 0);
+  };
+  RECT client;
+  GetClientRect(header, &client);
+  for (int offset : {0, 2}) {
+    for (bool drag : {true, false}) {
+      design_widths();
+      int edge = 0;
+      for (int column = 0; column < 7; ++column) edge += ListView_GetColumnWidth(list, column);
+      POINT divider{edge + offset, client.bottom / 2};
+      ClientToScreen(header, &divider);
+      drag ? DragFromTo(divider, {divider.x + 10, divider.y}) : ClickAt(divider, true);
+      viewer().Settle();
+      EXPECT_EQ(ListView_GetColumnWidth(list, 7) + ListView_GetColumnWidth(list, 8), 0)
+          << (drag ? "drag" : "double-click") << " at " << offset;
+    }
+  }
+  design_widths();
 }
 
 TEST_F(MainRun, PrintAndPrinterSetup) {
@@ -516,6 +546,15 @@ TEST_F(MainRun, TrayAndExit) {
     return WaitFor([] { return !IsWindowVisible(viewer().Main()); });
   };
   EXPECT_TRUE(minimise()) << "minimising hides the window";
+  // A restarted shell has lost the icon; its broadcast has the viewer add it again.
+  NOTIFYICONDATAA icon{};
+  icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  icon.hWnd = FindWindowExA(viewer().Main(), nullptr, "Lomvex.cSysTray", nullptr);
+  // Changing nothing succeeds only while the shell shows the icon.
+  auto icon_shown = [&] { return Shell_NotifyIconA(NIM_MODIFY, &icon) != FALSE; };
+  EXPECT_TRUE(icon_shown() && Shell_NotifyIconA(NIM_DELETE, &icon) && !icon_shown());
+  PostMessageA(viewer().Main(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(WaitFor(icon_shown)) << "the icon is back after the shell's restart";
   viewer().TrayNotify(WM_LBUTTONDBLCLK);
   EXPECT_TRUE(
       WaitFor([] { return IsWindowVisible(viewer().Main()) && !IsIconic(viewer().Main()); }));
@@ -581,6 +620,20 @@ TEST_F(BadFile, AtStartUpAndOnTheTick) {
   PostMessageA(viewer().Main(), WM_CLOSE, 0, 0);
   ASSERT_TRUE(viewer().Exited(15s)) << "closing with the message open ends the program";
   EXPECT_EQ(viewer().ExitCode(), 0u);
+}
+
+TEST_F(BadFile, AtStartUpWithFileSetLeavesTheListCommandsOn) {
+  ASSERT_TRUE(
+      Start("FileSet=1\r\n", ReadFile(sample_path) + "abc,2026-11-01 07:53:38,1,x,y,z,h,0,,1\r\n"));
+  ASSERT_TRUE(Answer(kProgramCaption, IDOK, nullptr, 20s)) << "the bad file's message";
+  ASSERT_TRUE(WaitFor([] { return viewer().FindMain(); }));
+  viewer().Settle();
+  EXPECT_EQ(viewer().Rows(), 60);
+  // The message's closing activated the hidden window; the first activation is
+  // the one after it is shown, and with FileSet it switches the commands on.
+  EXPECT_TRUE(viewer().ToolbarEnabled(IDT_PRINT) && viewer().ToolbarEnabled(IDT_DETAILS));
+  PostMessageA(viewer().Main(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(viewer().Exited(15s));
 }
 
 // ---- The viewer on the caller's settings, for a picture of it ----

@@ -79,6 +79,23 @@ void ClickAt(POINT point, bool twice) {
   last_click = std::chrono::steady_clock::now();
 }
 
+void DragFromTo(POINT from, POINT to) {
+  MovePointer(from);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  for (int step = 0; step <= 4; ++step) {
+    INPUT move =
+        PointerAt({from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4});
+    if (step == 0) move.mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    SendInput(1, &move, sizeof move);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  INPUT release = PointerAt(to);
+  release.mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  SendInput(1, &release, sizeof release);
+  // Far enough from the next click that the two make no double-click.
+  std::this_thread::sleep_for(std::chrono::milliseconds(GetDoubleClickTime() + 100));
+}
+
 void PressKey(WORD virtual_key, WORD modifier) {
   INPUT keys[4] = {};
   for (INPUT& input : keys) input.type = INPUT_KEYBOARD;

@@ -26,6 +26,8 @@ void PumpMessages();
 // a key press (with a modifier such as VK_MENU held).
 void MovePointer(POINT screen_point);
 void ClickAt(POINT screen_point, bool twice = false);
+// A drag with the left button held, in steps a control follows.
+void DragFromTo(POINT from, POINT to);
 void PressKey(WORD virtual_key, WORD modifier = 0);
 POINT CenterOnScreen(HWND window, RECT client_rect);
 

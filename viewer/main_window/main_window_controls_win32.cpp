@@ -14,6 +14,18 @@ namespace {
 
 constexpr int kImageSize = 16;
 
+// A drag or double-click on a divider that would open the hidden columns 8 and 9.
+bool OpensHiddenColumn(const NMHDR& notification) {
+  switch (notification.code) {
+    case HDN_BEGINTRACKA:
+    case HDN_BEGINTRACKW:
+    case HDN_DIVIDERDBLCLICKA:
+    case HDN_DIVIDERDBLCLICKW:
+      return reinterpret_cast<const NMHEADERA&>(notification).iItem >= kColumnSeverityText - 1;
+  }
+  return false;
+}
+
 struct ToolbarButton {
   int id;
   int image;  // resource id, 0 for a separator
@@ -70,8 +82,9 @@ bool frmMain::CreateControls() {
 
   lsvMain = CreateWindowExA(
       WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+      // The image list is the window's (imlMain), shared with the toolbar and header.
       WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL |
-          LVS_SHOWSELALWAYS,
+          LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
       layout::kListLeft, layout::kListTop, layout::kListWidth, layout::kListHeight, handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_LIST)), instance, nullptr);
   if (lsvMain == nullptr) return false;
@@ -126,6 +139,14 @@ LRESULT CALLBACK frmMain::ListProc(HWND list, UINT message, WPARAM wparam, LPARA
       if (wparam == '\r') {
         if (self->logic_) self->logic_->ListEnter();
         return 0;
+      }
+      break;
+    case WM_NOTIFY:
+      // The header reports to the list, which sizes a column on a double-click
+      // before its own parent hears of it: the refusal is given here.
+      if (reinterpret_cast<const NMHDR*>(lparam)->hwndFrom == ListView_GetHeader(list) &&
+          OpensHiddenColumn(*reinterpret_cast<const NMHDR*>(lparam))) {
+        return TRUE;
       }
       break;
     case WM_KEYUP: {

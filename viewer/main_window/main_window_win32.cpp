@@ -20,6 +20,8 @@ namespace {
 constexpr char kMainClassName[] = "LomvexMainWindow";
 constexpr UINT_PTR tmrMain = 1;
 constexpr UINT kTickMilliseconds = 1000;
+// Posted when the window is first shown, to run after the showing.
+constexpr UINT kShownMessage = WM_APP + 1;
 
 std::optional<size_t> ListSelection(HWND list) {
   int row = ListView_GetNextItem(list, -1, LVNI_SELECTED);
@@ -70,12 +72,29 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HELP:
       OnHelp(*reinterpret_cast<const HELPINFO*>(lParam));
       return TRUE;
+    case WM_SHOWWINDOW:
+      if (wParam && !activated_before_) PostMessageA(handle(), kShownMessage, 0, 0);
+      break;
+    case kShownMessage:
+      // Shown while already active (activated while hidden), so no activation
+      // follows: being shown is the first activation.
+      if (!activated_before_ && logic_ && GetActiveWindow() == handle()) {
+        activated_before_ = true;
+        logic_->Activate();
+      }
+      return 0;
+  }
+  if (message == taskbar_created_ && taskbar_created_ != 0) {
+    if (logic_) logic_->ShellRestarted();
+    return 0;
   }
   return DefaultHandling(message, wParam, lParam);
 }
 
 BOOL frmMain::OnCreate(HWND window, LPCREATESTRUCT) {
   if (!CreateControls()) return FALSE;
+  // The shell's word to every top-level window that it restarted.
+  taskbar_created_ = RegisterWindowMessageA("TaskbarCreated");
   tray_window_ = CreateTrayControlWindow(window);
   SysTray = std::make_unique<cSysTray>(tray_platform_, FromWindowHandle(tray_window_.get()));
   profile_ = OpenPlatformProfile(ProgramFolder() + "\\" + std::string(kSettingsFileName));
@@ -107,7 +126,9 @@ void frmMain::OnClose(HWND window) {
 void frmMain::OnActivate(HWND window, UINT state, HWND other, BOOL minimized) {
   // The default handling gives the keyboard focus to the window.
   FORWARD_WM_ACTIVATE(window, state, other, minimized, DefWindowProcA);
-  if (state == WA_INACTIVE || minimized || !logic_) return;
+  // A message of the loading activates the window while it is still hidden;
+  // that is not its first activation, which comes once it is shown.
+  if (state == WA_INACTIVE || minimized || !logic_ || !IsWindowVisible(window)) return;
   // The program's own windows only (a message box, the help window), and the
   // first activation after the window is shown; not a switch from another program.
   DWORD other_process = 0;
@@ -203,12 +224,6 @@ LRESULT frmMain::OnListNotify(const NMHDR& header) {
     case LVN_COLUMNCLICK:
       logic_->ColumnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem + 1);
       return 0;
-    case HDN_BEGINTRACKA:
-    case HDN_BEGINTRACKW:
-    case HDN_DIVIDERDBLCLICKA:
-    case HDN_DIVIDERDBLCLICKW:
-      // The two hidden columns stay hidden.
-      return reinterpret_cast<const NMHEADERA&>(header).iItem >= kColumnSeverityText - 1;
   }
   return 0;
 }

@@ -93,6 +93,7 @@ class frmMain final : public Window, public MainWindowPlatform {
   std::unique_ptr<MainWindowLogic> logic_;
   frmAbout* info_window_ = nullptr;  // while it is open
 
+  UINT taskbar_created_ = 0;
   bool activated_before_ = false;
   bool syncing_selection_ = false;
   int highlighted_menu_topic_ = 0;
