@@ -38,8 +38,7 @@ class FakeSystem : public SystemPlatform {
     return static_cast<uint32_t>(count * 4);
   }
   std::optional<std::string> ProcessImagePath(uint32_t id) override {
-    if (!image_paths.count(id)) return std::nullopt;
-    return image_paths[id];
+    return image_paths.count(id) ? std::optional(image_paths[id]) : std::nullopt;
   }
   std::vector<std::string> SnapshotImagePaths() override { return snapshot; }
   TokenGroupList ReadTokenGroups() override { return token; }

@@ -46,7 +46,6 @@ Next
 fso.GetFile(folder & "\h.txt").Attributes = 2
 fso.CreateFolder folder & "\sub"
 Check "GetFileCount", sys.GetFileCount(folder, "txt"), 2
-Check "GetFileCount of all", sys.GetFileCount(folder & "\", ""), 3
 Check "FileExists pattern", sys.FileExists(folder & "\*.cfg"), True
 Check "FileExists hidden", sys.FileExists(folder & "\h.txt"), False
 Check "FileExists folder", sys.FileExists(folder & "\sub"), False
@@ -111,17 +110,14 @@ Check "each object has its own key", other.HRootSubKey, ""
 reg.HKeyRoot = -2147483646
 Check "IsKeyValid", reg.IsKeyValid("\Software\PelmarScriptTest\Child\"), True
 Check "IsKeyValid leaves HKeyRoot", reg.HKeyRoot, -2147483646
-Check "IsKeyValid missing", reg.IsKeyValid("Software\PelmarScriptTest\None", 0), False
 Check "DeleteKey with a subkey", reg.DeleteKey("Software\PelmarScriptTest"), False
 Check "DeleteData", reg.DeleteData("\Software\PelmarScriptTest\", "Name"), True
-Check "DeleteData missing", reg.DeleteData("Software\PelmarScriptTest", "Name"), False
 Check "DeleteKey", reg.DeleteKey("\Software\PelmarScriptTest\Child\"), True
 reg.HKeyRoot = 0
 
 ' The raising regime: number and description as a script sees them.
 On Error Resume Next
-Dim stored
-stored = reg.SetDataKeyValue("Bad", Null)
+reg.SetDataKeyValue "Bad", Null
 Check "Err.Number", Err.Number, 1004
 Check "Err.Description", Err.Description, "Failed to open registry key(s) 'Software\PelmarScriptTest'."
 Err.Clear
