@@ -62,8 +62,10 @@ int32_t GetFileAttrib(FilePlatform& files, const std::string& file_name) {
 }
 
 void SetFileAttrib(FilePlatform& files, const std::string& file_name, int32_t attributes) {
-  // Bits outside the enumeration are refused, as the runtime refuses them.
-  if (attributes & ~kAttributeBits) return;
+  // Bits outside the enumeration are refused, as the runtime refuses them, and so
+  // are the volume and folder bits, which no file's attributes can be set to.
+  constexpr int32_t kVolumeAndFolder = 0x08 | 0x10;
+  if (attributes & (~kAttributeBits | kVolumeAndFolder)) return;
   files.SetAttributes(file_name, static_cast<uint32_t>(attributes));
 }
 

@@ -59,7 +59,7 @@ class AutomationObject : public ComObject<Interface, ISupportErrorInfo> {
   // stored before anything failed; the caller sees no error.
   template <typename Result, typename Body>
   static HRESULT Absorbing(Result* result, Body body) {
-    if (!result) return E_POINTER;
+    if (!result) return WithoutErrorInfo(E_POINTER);
     ResetResult(result);
     return Absorbing([&](Services& services) { StoreResult(body(services), result); });
   }
@@ -79,21 +79,28 @@ class AutomationObject : public ComObject<Interface, ISupportErrorInfo> {
   // unexpected failure.
   template <typename Result, typename Body>
   static HRESULT Raising(Result* result, Body body) {
-    if (!result) return E_POINTER;
+    if (!result) return WithoutErrorInfo(E_POINTER);
     ResetResult(result);
     try {
       Services services = ApartmentServices();
-      return StoreResult(body(services), result);
+      return WithoutErrorInfo(StoreResult(body(services), result));
     } catch (const AutomationError& error) {
       return RaiseAutomationError(error, InterfaceIid(kInterface));
     } catch (const std::bad_alloc&) {
-      return E_OUTOFMEMORY;
+      return WithoutErrorInfo(E_OUTOFMEMORY);
     } catch (...) {
-      return E_UNEXPECTED;
+      return WithoutErrorInfo(E_UNEXPECTED);
     }
   }
 
  private:
+  // Only error 1004 carries error information: any other failure clears what an
+  // earlier one left, so a client never reads it as this failure's.
+  static HRESULT WithoutErrorInfo(HRESULT hr) {
+    if (FAILED(hr)) SetErrorInfo(0, nullptr);
+    return hr;
+  }
+
   void* FindInterface(REFIID iid) override {
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
         IsEqualIID(iid, InterfaceIid(kInterface))) {

@@ -16,6 +16,15 @@ namespace pelmar {
 namespace {
 
 std::atomic<long> module_locks{0};
+// Kept apart from the objects' locks so that an unmatched LockServer(FALSE)
+// cannot take the count below zero and keep the module loaded for good.
+std::atomic<long> server_locks{0};
+
+void UnlockServer() {
+  long locks = server_locks.load();
+  while (locks > 0 && !server_locks.compare_exchange_weak(locks, locks - 1)) {
+  }
+}
 
 // One static factory per class, living as long as the module; its references
 // still hold the module while a client keeps one.
@@ -34,7 +43,7 @@ class ClassFactory final : public ComObject<IClassFactory> {
     return FAILED(hr) ? hr : object->QueryInterface(iid, out);
   }
   HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
-    lock ? LockModule() : UnlockModule();
+    lock ? void(++server_locks) : UnlockServer();
     return S_OK;
   }
 
@@ -76,6 +85,8 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
   return CLASS_E_CLASSNOTAVAILABLE;
 }
 
-STDAPI DllCanUnloadNow() { return pelmar::module_locks == 0 ? S_OK : S_FALSE; }
+STDAPI DllCanUnloadNow() {
+  return pelmar::module_locks == 0 && pelmar::server_locks == 0 ? S_OK : S_FALSE;
+}
 
 }  // extern "C"

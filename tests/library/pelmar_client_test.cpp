@@ -214,6 +214,11 @@ TEST_F(Module, StaysLoadedWhileObjectsFactoriesOrLocksRemain) {
   EXPECT_EQ(can_unload(), S_FALSE);
   Factory(CLSID_SysCls)->LockServer(FALSE);
   EXPECT_EQ(can_unload(), S_OK);
+  Factory(CLSID_SysCls)->LockServer(FALSE);  // unmatched: the count stays at zero
+  EXPECT_EQ(can_unload(), S_OK);
+  Factory(CLSID_SysCls)->LockServer(TRUE);
+  EXPECT_EQ(can_unload(), S_FALSE);
+  Factory(CLSID_SysCls)->LockServer(FALSE);
   Factory(IID__SysCls, CLASS_E_CLASSNOTAVAILABLE);
 }
 
@@ -393,6 +398,10 @@ TEST_F(Client, UnconvertibleValueRaisesError1004NamingTheKeyPath) {
   EXPECT_EQ(reg->SetDataKeyValue(V_BSTR(value_name.get()), *null_value, &stored),
             static_cast<HRESULT>(0x800A03EC));
   EXPECT_EQ(stored, VARIANT_FALSE);
+  // A later failure of another kind leaves no trace of that error behind.
+  EXPECT_EQ(reg->SetDataKeyValue(V_BSTR(value_name.get()), *null_value, nullptr), E_POINTER);
+  ComPtr<IErrorInfo> stale;
+  EXPECT_EQ(GetErrorInfo(0, stale.put()), S_FALSE);
   EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, kTestKey.c_str(), L"Bad", RRF_RT_ANY, nullptr, nullptr,
                          nullptr),
             ERROR_SUCCESS);
