@@ -168,7 +168,12 @@ class LibraryCopier {
     Check(into->SetVersion(attr.wMajorVerNum, attr.wMinorVerNum), "SetVersion");
     if (doc.get()) Check(into->SetDocString(doc.get()), "SetDocString");
     Check(into->SetHelpContext(help_context), "SetHelpContext");
-    Check(into->SetTypeFlags(attr.wTypeFlags), "SetTypeFlags");
+    // An application object has a predeclared global instance, which the
+    // definition's language has no word for.
+    const bool app_object =
+        attr.typekind == TKIND_COCLASS && (attr.wTypeFlags & TYPEFLAG_FAPPOBJECT);
+    Check(into->SetTypeFlags(attr.wTypeFlags | (app_object ? TYPEFLAG_FPREDECLID : 0)),
+          "SetTypeFlags");
     if (attr.typekind == TKIND_ALIAS) {
       Check(into->SetTypeDescAlias(MapTypeDesc(attr.tdescAlias, from, into)), "SetTypeDescAlias");
     }

@@ -159,12 +159,15 @@ TEST(TypeLibrary, PublishesTheTypesAsDefinedAndTheFormatNamesWithBlanks) {
   EXPECT_STREQ(name.get(), L"Pelmar");
   EXPECT_STREQ(help_file.get(), L"c:\\%system%\\help\\Pelmar.Hlp");
 
-  for (const GUID* guid : {&CLSID_SysCls, &CLSID_RegCls, &IID__SysCls, &IID__RegCls}) {
+  for (const GUID* guid : {&CLSID_RegCls, &IID__SysCls, &IID__RegCls}) {
     EXPECT_EQ(Members(published.get(), *guid), Members(defined.get(), *guid));
   }
-  // SysCls is an application object: hosts such as VBA call it without creating one.
+  // SysCls is an application object with a predeclared instance: hosts such as VBA
+  // call it without creating one. The definition cannot say "predeclared".
   EXPECT_EQ(Members(published.get(), CLSID_SysCls),
-            L"flags " + std::to_wstring(TYPEFLAG_FAPPOBJECT | TYPEFLAG_FCANCREATE) + L"\n");
+            L"flags " +
+                std::to_wstring(TYPEFLAG_FAPPOBJECT | TYPEFLAG_FCANCREATE | TYPEFLAG_FPREDECLID) +
+                L"\n");
   const GUID kDateType = {
       0x24604632, 0x6092, 0x411C, {0xA4, 0x9E, 0x2A, 0x69, 0x4C, 0x29, 0x9D, 0xC0}};
   const GUID kTimeType = {
