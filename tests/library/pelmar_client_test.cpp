@@ -235,9 +235,25 @@ TEST_F(Module, AsksInstallersToRegisterIt) {
                              &length));
 }
 
-// Run on its own, after the other clients: it takes the registration away and
-// puts it back.
+bool SetRegistryText(const std::wstring& path, const std::wstring& value) {
+  return RegSetKeyValueW(HKEY_CLASSES_ROOT, path.c_str(), nullptr, REG_SZ, value.c_str(),
+                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
+// Run on their own, after the other clients: they take the registration away and
+// put it back.
 TEST_F(Module, UnregistrationRemovesWhatRegistrationWrote) {
+  // The programmatic identifiers and the type library's key are shared with the
+  // other build's registry view: taken over by another server, they stay.
+  const std::wstring library_key = L"TypeLib\\" + GuidText(LIBID_Pelmar) + L"\\1.0";
+  ASSERT_TRUE(SetRegistryText(L"Pelmar.RegCls\\Clsid", GuidText(IID__RegCls)));
+  ASSERT_TRUE(SetRegistryText(library_key + L"\\409\\win64", L"C:\\Other\\Pelmar.dll"));
+  ASSERT_EQ(Export("DllUnregisterServer")(), S_OK);
+  EXPECT_EQ(RegistryText(L"Pelmar.RegCls\\Clsid"), GuidText(IID__RegCls));
+  EXPECT_EQ(RegistryText(library_key + L"\\409\\win64"), L"C:\\Other\\Pelmar.dll");
+  EXPECT_FALSE(KeyExists(L"Pelmar.SysCls"));
+  ASSERT_EQ(Export("DllRegisterServer")(), S_OK);
+
   ASSERT_EQ(Export("DllUnregisterServer")(), S_OK);
   for (const auto& entry : kClasses) {
     EXPECT_FALSE(KeyExists(L"CLSID\\" + GuidText(*entry.clsid)));
@@ -250,6 +266,31 @@ TEST_F(Module, UnregistrationRemovesWhatRegistrationWrote) {
 
   ASSERT_EQ(Export("DllRegisterServer")(), S_OK);
   EXPECT_TRUE(Create<IDispatch>(CLSID_RegCls));
+}
+
+TEST_F(Module, RegistersFromAFolderNamedOutsideTheCodePage) {
+  const std::wstring folder = L"C:\\\u0414\u0430\u043d\u043d\u044b\u0435 \u8868";
+  const std::wstring copy = folder + L"\\Pelmar.dll";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileW(std::wstring(library_path.begin(), library_path.end()).c_str(),
+                        copy.c_str(), FALSE));
+  {
+    owners::UniqueLibrary copied(LoadLibraryW(copy.c_str()));
+    ASSERT_TRUE(copied);
+    const auto entry = [&](const char* name) {
+      return reinterpret_cast<DllFunction>(
+          reinterpret_cast<void*>(GetProcAddress(copied.get(), name)));
+    };
+    EXPECT_EQ(entry("DllRegisterServer")(), S_OK);
+    EXPECT_EQ(RegistryText(L"CLSID\\" + GuidText(CLSID_SysCls) + L"\\InprocServer32"), copy);
+    EXPECT_TRUE(Create<IDispatch>(CLSID_SysCls));
+    EXPECT_EQ(entry("DllUnregisterServer")(), S_OK);
+  }
+  EXPECT_FALSE(KeyExists(L"TypeLib\\" + GuidText(LIBID_Pelmar) + L"\\1.0"));
+  CoFreeUnusedLibraries();
+  DeleteFileW(copy.c_str());
+  RemoveDirectoryW(folder.c_str());
+  ASSERT_EQ(Export("DllRegisterServer")(), S_OK);
 }
 
 const std::wstring kTestKey = L"Software\\PelmarClientTest";
