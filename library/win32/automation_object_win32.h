@@ -84,6 +84,8 @@ class AutomationObject : public ComObject<Interface, ISupportErrorInfo> {
     try {
       Services services = ApartmentServices();
       return WithoutErrorInfo(StoreResult(body(services), result));
+    } catch (const UnrepresentableText&) {
+      return WithoutErrorInfo(S_OK);  // a failure the result already says
     } catch (const AutomationError& error) {
       return RaiseAutomationError(error, InterfaceIid(kInterface));
     } catch (const std::bad_alloc&) {

@@ -29,16 +29,21 @@ HRESULT RegCls::DeleteKey(BSTR SubKey, LONG RootKey, VARIANT_BOOL* Result) {
 
 HRESULT RegCls::GetDataKeyValue(BSTR DataKey, VARIANT* Result) {
   return Absorbing(Result, [&](Services& services) {
-    return state_.GetDataKeyValue(services, Narrow(DataKey));
+    return sub_key_usable_ ? state_.GetDataKeyValue(services, Narrow(DataKey)) : Value{};
   });
 }
 
 HRESULT RegCls::put_HRootSubKey(BSTR RHS) {
-  return Absorbing([&](Services&) { state_.set_sub_key(Narrow(RHS)); });
+  return Absorbing([&](Services&) {
+    sub_key_usable_ = false;
+    state_.set_sub_key(Narrow(RHS));
+    sub_key_usable_ = true;
+  });
 }
 
 HRESULT RegCls::get_HRootSubKey(BSTR* Result) {
-  return Absorbing(Result, [&](Services&) { return state_.sub_key(); });
+  return Absorbing(Result,
+                   [&](Services&) { return sub_key_usable_ ? state_.sub_key() : std::string(); });
 }
 
 HRESULT RegCls::IsKeyValid(BSTR SubKey, LONG RootKey, VARIANT_BOOL* Result) {
@@ -49,7 +54,7 @@ HRESULT RegCls::IsKeyValid(BSTR SubKey, LONG RootKey, VARIANT_BOOL* Result) {
 
 HRESULT RegCls::SetDataKeyValue(BSTR DataKey, VARIANT vValue, VARIANT_BOOL* Result) {
   return Raising(Result, [&](Services& services) {
-    return state_.SetDataKeyValue(services, Narrow(DataKey), ToValue(vValue));
+    return sub_key_usable_ && state_.SetDataKeyValue(services, Narrow(DataKey), ToValue(vValue));
   });
 }
 

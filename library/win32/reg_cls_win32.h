@@ -24,6 +24,9 @@ class RegCls final : public AutomationObject<_RegCls, InterfaceId::kRegCls> {
 
  private:
   RegObject state_;
+  // False after a key path the code page cannot hold: the object's key is then
+  // none that exists, so its values are neither read nor written.
+  bool sub_key_usable_ = true;
 };
 
 }  // namespace pelmar

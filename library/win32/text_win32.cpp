@@ -1,17 +1,29 @@
 #include "text_win32.h"
 
+#include <climits>
+
 #include "owners_win32.h"
 
 namespace pelmar {
 
 std::string Narrow(const wchar_t* text, size_t length) {
   if (!text || length == 0) return {};
+  // Without best-fit mapping, and with the default character reported, a text
+  // the code page lacks is refused instead of narrowed to look-alikes or "?".
+  const bool utf8 = GetACP() == CP_UTF8;
+  const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+  BOOL used_default = FALSE;
+  BOOL* const report = utf8 ? nullptr : &used_default;
+  if (length > INT_MAX) throw UnrepresentableText{};
+  const int wide_length = static_cast<int>(length);
   const int size =
-      WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-  std::string narrow(size > 0 ? size : 0, '\0');
-  if (size > 0) {
-    WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), narrow.data(), size, nullptr,
-                        nullptr);
+      WideCharToMultiByte(CP_ACP, flags, text, wide_length, nullptr, 0, nullptr, report);
+  if (size <= 0 || used_default) throw UnrepresentableText{};
+  std::string narrow(size, '\0');
+  if (WideCharToMultiByte(CP_ACP, flags, text, wide_length, narrow.data(), size, nullptr, report) !=
+          size ||
+      used_default) {
+    throw UnrepresentableText{};
   }
   return narrow;
 }
@@ -47,7 +59,11 @@ Value ToValue(const VARIANT& variant) {
     case VT_BOOL:
       return V_BOOL(&v) != VARIANT_FALSE;
     case VT_BSTR:
-      return Narrow(V_BSTR(&v));
+      try {
+        return Narrow(V_BSTR(&v));
+      } catch (const UnrepresentableText&) {
+        return OpaqueValue{};
+      }
     case VT_I1:
       return int64_t{V_I1(&v)};
     case VT_UI1:

@@ -13,6 +13,11 @@
 
 namespace pelmar {
 
+// Thrown by Narrow for a text the system's code page cannot hold exactly: the
+// member fails rather than hand the system "?", which a file search takes for a
+// wildcard and the registry for part of a name.
+struct UnrepresentableText {};
+
 std::string Narrow(const wchar_t* text, size_t length);
 std::string Narrow(BSTR text);
 std::wstring Widen(const std::string& text);

@@ -375,6 +375,43 @@ TEST_F(Client, FormatsModificationDatesAndTimesInTheLocale) {
   DeleteFileW(path);
 }
 
+// The system's code page cannot hold Cyrillic here: narrowed to "?", such a text
+// would match any file as a wildcard, or name a key "??????".
+TEST_F(Client, TextsOutsideTheCodePageFailInsteadOfBecomingWildcards) {
+  wchar_t folder[MAX_PATH];
+  GetTempPathW(MAX_PATH, folder);
+  const std::wstring file = std::wstring(folder) + L"abcdef.txt";
+  owners::UniqueFile(
+      CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  const std::wstring cyrillic = L"\u0414\u0430\u043d\u043d\u044b\u0435";
+  EXPECT_EQ(Out<VARIANT_BOOL>(sys.get(), &_SysCls::FileExists,
+                              Bstr(std::wstring(folder) + cyrillic + L".txt").get()),
+            VARIANT_FALSE);
+  EXPECT_EQ(Out<LONG>(sys.get(), &_SysCls::GetFileCount, Bstr(folder).get(),
+                      Bstr(cyrillic.substr(0, 3)).get()),
+            0);
+  DeleteFileW(file.c_str());
+
+  EXPECT_EQ(
+      Out<VARIANT_BOOL>(reg.get(), &_RegCls::CreateRegKey, Bstr(kTestKey + L"\\" + cyrillic).get()),
+      VARIANT_FALSE);
+  reg->put_HRootSubKey(Bstr(kTestKey + L"\\" + cyrillic).get());
+  owners::UniqueVariant number;
+  V_VT(number.get()) = VT_I4;
+  EXPECT_EQ(Out<VARIANT_BOOL>(reg.get(), &_RegCls::SetDataKeyValue, Bstr(L"n").get(), *number),
+            VARIANT_FALSE);
+  reg->put_HRootSubKey(Bstr(kTestKey).get());
+  EXPECT_EQ(Out<VARIANT_BOOL>(reg.get(), &_RegCls::SetDataKeyValue, Bstr(cyrillic).get(), *number),
+            VARIANT_FALSE);
+  owners::UniqueRegKey key;
+  EXPECT_NE(
+      RegOpenKeyExW(HKEY_CURRENT_USER, (kTestKey + L"\\??????").c_str(), 0, KEY_READ, key.put()),
+      ERROR_SUCCESS);
+  EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, kTestKey.c_str(), L"??????", RRF_RT_ANY, nullptr,
+                         nullptr, nullptr),
+            ERROR_SUCCESS);
+}
+
 // A client's form: an automation object whose "hWnd" property is a window.
 struct FakeForm : IDispatch {
   explicit FakeForm(HWND window) : window(window) {}
