@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "owners_win32.h"
+#include "text_win32.h"
 
 namespace pelmar {
 namespace {
@@ -24,7 +25,9 @@ HKEY ToHkey(RegistryPlatform::Key key) { return reinterpret_cast<HKEY>(key); }
 
 std::string LocaleText(LCTYPE type, const char* fallback) {
   char buffer[96];
-  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer) > 0) return buffer;
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer) > 0) {
+    return FromCodePage(buffer);
+  }
   return fallback;
 }
 
@@ -83,7 +86,7 @@ std::optional<std::string> WindowsSystem::ProcessImagePath(uint32_t id) {
   if (!EnumProcessModules(process.get(), modules, sizeof modules, &needed)) return std::nullopt;
   char path[MAX_PATH];
   const DWORD length = GetModuleFileNameExA(process.get(), modules[0], path, sizeof path);
-  return std::string(path, length);
+  return FromCodePage(std::string_view(path, length));
 }
 
 std::vector<std::string> WindowsSystem::SnapshotImagePaths() {
@@ -95,7 +98,7 @@ std::vector<std::string> WindowsSystem::SnapshotImagePaths() {
   entry.dwSize = sizeof entry;
   for (BOOL more = Process32First(snapshot.get(), &entry); more;
        more = Process32Next(snapshot.get(), &entry)) {
-    paths.emplace_back(entry.szExeFile);
+    paths.push_back(FromCodePage(entry.szExeFile));
   }
   return paths;
 }
@@ -133,15 +136,15 @@ TokenGroupList WindowsSystem::ReadTokenGroups() {
 int32_t WindowsRegistry::CreateKey(Key root, const std::string& path, Key& key) {
   HKEY created = nullptr;
   DWORD disposition = 0;
-  const LONG result = RegCreateKeyExA(ToHkey(root), path.c_str(), 0, nullptr, 0, kKeyAccess,
-                                      nullptr, &created, &disposition);
+  const LONG result = RegCreateKeyExA(ToHkey(root), ToCodePage(path).c_str(), 0, nullptr, 0,
+                                      kKeyAccess, nullptr, &created, &disposition);
   if (result == ERROR_SUCCESS) key = reinterpret_cast<Key>(created);
   return result;
 }
 
 int32_t WindowsRegistry::OpenKey(Key root, const std::string& path, Key& key) {
   HKEY opened = nullptr;
-  const LONG result = RegOpenKeyExA(ToHkey(root), path.c_str(), 0, kKeyAccess, &opened);
+  const LONG result = RegOpenKeyExA(ToHkey(root), ToCodePage(path).c_str(), 0, kKeyAccess, &opened);
   if (result == ERROR_SUCCESS) key = reinterpret_cast<Key>(opened);
   return result;
 }
@@ -150,8 +153,8 @@ int32_t WindowsRegistry::QueryValueInfo(Key key, const std::string& name, uint32
                                         uint32_t& size) {
   DWORD value_type = 0;
   DWORD value_size = 0;
-  const LONG result =
-      RegQueryValueExA(ToHkey(key), name.c_str(), nullptr, &value_type, nullptr, &value_size);
+  const LONG result = RegQueryValueExA(ToHkey(key), ToCodePage(name).c_str(), nullptr, &value_type,
+                                       nullptr, &value_size);
   type = value_type;
   size = value_size;
   return result;
@@ -159,36 +162,45 @@ int32_t WindowsRegistry::QueryValueInfo(Key key, const std::string& name, uint32
 
 int32_t WindowsRegistry::QueryValueData(Key key, const std::string& name, std::string& data) {
   DWORD size = static_cast<DWORD>(data.size());
-  return RegQueryValueExA(ToHkey(key), name.c_str(), nullptr, nullptr,
-                          reinterpret_cast<BYTE*>(data.data()), &size);
+  DWORD type = 0;
+  const LONG result = RegQueryValueExA(ToHkey(key), ToCodePage(name).c_str(), nullptr, &type,
+                                       reinterpret_cast<BYTE*>(data.data()), &size);
+  if (result == ERROR_SUCCESS && type == REG_SZ) data = FromCodePage(data);
+  return result;
 }
 
 int32_t WindowsRegistry::SetValue(Key key, const std::string& name, uint32_t type,
                                   const std::string& data) {
-  return RegSetValueExA(ToHkey(key), name.c_str(), 0, type,
-                        reinterpret_cast<const BYTE*>(data.data()),
-                        static_cast<DWORD>(data.size()));
+  const std::string stored = type == REG_SZ ? ToCodePage(data) : data;
+  return RegSetValueExA(ToHkey(key), ToCodePage(name).c_str(), 0, type,
+                        reinterpret_cast<const BYTE*>(stored.data()),
+                        static_cast<DWORD>(stored.size()));
 }
 
 int32_t WindowsRegistry::DeleteKey(Key root, const std::string& path) {
-  return RegDeleteKeyA(ToHkey(root), path.c_str());
+  return RegDeleteKeyA(ToHkey(root), ToCodePage(path).c_str());
 }
 
 int32_t WindowsRegistry::DeleteValue(Key key, const std::string& name) {
-  return RegDeleteValueA(ToHkey(key), name.c_str());
+  return RegDeleteValueA(ToHkey(key), ToCodePage(name).c_str());
 }
 
 void WindowsRegistry::CloseKey(Key key) { RegCloseKey(ToHkey(key)); }
 
 uint32_t WindowsFiles::ReadProfileString(const std::string& file, const std::string& section,
                                          const std::string& key, std::string& buffer) {
-  return GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(),
-                                  static_cast<DWORD>(buffer.size()), file.c_str());
+  std::string read(buffer.size(), ' ');
+  const DWORD length = GetPrivateProfileStringA(
+      ToCodePage(section).c_str(), ToCodePage(key).c_str(), "", read.data(),
+      static_cast<DWORD>(read.size()), ToCodePage(file).c_str());
+  buffer = FromCodePage(read);
+  return length;
 }
 
 bool WindowsFiles::WriteProfileString(const std::string& file, const std::string& section,
                                       const std::string& key, const std::string& value) {
-  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
+  return WritePrivateProfileStringA(ToCodePage(section).c_str(), ToCodePage(key).c_str(),
+                                    ToCodePage(value).c_str(), ToCodePage(file).c_str());
 }
 
 Listing WindowsFiles::ListFiles(const std::string& pattern) {
@@ -198,7 +210,7 @@ Listing WindowsFiles::ListFiles(const std::string& pattern) {
   // A folder ending in a backslash stands for its entries.
   const std::string search = pattern.back() == '\\' ? pattern + "*" : pattern;
   WIN32_FIND_DATAA found{};
-  owners::UniqueFind find(FindFirstFileA(search.c_str(), &found));
+  owners::UniqueFind find(FindFirstFileA(ToCodePage(search).c_str(), &found));
   if (!find) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) return {};
@@ -208,7 +220,8 @@ Listing WindowsFiles::ListFiles(const std::string& pattern) {
   constexpr DWORD kSkipped =
       FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
   do {
-    if (!(found.dwFileAttributes & kSkipped)) listing.names.emplace_back(found.cFileName);
+    if (!(found.dwFileAttributes & kSkipped))
+      listing.names.push_back(FromCodePage(found.cFileName));
   } while (FindNextFileA(find.get(), &found));
   return listing;
 }
@@ -217,7 +230,7 @@ std::optional<DateTime> WindowsFiles::ModifiedTime(const std::string& file) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   FILETIME local{};
   SYSTEMTIME time{};
-  if (!GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data) ||
+  if (!GetFileAttributesExA(ToCodePage(file).c_str(), GetFileExInfoStandard, &data) ||
       !FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) ||
       !FileTimeToSystemTime(&local, &time)) {
     return std::nullopt;
@@ -226,13 +239,14 @@ std::optional<DateTime> WindowsFiles::ModifiedTime(const std::string& file) {
 }
 
 std::optional<uint32_t> WindowsFiles::Attributes(const std::string& file) {
-  const DWORD attributes = GetFileAttributesA(file.c_str());
+  const DWORD attributes = GetFileAttributesA(ToCodePage(file).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
   return attributes;
 }
 
 bool WindowsFiles::SetAttributes(const std::string& file, uint32_t attributes) {
-  return SetFileAttributesA(file.c_str(), attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes);
+  return SetFileAttributesA(ToCodePage(file).c_str(),
+                            attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes);
 }
 
 DateTime WindowsFiles::Now() {
@@ -257,7 +271,7 @@ DateLocale WindowsFiles::Locale() {
 std::string ResourceMessages::Load(int id) {
   char text[256];
   const int length = LoadStringA(LibraryModule(), id, text, sizeof text);
-  return std::string(text, length > 0 ? length : 0);
+  return FromCodePage(std::string_view(text, length > 0 ? length : 0));
 }
 
 Services ApartmentServices() {

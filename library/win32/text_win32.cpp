@@ -6,39 +6,55 @@
 
 namespace pelmar {
 
-std::string Narrow(const wchar_t* text, size_t length) {
+namespace {
+
+// `text` in `code_page`, or UnrepresentableText when it cannot be held exactly:
+// no best-fit look-alikes, no default character, no broken surrogate pair.
+std::string Encode(UINT code_page, const wchar_t* text, size_t length) {
   if (!text || length == 0) return {};
-  // Without best-fit mapping, and with the default character reported, a text
-  // the code page lacks is refused instead of narrowed to look-alikes or "?".
-  const bool utf8 = GetACP() == CP_UTF8;
+  if (length > INT_MAX) throw UnrepresentableText{};
+  const bool utf8 = code_page == CP_UTF8 || (code_page == CP_ACP && GetACP() == CP_UTF8);
   const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
   BOOL used_default = FALSE;
   BOOL* const report = utf8 ? nullptr : &used_default;
-  if (length > INT_MAX) throw UnrepresentableText{};
   const int wide_length = static_cast<int>(length);
   const int size =
-      WideCharToMultiByte(CP_ACP, flags, text, wide_length, nullptr, 0, nullptr, report);
+      WideCharToMultiByte(code_page, flags, text, wide_length, nullptr, 0, nullptr, report);
   if (size <= 0 || used_default) throw UnrepresentableText{};
-  std::string narrow(size, '\0');
-  if (WideCharToMultiByte(CP_ACP, flags, text, wide_length, narrow.data(), size, nullptr, report) !=
-          size ||
+  std::string encoded(size, '\0');
+  if (WideCharToMultiByte(code_page, flags, text, wide_length, encoded.data(), size, nullptr,
+                          report) != size ||
       used_default) {
     throw UnrepresentableText{};
   }
-  return narrow;
+  return encoded;
 }
+
+std::wstring Decode(UINT code_page, std::string_view text) {
+  if (text.empty() || text.size() > INT_MAX) return {};
+  const int length = static_cast<int>(text.size());
+  const int size = MultiByteToWideChar(code_page, 0, text.data(), length, nullptr, 0);
+  std::wstring wide(size > 0 ? size : 0, L'\0');
+  if (size > 0) MultiByteToWideChar(code_page, 0, text.data(), length, wide.data(), size);
+  return wide;
+}
+
+}  // namespace
+
+std::string Narrow(const wchar_t* text, size_t length) { return Encode(CP_UTF8, text, length); }
 
 std::string Narrow(BSTR text) { return Narrow(text, text ? SysStringLen(text) : 0); }
 
-std::wstring Widen(const std::string& text) {
-  if (text.empty()) return {};
-  const int size =
-      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(size > 0 ? size : 0, L'\0');
-  if (size > 0) {
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-  }
-  return wide;
+std::wstring Widen(std::string_view text) { return Decode(CP_UTF8, text); }
+
+std::string ToCodePage(std::string_view text) {
+  const std::wstring wide = Widen(text);
+  return Encode(CP_ACP, wide.data(), wide.size());
+}
+
+std::string FromCodePage(std::string_view text) {
+  const std::wstring wide = Decode(CP_ACP, text);
+  return Narrow(wide.data(), wide.size());
 }
 
 HRESULT ToBstr(const std::string& text, BSTR* out) {

@@ -412,6 +412,24 @@ TEST_F(Client, TextsOutsideTheCodePageFailInsteadOfBecomingWildcards) {
             ERROR_SUCCESS);
 }
 
+// Run under a Japanese locale as well: there the second byte of "\u8868" is "\\",
+// which the key rules must not take for a separator.
+TEST_F(Client, KeepsDoubleByteCharactersWholeInKeyPathsAndNames) {
+  const std::wstring table = L"\u8868";
+  reg->put_HRootSubKey(Bstr(kTestKey + L"\\" + table).get());
+  owners::UniqueVariant number;
+  V_VT(number.get()) = VT_I4;
+  V_I4(number.get()) = 7;
+  const VARIANT_BOOL representable = GetACP() == 932 ? VARIANT_TRUE : VARIANT_FALSE;
+  EXPECT_EQ(Out<VARIANT_BOOL>(reg.get(), &_RegCls::SetDataKeyValue, Bstr(table).get(), *number),
+            representable);
+  DWORD stored = 0, size = sizeof stored;
+  EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, (kTestKey + L"\\" + table).c_str(), table.c_str(),
+                         RRF_RT_REG_DWORD, nullptr, &stored, &size) == ERROR_SUCCESS,
+            representable != VARIANT_FALSE);
+  EXPECT_EQ(Text(reg.get(), &_RegCls::get_HRootSubKey), kTestKey + L"\\" + table);
+}
+
 // A client's form: an automation object whose "hWnd" property is a window.
 struct FakeForm : IDispatch {
   explicit FakeForm(HWND window) : window(window) {}

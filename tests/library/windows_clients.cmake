@@ -16,6 +16,11 @@ if(LOMVEX_WINE_RUN)
   add_test(NAME pelmar_register COMMAND ${LOMVEX_WINE_RUN} regsvr32 /s ${pelmar_dll})
   add_test(NAME pelmar_cpp_client
            COMMAND pelmar_client_tests ${pelmar_dll} ${defined_typelib} --gtest_filter=-${unregistration_test})
+  # Where the code page has double-byte characters (932, Japanese).
+  add_test(NAME pelmar_cpp_client_japanese
+           COMMAND pelmar_client_tests ${pelmar_dll} ${defined_typelib} --gtest_filter=Client.KeepsDoubleByteCharactersWholeInKeyPathsAndNames)
+  set_tests_properties(pelmar_cpp_client_japanese PROPERTIES
+    ENVIRONMENT "LANG=ja_JP.UTF-8;LC_ALL=ja_JP.UTF-8" PASS_REGULAR_EXPRESSION "PASSED  \\] 1 test\\.")
   add_test(NAME pelmar_vbscript_client
            COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/run_vbscript.sh ${LOMVEX_WINE_RUN}
                    ${CMAKE_CURRENT_SOURCE_DIR}/pelmar_client.vbs
@@ -26,10 +31,11 @@ if(LOMVEX_WINE_RUN)
   set_tests_properties(pelmar_register PROPERTIES
     FIXTURES_REQUIRED wine FIXTURES_SETUP pelmar_registered
     RESOURCE_LOCK pelmar_registration TIMEOUT 60)
-  set_tests_properties(pelmar_cpp_client pelmar_vbscript_client pelmar_unregistration PROPERTIES
+  set_tests_properties(pelmar_cpp_client pelmar_cpp_client_japanese pelmar_vbscript_client
+                       pelmar_unregistration PROPERTIES
     FIXTURES_REQUIRED "wine;pelmar_registered" RESOURCE_LOCK pelmar_registration TIMEOUT 120)
   set_tests_properties(pelmar_vbscript_client PROPERTIES
     PASS_REGULAR_EXPRESSION "(^|\n)[0-9]+ passed, 0 failed\r?\n")
   set_tests_properties(pelmar_unregistration PROPERTIES
-    DEPENDS "pelmar_cpp_client;pelmar_vbscript_client")
+    DEPENDS "pelmar_cpp_client;pelmar_cpp_client_japanese;pelmar_vbscript_client")
 endif()
