@@ -1,9 +1,11 @@
 #include "attack_list_model.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <exception>
 #include <limits>
+#include <tuple>
 
 #include "event_format.h"
 
@@ -215,20 +217,32 @@ void AttackListModel::SortKeys(std::vector<SortKey>& keys) const {
       SortOnRestOfCells(first, last, run.offset);
       continue;
     }
-    SortOnPrefixes(first, last, run.offset);
+    std::tie(first, last) = SortOnPrefixes(first, last, run.offset);
     const size_t next = run.offset + kPrefixBytes;
     for (KeyIterator tie = first; tie != last;) {
       KeyIterator tie_end = std::find_if(tie + 1, last, [tie](const SortKey& key) {
         return key.high != tie->high || key.low != tie->low;
       });
       if (tie_end - tie > 1) {
-        auto [longer_first, longer_last] = OrderTieByLength(tie, tie_end, next);
-        // A few rows are finished while their cells are at hand.
-        if (longer_last - longer_first <= static_cast<std::ptrdiff_t>(kDirectCompareRows)) {
-          SortOnRestOfCells(longer_first, longer_last, next);
+        // One look at each length: whether any text goes on past next, or
+        // else whether they all end at the same byte.
+        auto length = [&](KeyIterator key) {
+          return RecordCell(rows_[key->record], sort_key_column_).size();
+        };
+        const size_t tie_length = length(tie);
+        bool longer = tie_length > next, same_length = true;
+        for (KeyIterator key = tie + 1; key != tie_end && !longer; ++key) {
+          size_t key_length = length(key);
+          longer = key_length > next;
+          same_length = same_length && key_length == tie_length;
+        }
+        if (!longer) {
+          if (!same_length) OrderByLength(tie, tie_end);
+        } else if (tie_end - tie <= static_cast<std::ptrdiff_t>(kDirectCompareRows)) {
+          SortOnRestOfCells(tie, tie_end, next);  // while the cells are at hand
         } else {
-          pending.push_back({static_cast<size_t>(longer_first - keys.begin()),
-                             static_cast<size_t>(longer_last - keys.begin()), next});
+          pending.push_back({static_cast<size_t>(tie - keys.begin()),
+                             static_cast<size_t>(tie_end - keys.begin()), next});
         }
       }
       tie = tie_end;
@@ -236,57 +250,74 @@ void AttackListModel::SortKeys(std::vector<SortKey>& keys) const {
   }
 }
 
-// Rows that tie on their bytes before next: a text that ends there goes before
-// a longer one it begins (after it, descending), and only the rows with text
-// past next are left to compare further; they are returned.
-std::pair<AttackListModel::KeyIterator, AttackListModel::KeyIterator>
-AttackListModel::OrderTieByLength(KeyIterator first, KeyIterator last, size_t next) const {
+// Rows that tie on every byte their texts have: a text goes before a longer one
+// it begins (after it, descending); equal ones keep their earlier order.
+void AttackListModel::OrderByLength(KeyIterator first, KeyIterator last) const {
   auto length = [&](const SortKey& key) {
-    return std::min(RecordCell(rows_[key.record], sort_key_column_).size(), next + 1);
+    return RecordCell(rows_[key.record], sort_key_column_).size();
   };
-  size_t shortest = next + 1, longest = 0;
-  for (KeyIterator key = first; key != last; ++key) {
-    size_t key_length = length(*key);
-    shortest = std::min(shortest, key_length);
-    longest = std::max(longest, key_length);
-  }
-  if (shortest == longest) return shortest > next ? std::pair{first, last} : std::pair{last, last};
   const bool ascending = sort_ascending_;
   std::sort(first, last, [&](const SortKey& a, const SortKey& b) {
     size_t length_a = length(a), length_b = length(b);
     if (length_a != length_b) return ascending == (length_a < length_b);
     return a.position < b.position;
   });
-  if (longest <= next) return {last, last};
-  auto longer = [&](const SortKey& key) { return length(key) > next; };
-  if (ascending) return {std::find_if(first, last, longer), last};
-  return {first, std::find_if_not(first, last, longer)};
 }
 
-// Equal texts keep their earlier order in either direction.
-void AttackListModel::SortOnPrefixes(KeyIterator first, KeyIterator last, size_t offset) const {
+// Sorts the rows on the sixteen bytes of their cells from offset on. Rows whose
+// text ended before offset go first (last, descending), ordered by length; the
+// range of the others is returned. Equal texts keep their earlier order.
+std::pair<AttackListModel::KeyIterator, AttackListModel::KeyIterator>
+AttackListModel::SortOnPrefixes(KeyIterator first, KeyIterator last, size_t offset) const {
   for (KeyIterator key = first; key != last; ++key) {
     SortPrefix prefix = PrefixOf(RecordCell(rows_[key->record], sort_key_column_), offset);
     key->high = prefix.high;
     key->low = prefix.low;
   }
   const bool ascending = sort_ascending_;
+  if (offset > 0) {
+    // An ended text's prefix is all zero bytes; only those rows are looked at.
+    auto ended = [&](const SortKey& key) {
+      return key.high == 0 && key.low == 0 &&
+             RecordCell(rows_[key.record], sort_key_column_).size() <= offset;
+    };
+    if (ascending) {
+      KeyIterator rest = std::partition(first, last, ended);
+      if (rest - first > 1) OrderByLength(first, rest);
+      first = rest;
+    } else {
+      KeyIterator rest =
+          std::partition(first, last, [&](const SortKey& key) { return !ended(key); });
+      if (last - rest > 1) OrderByLength(rest, last);
+      last = rest;
+    }
+  }
   std::sort(first, last, [ascending](const SortKey& a, const SortKey& b) {
     if (a.high != b.high) return ascending == (a.high < b.high);
     if (a.low != b.low) return ascending == (a.low < b.low);
     return a.position < b.position;
   });
+  return {first, last};
 }
 
-// A few rows are compared on the whole rest of their cells at once.
+// A few rows (at most kDirectCompareRows) are compared on the whole rest of
+// their cells at once; each cell is looked up once.
 void AttackListModel::SortOnRestOfCells(KeyIterator first, KeyIterator last, size_t offset) const {
-  const bool ascending = sort_ascending_;
-  std::sort(first, last, [&](const SortKey& a, const SortKey& b) {
-    int order = CompareFoldedFrom(RecordCell(rows_[a.record], sort_key_column_),
-                                  RecordCell(rows_[b.record], sort_key_column_), offset);
-    if (order != 0) return ascending == (order < 0);
-    return a.position < b.position;
+  struct Entry {
+    std::string_view cell;
+    SortKey key;
+  };
+  std::array<Entry, kDirectCompareRows> entries;
+  const auto end = std::transform(first, last, entries.begin(), [&](const SortKey& key) {
+    return Entry{RecordCell(rows_[key.record], sort_key_column_), key};
   });
+  const bool ascending = sort_ascending_;
+  std::sort(entries.begin(), end, [&](const Entry& a, const Entry& b) {
+    int order = CompareFoldedFrom(a.cell, b.cell, offset);
+    if (order != 0) return ascending == (order < 0);
+    return a.key.position < b.key.position;
+  });
+  std::transform(entries.begin(), end, first, [](const Entry& entry) { return entry.key; });
 }
 
 void AttackListModel::Select(std::optional<size_t> row) {

@@ -108,9 +108,9 @@ class AttackListModel {
   };
   using KeyIterator = std::vector<SortKey>::iterator;
   void SortKeys(std::vector<SortKey>& keys) const;
-  void SortOnPrefixes(KeyIterator first, KeyIterator last, size_t offset) const;
-  std::pair<KeyIterator, KeyIterator> OrderTieByLength(KeyIterator first, KeyIterator last,
-                                                       size_t next) const;
+  void OrderByLength(KeyIterator first, KeyIterator last) const;
+  std::pair<KeyIterator, KeyIterator> SortOnPrefixes(KeyIterator first, KeyIterator last,
+                                                     size_t offset) const;
   void SortOnRestOfCells(KeyIterator first, KeyIterator last, size_t offset) const;
 
   std::string buffer_;
