@@ -403,13 +403,21 @@ TEST_F(Client, TextsOutsideTheCodePageFailInsteadOfBecomingWildcards) {
   reg->put_HRootSubKey(Bstr(kTestKey).get());
   EXPECT_EQ(Out<VARIANT_BOOL>(reg.get(), &_RegCls::SetDataKeyValue, Bstr(cyrillic).get(), *number),
             VARIANT_FALSE);
+  owners::UniqueVariant text;
+  V_VT(text.get()) = VT_BSTR;
+  V_BSTR(text.get()) = SysAllocString(cyrillic.c_str());
+  VARIANT_BOOL stored = VARIANT_TRUE;
+  EXPECT_EQ(reg->SetDataKeyValue(Bstr(L"t").get(), *text, &stored), S_OK);
+  EXPECT_EQ(stored, VARIANT_FALSE);
   owners::UniqueRegKey key;
   EXPECT_NE(
       RegOpenKeyExW(HKEY_CURRENT_USER, (kTestKey + L"\\??????").c_str(), 0, KEY_READ, key.put()),
       ERROR_SUCCESS);
-  EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, kTestKey.c_str(), L"??????", RRF_RT_ANY, nullptr,
-                         nullptr, nullptr),
-            ERROR_SUCCESS);
+  for (const wchar_t* name : {L"??????", L"t"}) {
+    EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, kTestKey.c_str(), name, RRF_RT_ANY, nullptr, nullptr,
+                           nullptr),
+              ERROR_SUCCESS);
+  }
 }
 
 // Run under a Japanese locale as well: there the second byte of "\u8868" is "\\",
