@@ -376,7 +376,7 @@ TEST_F(Client, FormatsModificationDatesAndTimesInTheLocale) {
 }
 
 // The system's code page cannot hold Cyrillic here: narrowed to "?", such a text
-// would match any file as a wildcard, or name a key "??????".
+// would match any file as a wildcard, or name a key "??????" (value names: below).
 TEST_F(Client, TextsOutsideTheCodePageFailInsteadOfBecomingWildcards) {
   wchar_t folder[MAX_PATH];
   GetTempPathW(MAX_PATH, folder);
@@ -395,14 +395,6 @@ TEST_F(Client, TextsOutsideTheCodePageFailInsteadOfBecomingWildcards) {
   EXPECT_EQ(
       Out<VARIANT_BOOL>(reg.get(), &_RegCls::CreateRegKey, Bstr(kTestKey + L"\\" + cyrillic).get()),
       VARIANT_FALSE);
-  reg->put_HRootSubKey(Bstr(kTestKey + L"\\" + cyrillic).get());
-  owners::UniqueVariant number;
-  V_VT(number.get()) = VT_I4;
-  EXPECT_EQ(Out<VARIANT_BOOL>(reg.get(), &_RegCls::SetDataKeyValue, Bstr(L"n").get(), *number),
-            VARIANT_FALSE);
-  reg->put_HRootSubKey(Bstr(kTestKey).get());
-  EXPECT_EQ(Out<VARIANT_BOOL>(reg.get(), &_RegCls::SetDataKeyValue, Bstr(cyrillic).get(), *number),
-            VARIANT_FALSE);
   owners::UniqueVariant text;
   V_VT(text.get()) = VT_BSTR;
   V_BSTR(text.get()) = SysAllocString(cyrillic.c_str());
@@ -413,11 +405,9 @@ TEST_F(Client, TextsOutsideTheCodePageFailInsteadOfBecomingWildcards) {
   EXPECT_NE(
       RegOpenKeyExW(HKEY_CURRENT_USER, (kTestKey + L"\\??????").c_str(), 0, KEY_READ, key.put()),
       ERROR_SUCCESS);
-  for (const wchar_t* name : {L"??????", L"t"}) {
-    EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, kTestKey.c_str(), name, RRF_RT_ANY, nullptr, nullptr,
-                           nullptr),
-              ERROR_SUCCESS);
-  }
+  EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, kTestKey.c_str(), L"t", RRF_RT_ANY, nullptr, nullptr,
+                         nullptr),
+            ERROR_SUCCESS);
 }
 
 // Run under a Japanese locale as well: there the second byte of "\u8868" is "\\",
