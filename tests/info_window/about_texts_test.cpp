@@ -39,9 +39,7 @@ TEST(Scramble, BothWaysIn16BitArithmeticAndNothingForANonCharacter) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Unscramble(c.stored, c.key1, c.key2), c.plain) << c.stored;
-    if (c.plain) {
-      EXPECT_EQ(Scramble(*c.plain, c.key1, c.key2), c.stored);
-    }
+    if (c.plain) EXPECT_EQ(Scramble(*c.plain, c.key1, c.key2), c.stored);
   }
   EXPECT_EQ(RightsHolder("\x15"), "");  // (0x15 ^ 17) - 4 = 0
 }

@@ -42,19 +42,15 @@ TEST(AttackInfoRows, WithoutARowOrHostFileEveryLabelStaysWithAnEmptyValue) {
   }
 }
 
-std::vector<InfoRow> SampleRows() {
-  SelectedRowTexts row{
-      1,  "Oct 04, 2000", "09:00:00 AM", "A type of attack whose name is very long", "10.0.0.1", "",
-      "3"};
-  auto rows = BuildAttackInfoRows(row, kHost);
-  return {rows.begin(), rows.end()};
-}
-
 // The whole page is checked against a reference page through lomvex-print;
 // here a long value stays whole and empty ones keep their lines.
 TEST(AttackInfoPage, LongValuesStayWholeAndEmptyOnesKeepTheirLines) {
-  const auto page = [](std::string_view text, std::string_view host) {
-    return AttackInfoPageLines(SampleRows(), text, host, {2000, 10, 4}, EnglishTextLocale());
+  const auto rows =
+      BuildAttackInfoRows({1, "Oct 04, 2000", "09:00:00 AM",
+                           "A type of attack whose name is very long", "10.0.0.1", "", "3"},
+                          kHost);
+  const auto page = [&](std::string_view text, std::string_view host) {
+    return AttackInfoPageLines(rows, text, host, {2000, 10, 4}, EnglishTextLocale());
   };
   std::vector<std::string> lines = page("Probes, then more probes.", "SERVER1");
   ASSERT_EQ(lines.size(), 24u);

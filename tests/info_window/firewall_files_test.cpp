@@ -12,9 +12,7 @@ const std::string kHeader = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n";
 TEST(IssueDescription, FoundByUntrimmedFieldZeroUpToTheNextComma) {
   struct Case {
     const char* what;
-    std::string contents;
-    std::string id;
-    std::string description;
+    std::string contents, id, description;
   } cases[] = {
       {"match", kHeader + "a,,,,,,,,other\r\nid7,1,2,3,4,5,6,7, the text ,more\r\n", "id7",
        " the text "},

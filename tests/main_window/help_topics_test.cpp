@@ -25,9 +25,6 @@ TEST(HelpTopicsTest, SplitsTopicsAtTheirHeadLines) {
   EXPECT_EQ(topics[1].text, "Choose attack-list.csv.\r\n##not a topic");
   EXPECT_EQ(FindHelpTopic(topics, 60), 1);
   EXPECT_EQ(FindHelpTopic(topics, 80), -1);
-}
-
-TEST(HelpTopicsTest, NothingGivesNoTopics) {
   EXPECT_TRUE(ParseHelpTopics("").empty());
   EXPECT_TRUE(ParseHelpTopics("## x no number\n").empty());
 }

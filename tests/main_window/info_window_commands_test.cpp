@@ -10,8 +10,6 @@
 namespace lomvex {
 namespace {
 
-using Events = std::vector<std::string>;
-
 constexpr char kFolder[] = "C:\\BlackIce\\";
 const std::string kProbe = "90,2026-11-01 07:53:38,2000001,TCP port probe,192.168.0.7,WS7,SRV,0,,2";
 const std::string kPing = "10,2026-11-02 08:00:00,2001003,Ping sweep,10.0.0.1,GW,SRV,0,,5";

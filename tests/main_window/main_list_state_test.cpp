@@ -66,11 +66,8 @@ TEST(ColumnClickTest, FlipsOrderOnEveryClickMovesTheMarkAndKeepsTheSelection) {
                                 {"10", "Beta", "9", "d"}});
   state.list.Select(2);           // event c
   EXPECT_EQ(Ids(state), "abcd");  // file order at first
-  struct Step {
-    int column;
-    int unmarked;
-    int image;
-    int key;
+  const struct {
+    int column, unmarked, image, key;
     const char* ids;
   } steps[] = {
       {4, 1, 10, 4, "badc"},  // case-insensitive; equal keys keep their order
@@ -79,7 +76,7 @@ TEST(ColumnClickTest, FlipsOrderOnEveryClickMovesTheMarkAndKeepsTheSelection) {
       {7, 1, 11, 7, "adcb"},  // texts, not numbers: "9" > "100" > "10"
       {9, 7, 10, 9, "adcb"},  // an empty column keeps the order
   };
-  for (const Step& step : steps) {
+  for (const auto& step : steps) {
     SCOPED_TRACE(step.column);
     ColumnClickEffect effect = OnColumnClick(state, step.column);
     EXPECT_EQ(effect.unmarked_column, step.unmarked);

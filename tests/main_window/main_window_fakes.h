@@ -17,12 +17,13 @@
 
 namespace lomvex {
 
+using Events = std::vector<std::string>;
+
 class FakeWindow final : public MainWindowPlatform {
  public:
   // What the window was asked, in order; a message box as
   // "message CAPTION (critical|exclamation, ok|ok cancel)", its text in messages.
-  std::vector<std::string> events;
-  std::vector<std::string> messages;
+  Events events, messages;
   MessageAnswer answer = MessageAnswer::kOk;
   std::function<void()> while_message_open;
   bool help_accepts = true;

@@ -10,8 +10,6 @@
 namespace lomvex {
 namespace {
 
-using Events = std::vector<std::string>;
-
 class MainWindowTest : public ::testing::Test, protected MainWindowFixture {};
 
 TEST(MainWindowStartTest, LoadsAndSwitchesCommandsByFileSet) {

@@ -20,21 +20,19 @@ std::vector<long> ReloadTicks(std::int32_t rate, long ticks) {
   return reloads;
 }
 
-struct RateCase {
-  std::int32_t rate;
-  long ticks;
-  std::vector<long> reloads;
-};
-
 TEST(RefreshTimerTest, ReloadsEveryRateMinutes) {
-  const RateCase cases[] = {
+  const struct {
+    std::int32_t rate;
+    long ticks;
+    std::vector<long> reloads;
+  } cases[] = {
       {5, 700, {300, 600}},
       {1, 130, {60, 120}},
       {0, 3, {1, 2, 3}},
       {-1, 5000, {}},
       {32767, 32767L * 60 + 10, {32767L * 60}},  // the largest rate
   };
-  for (const RateCase& c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(ReloadTicks(c.rate, c.ticks), c.reloads) << "rate " << c.rate;
   }
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -13,9 +14,7 @@ namespace lomvex {
 inline std::filesystem::path FreshTestFolder() {
   const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
   std::string name = std::string("lomvex-") + test->test_suite_name() + "-" + test->name();
-  for (char& c : name) {
-    if (c == '/') c = '-';
-  }
+  std::ranges::replace(name, '/', '-');
   std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);

@@ -17,8 +17,6 @@ using testing::RecordingTrayEvents;
 
 constexpr std::uintptr_t kWindow = 0x4242, kOtherWindow = 0x5151, kIcon = 0x77;
 
-// ---- The tip field ----
-
 TEST(SysTrayTest, TipFieldIsTextThenNulThenBlanks) {
   const std::string kDefaultTip = std::string("SysTray Control.") + '\0';
   const struct {
@@ -38,8 +36,6 @@ TEST(SysTrayTest, TipFieldIsTextThenNulThenBlanks) {
   }
 }
 
-// ---- What the control asks of the platform ----
-
 // Steps, separated by blanks, on the control of kWindow or, with "other:", on
 // the one of kOtherWindow: "icon" (kIcon), "picture" (not an icon), "none",
 // "tip=TEXT", "on", "off" (InTray), "end" (the control is destroyed).
@@ -57,52 +53,48 @@ void RunSteps(const std::string& steps, std::optional<cSysTray>& tray, cSysTray&
   }
 }
 
-struct CallsCase {
-  const char* name;
-  std::string steps;
-  // The platform's calls, then the state of the kWindow control if it is left.
-  std::vector<std::string> calls;
-};
-
 TEST(SysTrayTest, AsksThePlatformForExactlyThis) {
   const std::string kAttach = "attach w4242", kDelete = "delete w4242 f0", kDetach = "detach w4242",
                     kDefaultTipLog = " 'SysTray Control.\\0\\0'", kShown = "state in shown";
-  const CallsCase cases[] = {
-      {"AddBare", "tip= on", {kAttach, "add w4242 f1 m1125", kShown}},
-      {"AddIcon", "icon tip= on", {kAttach, "add w4242 f3 m1125 i77", kShown}},
-      {"AddDefaultTip", "on", {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kShown}},
-      {"AddIconAndTip",
-       "icon tip=Lomvex on",
-       {kAttach, "add w4242 f7 m1125 i77 'Lomvex\\0'", kShown}},
-      {"ModifyIconAndTips",
-       "on icon tip=Lomvex tip=",
-       {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, "modify w4242 f2 i77",
-        "modify w4242 f4 'Lomvex\\0'", "modify w4242 f4 '\\0'", kShown}},
-      // A picture that is not an icon, no icon, and InTray set to the value
-      // it has change nothing: the next add still shows the first icon.
-      {"IgnoredChanges",
-       "icon picture off on picture none on off on",
-       {kAttach, "add w4242 f7 m1125 i77" + kDefaultTipLog, kDelete, kDetach, kAttach,
-        "add w4242 f7 m1125 i77" + kDefaultTipLog, kShown}},
-      // The icon goes before the window gets its messages back; a tip set
-      // while out of the tray is used by the next add.
-      {"OffThenTipThenOn",
-       "on off tip=Restored on off",
-       {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kDelete, kDetach, kAttach,
-        "add w4242 f5 m1125 'Restored\\0'", kDelete, kDetach, "state out"}},
-      // Ending in the tray removes the icon and leaves the tray free.
-      {"EndedWhileShown",
-       "on end other:on",
-       {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kDelete, kDetach, "attach w5151",
-        "add w5151 f5 m1125" + kDefaultTipLog}},
-      // A second control is refused while the first holds the tray, and
-      // switching the refused one off touches nothing; once the first has
-      // left, the second may go in.
-      {"SecondControlWaitsItsTurn",
-       "on other:on other:off off other:on",
-       {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, "attach w5151", kDelete, kDetach,
-        "attach w5151", "add w5151 f5 m1125" + kDefaultTipLog, "state out"}}};
-  for (const CallsCase& c : cases) {
+  const struct {
+    const char* name;
+    std::string steps;
+    std::vector<std::string> calls;  // then the state of the kWindow control if it is left
+  } cases[] = {{"AddBare", "tip= on", {kAttach, "add w4242 f1 m1125", kShown}},
+               {"AddIcon", "icon tip= on", {kAttach, "add w4242 f3 m1125 i77", kShown}},
+               {"AddDefaultTip", "on", {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kShown}},
+               {"AddIconAndTip",
+                "icon tip=Lomvex on",
+                {kAttach, "add w4242 f7 m1125 i77 'Lomvex\\0'", kShown}},
+               {"ModifyIconAndTips",
+                "on icon tip=Lomvex tip=",
+                {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, "modify w4242 f2 i77",
+                 "modify w4242 f4 'Lomvex\\0'", "modify w4242 f4 '\\0'", kShown}},
+               // A picture that is not an icon, no icon, and InTray set to the value
+               // it has change nothing: the next add still shows the first icon.
+               {"IgnoredChanges",
+                "icon picture off on picture none on off on",
+                {kAttach, "add w4242 f7 m1125 i77" + kDefaultTipLog, kDelete, kDetach, kAttach,
+                 "add w4242 f7 m1125 i77" + kDefaultTipLog, kShown}},
+               // The icon goes before the window gets its messages back; a tip set
+               // while out of the tray is used by the next add.
+               {"OffThenTipThenOn",
+                "on off tip=Restored on off",
+                {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kDelete, kDetach, kAttach,
+                 "add w4242 f5 m1125 'Restored\\0'", kDelete, kDetach, "state out"}},
+               // Ending in the tray removes the icon and leaves the tray free.
+               {"EndedWhileShown",
+                "on end other:on",
+                {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kDelete, kDetach, "attach w5151",
+                 "add w5151 f5 m1125" + kDefaultTipLog}},
+               // A second control is refused while the first holds the tray, and
+               // switching the refused one off touches nothing; once the first has
+               // left, the second may go in.
+               {"SecondControlWaitsItsTurn",
+                "on other:on other:off off other:on",
+                {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, "attach w5151", kDelete, kDetach,
+                 "attach w5151", "add w5151 f5 m1125" + kDefaultTipLog, "state out"}}};
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     FakeTrayPlatform platform;
     std::optional<cSysTray> tray(std::in_place, platform, kWindow);
@@ -130,8 +122,6 @@ TEST(SysTrayTest, DesignerStoresInTrayButShowsNoIcon) {
   }
   EXPECT_TRUE(platform.calls.empty());
 }
-
-// ---- Mouse notifications ----
 
 TEST(SysTrayTest, MouseNotificationsRaiseTheirEvents) {
   const struct {
