@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <sstream>
 
 #include "date_format.h"
 #include "messages.h"
@@ -32,57 +33,47 @@ const std::map<std::string, std::function<std::string(std::string)>> kRules = {
     {"number chars", [](std::string text) { return AllNumberChars(text) ? "yes" : "no"; }},
     {"grouped", [](std::string digits) { return FormatGrouped(std::stoull(digits), "."); }},
     {"day number", [](std::string date) { return std::to_string(DayNumber(Moment(date))); }},
-    {"date",
+    {"date/time",
      [](std::string text) {
-       return FormatDateTime(*DatePattern(text[0] - '0'), Moment(text.substr(2)),
-                             EnglishDateLocale());
-     }},
-    {"time",
-     [](std::string text) {
-       return FormatDateTime(*TimePattern(text[0] - '0'), Moment(text.substr(2)),
-                             EnglishDateLocale());
+       const int type = text[0] - '0';
+       const auto pattern =
+           text.find(':') == std::string::npos ? DatePattern(type) : TimePattern(type);
+       return FormatDateTime(*pattern, Moment(text.substr(2)), EnglishDateLocale());
      }},
 };
 
+// A rule's cases, one rule a line: "rule | text | expected | text | expected ...";
+// a field is what lies between bars, less one space on each side.
+constexpr char kCases[] = R"(
+strip | \Software\Vendor\App\ | Software\Vendor\App | Software\App | Software\App
+strip | \\Software\\ | \Software\ | \ |
+extension | Report.Final.Doc | Doc | README | README | name. | | C:\Data.Old\Readme | Old\Readme
+&& to &&& | a&&b&& | a&&&b&&&
+number chars | | no | 12a | no |  1 | no | -3.5 | yes | 1-2.. | yes
+grouped | 0 | | 1000 | 1.000 | 133619712 | 133.619.712 | 17179869184 | 17.179.869.184
+day number | 1899-12-30 | 0 | 1899-12-29 | -1 | 1900-03-01 | 61 | 2000-09-11 | 36780
+day number | 2024-02-29 | 45351
+date/time | 1 2000-09-11 | September 11, 2000 | 2 2000-09-11 | September 11, 00
+date/time | 3 2000-09-11 | 09/11/2000 | 4 2009-01-02 | 01/02/09
+date/time | 1 17:38:19 | 05:38:19 PM | 2 17:38:19 | 05:38 PM | 3 17:38:19 | 17:38:19
+date/time | 4 17:38:19 | 17:38 | 1 00:00:00 | 12:00:00 AM | 3 00:00:00 | 00:00:00
+date/time | 2 12:05:00 | 12:05 PM
+)";
+
 TEST(TextRules, TurnTextIntoText) {
-  const std::tuple<const char*, std::string, std::string> cases[] = {
-      {"strip", "\\Software\\Vendor\\App\\", "Software\\Vendor\\App"},
-      {"strip", "Software\\App", "Software\\App"},
-      {"strip", "\\\\Software\\\\", "\\Software\\"},
-      {"strip", "\\", ""},
-      {"extension", "Report.Final.Doc", "Doc"},
-      {"extension", "README", "README"},
-      {"extension", "name.", ""},
-      {"extension", "C:\\Data.Old\\Readme", "Old\\Readme"},
-      {"&& to &&&", "a&&b&&", "a&&&b&&&"},
-      {"number chars", "", "no"},
-      {"number chars", "12a", "no"},
-      {"number chars", " 1", "no"},
-      {"number chars", "-3.5", "yes"},
-      {"number chars", "1-2..", "yes"},
-      {"grouped", "0", ""},
-      {"grouped", "1000", "1.000"},
-      {"grouped", "133619712", "133.619.712"},
-      {"grouped", "17179869184", "17.179.869.184"},
-      {"day number", "1899-12-30", "0"},
-      {"day number", "1899-12-29", "-1"},
-      {"day number", "1900-03-01", "61"},
-      {"day number", "2000-09-11", "36780"},
-      {"day number", "2024-02-29", "45351"},
-      {"date", "1 2000-09-11", "September 11, 2000"},
-      {"date", "2 2000-09-11", "September 11, 00"},
-      {"date", "3 2000-09-11", "09/11/2000"},
-      {"date", "4 2009-01-02", "01/02/09"},
-      {"time", "1 17:38:19", "05:38:19 PM"},
-      {"time", "2 17:38:19", "05:38 PM"},
-      {"time", "3 17:38:19", "17:38:19"},
-      {"time", "4 17:38:19", "17:38"},
-      {"time", "1 00:00:00", "12:00:00 AM"},
-      {"time", "3 00:00:00", "00:00:00"},
-      {"time", "2 12:05:00", "12:05 PM"},
-  };
-  for (const auto& [rule, text, expected] : cases) {
-    EXPECT_EQ(kRules.at(rule)(text), expected) << rule << ": " << text;
+  std::istringstream table(kCases);
+  for (std::string line; std::getline(table, line);) {
+    std::vector<std::string> fields;
+    for (size_t start = 0, bar; start <= line.size(); start = bar + 1) {
+      bar = std::min(line.find('|', start), line.size());
+      std::string field = line.substr(start, bar - start);
+      if (field.starts_with(' ')) field.erase(0, 1);
+      if (field.ends_with(' ')) field.pop_back();
+      fields.push_back(field);
+    }
+    for (size_t i = 1; i + 1 < fields.size(); i += 2) {
+      EXPECT_EQ(kRules.at(fields[0])(fields[i]), fields[i + 1]) << fields[0] << ": " << fields[i];
+    }
   }
 }
 
