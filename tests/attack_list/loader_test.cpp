@@ -79,15 +79,11 @@ TEST(LoaderTest, ReadsRecordsUntilTheFirstFault) {
     std::string severities, ids;
     for (size_t row = 0; row < list.RowCount(); ++row) severities += '0' + list.SeverityAt(row);
     EXPECT_EQ(severities, c.severities);
-    if (!c.last_cells.empty()) {
-      EXPECT_EQ(Cells(list, list.RowCount() - 1), c.last_cells);
-    }
+    EXPECT_EQ(c.last_cells.empty() ? "" : Cells(list, list.RowCount() - 1), c.last_cells);
     for (size_t entry = 1; entry <= list.AttackIdsCount(); ++entry) {
       (ids += entry > 1 ? "|" : "") += list.AttackIds(entry);
     }
-    if (!c.ids.empty()) {
-      EXPECT_EQ(ids, c.ids);
-    }
+    EXPECT_EQ(c.ids.empty() ? "" : ids, c.ids);
   }
 }
 

@@ -5,31 +5,27 @@
 
 #include <cstdlib>
 #include <new>
+#include <optional>
 
 #include "attack_list_loader.h"
 #include "memory_files.h"
 
 namespace {
 
-bool budget_armed = false;
-size_t budget_left = 0;
+std::optional<size_t> budget_left;  // none: no limit
 
 // While it lives, allocations past the given number of bytes fail.
-class AllocationBudget {
- public:
-  explicit AllocationBudget(size_t bytes) {
-    budget_left = bytes;
-    budget_armed = true;
-  }
-  ~AllocationBudget() { budget_armed = false; }
+struct AllocationBudget {
+  explicit AllocationBudget(size_t bytes) { budget_left = bytes; }
+  ~AllocationBudget() { budget_left.reset(); }
 };
 
 }  // namespace
 
 void* operator new(std::size_t size) {
-  if (budget_armed) {
-    if (size > budget_left) throw std::bad_alloc();
-    budget_left -= size;
+  if (budget_left) {
+    if (size > *budget_left) throw std::bad_alloc();
+    *budget_left -= size;
   }
   if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
   throw std::bad_alloc();
