@@ -15,11 +15,9 @@
 namespace lomvex {
 namespace {
 
-using ProfileFactory = std::function<std::unique_ptr<ProfileStore>(std::string)>;
-
 struct NamedFactory {
   const char* name;
-  ProfileFactory open;
+  std::function<std::unique_ptr<ProfileStore>(std::string)> open;
 };
 
 class ProfileTable : public ::testing::TestWithParam<NamedFactory> {
