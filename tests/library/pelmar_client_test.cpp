@@ -213,15 +213,12 @@ TEST_F(Module, StaysLoadedWhileObjectsFactoriesOrLocksRemain) {
   EXPECT_EQ(can_unload(), S_FALSE);
   object.reset();
   EXPECT_EQ(can_unload(), S_OK);
-  Factory(CLSID_SysCls)->LockServer(TRUE);
-  EXPECT_EQ(can_unload(), S_FALSE);
-  Factory(CLSID_SysCls)->LockServer(FALSE);
-  EXPECT_EQ(can_unload(), S_OK);
-  Factory(CLSID_SysCls)->LockServer(FALSE);  // unmatched: the count stays at zero
-  EXPECT_EQ(can_unload(), S_OK);
-  Factory(CLSID_SysCls)->LockServer(TRUE);
-  EXPECT_EQ(can_unload(), S_FALSE);
-  Factory(CLSID_SysCls)->LockServer(FALSE);
+  // The second unlock is unmatched: the count stays at zero.
+  for (auto [lock, expected] :
+       {std::pair{TRUE, S_FALSE}, {FALSE, S_OK}, {FALSE, S_OK}, {TRUE, S_FALSE}, {FALSE, S_OK}}) {
+    Factory(CLSID_SysCls)->LockServer(lock);
+    EXPECT_EQ(can_unload(), expected) << lock;
+  }
   Factory(IID__SysCls, CLASS_E_CLASSNOTAVAILABLE);
 }
 
