@@ -80,9 +80,8 @@ TEST(LoaderTest, ReadsRecordsUntilTheFirstFault) {
     for (size_t row = 0; row < list.RowCount(); ++row) severities += '0' + list.SeverityAt(row);
     EXPECT_EQ(severities, c.severities);
     EXPECT_EQ(c.last_cells.empty() ? "" : Cells(list, list.RowCount() - 1), c.last_cells);
-    for (size_t entry = 1; entry <= list.AttackIdsCount(); ++entry) {
+    for (size_t entry = 1; entry <= list.AttackIdsCount(); ++entry)
       (ids += entry > 1 ? "|" : "") += list.AttackIds(entry);
-    }
     EXPECT_EQ(c.ids.empty() ? "" : ids, c.ids);
   }
 }

@@ -31,11 +31,9 @@ void LoadTypes(AttackListModel& list, const std::vector<std::string>& types) {
 // The record order the list should show: texts compared case folded and byte
 // by byte, a text before a longer one it begins; equal texts keep file order.
 std::vector<size_t> ExpectedOrder(const std::vector<std::string>& types, bool ascending) {
-  std::vector<std::string> keys;
-  for (std::string text : types) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    keys.push_back(text);
-  }
+  std::vector<std::string> keys = types;
+  for (std::string& key : keys)
+    for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   std::vector<size_t> order(types.size());
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
