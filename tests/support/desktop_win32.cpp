@@ -25,9 +25,8 @@ std::vector<HWND> TopLevelWindows(DWORD process, const char* class_name) {
 }
 
 HWND FindTopLevel(DWORD process, const char* class_name, const std::string& title) {
-  for (HWND window : TopLevelWindows(process, class_name)) {
+  for (HWND window : TopLevelWindows(process, class_name))
     if (WindowText(window) == title) return window;
-  }
   return nullptr;
 }
 
@@ -45,9 +44,7 @@ void PumpMessages() {
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
 }
 
-namespace {
-
-INPUT PointerAt(POINT point) {
+static INPUT PointerAt(POINT point) {
   INPUT move{};
   move.type = INPUT_MOUSE;
   move.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
@@ -55,8 +52,6 @@ INPUT PointerAt(POINT point) {
   move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   return move;
 }
-
-}  // namespace
 
 void MovePointer(POINT point) {
   INPUT move = PointerAt(point);
@@ -71,10 +66,8 @@ void ClickAt(POINT point, bool twice) {
   // The pointer settles over the target before the button goes down.
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   INPUT inputs[4] = {PointerAt(point), PointerAt(point), PointerAt(point), PointerAt(point)};
-  inputs[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-  inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-  inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-  inputs[3].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  for (int i = 0; i < 4; ++i)
+    inputs[i].mi.dwFlags |= i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
   SendInput(twice ? 4 : 2, inputs, sizeof(INPUT));
   last_click = std::chrono::steady_clock::now();
 }

@@ -11,17 +11,12 @@ namespace lomvex::testing {
 
 using namespace std::chrono_literals;
 
-namespace {
-
 constexpr char kDialogClass[] = "#32770";
 constexpr size_t kScratchSize = 4096, kTextRoom = 1024;
 
-}  // namespace
-
 ViewerProcess::~ViewerProcess() {
-  if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+  if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT)
     TerminateProcess(process_.get(), 99);
-  }
 }
 
 bool ViewerProcess::Start(std::chrono::milliseconds timeout) {
@@ -31,9 +26,8 @@ bool ViewerProcess::Start(std::chrono::milliseconds timeout) {
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
   if (!CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder_.c_str(), &startup, &started)) {
+                      folder_.c_str(), &startup, &started))
     return false;
-  }
   CloseHandle(started.hThread);
   process_.reset(started.hProcess);
   id_ = started.dwProcessId;
