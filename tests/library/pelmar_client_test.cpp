@@ -188,8 +188,9 @@ class Module : public ::testing::Test {
     ASSERT_TRUE(module) << library_path;
   }
   template <typename Function = DllFunction>
-  Function Export(const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module.get(), name)));
+  Function Export(const char* name, HMODULE from = nullptr) {
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(GetProcAddress(from ? from : module.get(), name)));
   }
   ComPtr<IClassFactory> Factory(const CLSID& clsid, HRESULT expected = S_OK) {
     ComPtr<IClassFactory> factory;
@@ -274,14 +275,10 @@ TEST_F(Module, RegistersFromAFolderNamedOutsideTheCodePage) {
   {
     owners::UniqueLibrary copied(LoadLibraryW(copy.c_str()));
     ASSERT_TRUE(copied);
-    const auto entry = [&](const char* name) {
-      return reinterpret_cast<DllFunction>(
-          reinterpret_cast<void*>(GetProcAddress(copied.get(), name)));
-    };
-    EXPECT_EQ(entry("DllRegisterServer")(), S_OK);
+    EXPECT_EQ(Export("DllRegisterServer", copied.get())(), S_OK);
     EXPECT_EQ(RegistryText(L"CLSID\\" + GuidText(CLSID_SysCls) + L"\\InprocServer32"), copy);
     EXPECT_TRUE(Create<IDispatch>(CLSID_SysCls));
-    EXPECT_EQ(entry("DllUnregisterServer")(), S_OK);
+    EXPECT_EQ(Export("DllUnregisterServer", copied.get())(), S_OK);
   }
   EXPECT_FALSE(KeyExists(L"TypeLib\\" + GuidText(LIBID_Pelmar) + L"\\1.0"));
   CoFreeUnusedLibraries();
