@@ -14,8 +14,8 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -39,9 +39,8 @@ std::string folder, sample_path, screenshot;  // from the command line
 std::string Text(int id) { return ExpandLineBreaks(ViewerText(id)); }
 
 std::string ReadFile(const std::string& path) {
-  std::ostringstream text;
-  text << std::ifstream(path, std::ios::binary).rdbuf();
-  return text.str();
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
 }
 
 void WriteFile(const std::string& path, const std::string& text) {
@@ -123,8 +122,6 @@ class ViewerTest : public ::testing::Test {
   static inline std::unique_ptr<ViewerProcess> viewer_;
   static inline std::string sample_, csv_, ini_;
 };
-
-// ---- The main run: its scenarios share one viewer and run in this order ----
 
 class MainRun : public ViewerTest {
  protected:
@@ -568,8 +565,6 @@ TEST_F(MainRun, TrayAndExit) {
   EXPECT_TRUE(TopLevelWindows(viewer().Id(), "LomvexHelpWindow").empty()) << "help closed with it";
 }
 
-// ---- The bad file: at start-up and on the tick, and exit while its message is open ----
-
 class BadFile : public ViewerTest {};
 
 TEST_F(BadFile, AtStartUpAndOnTheTick) {
@@ -627,8 +622,6 @@ TEST_F(BadFile, AtStartUpWithFileSetLeavesTheListCommandsOn) {
   PostMessageA(viewer().Main(), WM_CLOSE, 0, 0);
   EXPECT_TRUE(viewer().Exited(15s));
 }
-
-// ---- The viewer on the caller's settings, for a picture of it ----
 
 int Show(const std::string& shot) {
   ViewerProcess viewer(folder);
