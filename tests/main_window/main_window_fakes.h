@@ -78,7 +78,6 @@ class FakeWindow final : public MainWindowPlatform {
 
 inline constexpr char kPath[] = "C:\\BlackIce\\attack-list.csv";
 
-// An attack list file with the two header lines and the given records.
 inline std::string AttackListFile(const std::vector<std::string>& records) {
   std::string file =
       "BlackIce attack list\r\nSeverity,Time,Issue,Attack,IP,Name,Host,R,R,Count\r\n";
@@ -86,7 +85,6 @@ inline std::string AttackListFile(const std::vector<std::string>& records) {
   return file;
 }
 
-// A record of the level, the attack type and the host.
 inline std::string Record(int level, std::string_view type = "TCP port probe",
                           std::string_view host = "SERVER1") {
   return std::to_string(level) + ",2026-11-01 07:53:38,2000001," + std::string(type) +
