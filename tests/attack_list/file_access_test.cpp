@@ -43,10 +43,7 @@ class FileAccessTest : public ::testing::Test {
 };
 
 TEST_F(FileAccessTest, FindsOrdinaryFilesOnly) {
-  struct Case {
-    std::string path;
-    bool exists;
-  } cases[] = {
+  const std::pair<std::string, bool> cases[] = {
       {In("attack-list.csv"), true},
       {In("attack-*.csv"), true},
       {In("attack-list.cs?"), true},
@@ -69,7 +66,7 @@ TEST_F(FileAccessTest, FindsOrdinaryFilesOnly) {
       {"", false},
   };
   FileAccess& files = SystemFileAccess();
-  for (const Case& c : cases) EXPECT_EQ(files.PathExists(c.path), c.exists) << c.path;
+  for (const auto& [path, exists] : cases) EXPECT_EQ(files.PathExists(path), exists) << path;
 }
 
 TEST_F(FileAccessTest, ReadsWhatTheFileHeldWhenItsWriterAppends) {
@@ -99,20 +96,16 @@ TEST_F(FileAccessTest, ReadsWhatTheFileHeldWhenItsWriterAppends) {
 
 #ifdef _WIN32
 TEST_F(FileAccessTest, FileAttributesDecide) {
-  struct Case {
-    const char* name;
-    DWORD attributes;
-    bool exists;
-  } cases[] = {
+  const std::tuple<const char*, DWORD, bool> cases[] = {
       {"read-only.csv", FILE_ATTRIBUTE_READONLY, true},
       {"archived.csv", FILE_ATTRIBUTE_ARCHIVE, true},
       {"hidden.csv", FILE_ATTRIBUTE_HIDDEN, false},
       {"system.csv", FILE_ATTRIBUTE_SYSTEM, false},
   };
-  for (const Case& c : cases) {
-    std::ofstream(In(c.name)) << "x";
-    ASSERT_TRUE(SetFileAttributesA(In(c.name).c_str(), c.attributes));
-    EXPECT_EQ(SystemFileAccess().PathExists(In(c.name)), c.exists) << c.name;
+  for (const auto& [name, attributes, exists] : cases) {
+    std::ofstream(In(name)) << "x";
+    ASSERT_TRUE(SetFileAttributesA(In(name).c_str(), attributes));
+    EXPECT_EQ(SystemFileAccess().PathExists(In(name)), exists) << name;
   }
 }
 

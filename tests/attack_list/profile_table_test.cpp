@@ -39,12 +39,8 @@ class ProfileTable : public ::testing::TestWithParam<NamedFactory> {
 
 TEST_P(ProfileTable, Reads) {
   const std::string B = "[BlackIce]\r\n", long_value(130, 'p');
-  struct Case {
-    std::string contents;
-    const char* key;  // of section BlackIce
-    size_t size;
-    std::string value;
-  } cases[] = {
+  // The file, a key of section BlackIce, the buffer's size and the value read.
+  const std::tuple<std::string, const char*, size_t, std::string> cases[] = {
       {B + "FileLocation=C:\\data\\attack-list.csv\r\n", "FileLocation", 260,
        "C:\\data\\attack-list.csv"},
       {"[blackice]\r\nREFRESHRATE=10\r\n", "RefreshRate", 20, "10"},  // names ignore case
@@ -63,12 +59,12 @@ TEST_P(ProfileTable, Reads) {
       {B + "FileLocation=C:\\My Data\\a.csv\r\n", "FileLocation", 260, "C:\\My Data\\a.csv"},
       {"[ BlackIce ]\r\nFileSet=1\r\n", "FileSet", 2, "1"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.contents);
-    WriteFile(c.contents);
+  for (const auto& [contents, key, size, value] : cases) {
+    SCOPED_TRACE(contents);
+    WriteFile(contents);
     size_t copied = 0;
-    EXPECT_EQ(Get("BlackIce", c.key, c.size, &copied), c.value);
-    EXPECT_EQ(copied, c.value.size());
+    EXPECT_EQ(Get("BlackIce", key, size, &copied), value);
+    EXPECT_EQ(copied, value.size());
   }
 }
 

@@ -27,11 +27,8 @@ TEST(SeverityFromLevel, ClassifiesAndRejects) {
 }
 
 TEST(FormatEventDateAndTime, CutsTrimsAndFormats) {
-  struct Case {
-    const char* stamp;
-    const char* date;
-    const char* time;
-  } cases[] = {
+  // The stamp, the date and the time.
+  const std::tuple<const char*, const char*, const char*> cases[] = {
       {"2000-10-12 13:45:00", "Oct 12, 2000", "01:45:00 PM"},
       {"  2026-12-06 00:05:09  ", "Dec 06, 2026", "12:05:09 AM"},
       {"10/12/2000 12:00:00", "Oct 12, 2000", "12:00:00 PM"},
@@ -45,9 +42,9 @@ TEST(FormatEventDateAndTime, CutsTrimsAndFormats) {
       {"garbage text here", "garbage te", "ext here"},
       {"2000-10-12T07:08:09", "Oct 12, 2000", "07:08:09 AM"},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(FormatEventDate(c.stamp), c.date) << c.stamp;
-    EXPECT_EQ(FormatEventTime(c.stamp), c.time) << c.stamp;
+  for (const auto& [stamp, date, time] : cases) {
+    EXPECT_EQ(FormatEventDate(stamp), date) << stamp;
+    EXPECT_EQ(FormatEventTime(stamp), time) << stamp;
   }
 }
 
