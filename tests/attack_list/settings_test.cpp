@@ -27,13 +27,8 @@ class SettingsTest : public ::testing::Test {
 TEST_F(SettingsTest, StartupReading) {
   const std::string path259 = "C:\\" + std::string(250, 'd') + "\\a.csv";
   const std::string path300 = "C:\\" + std::string(297, 'e');
-  struct Case {
-    std::string stored;
-    std::string FileLocation;
-    bool FileSet;
-    std::string folder;
-    int RefreshRate;
-  } cases[] = {
+  // The keys stored, then FileLocation, FileSet, the attack list's folder and RefreshRate read.
+  const std::tuple<std::string, std::string, bool, std::string, int> cases[] = {
       {"RefreshRate=10\r\n", "", false, "", 10},
       {"", "", false, "", 5},
       {"FileLocation=C:\\attack-list.csv\r\nFileSet=1\r\n", "C:\\attack-list.csv", true, "C:\\", 5},
@@ -51,14 +46,14 @@ TEST_F(SettingsTest, StartupReading) {
       {"RefreshRate=ten\r\n", "", false, "", 5},
       {"RefreshRate=1e3\r\n", "", false, "", 5},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.stored);
-    Store(c.stored);
+  for (const auto& [stored, location, file_set, folder, rate] : cases) {
+    SCOPED_TRACE(stored);
+    Store(stored);
     StartupSettings settings = ReadStartupSettings(*profile_);
-    EXPECT_EQ(settings.FileLocation, c.FileLocation);
-    EXPECT_EQ(settings.FileSet, c.FileSet);
-    EXPECT_EQ(settings.AttackListFolder, c.folder);
-    EXPECT_EQ(settings.RefreshRate, c.RefreshRate);
+    EXPECT_EQ(settings.FileLocation, location);
+    EXPECT_EQ(settings.FileSet, file_set);
+    EXPECT_EQ(settings.AttackListFolder, folder);
+    EXPECT_EQ(settings.RefreshRate, rate);
   }
 }
 

@@ -24,11 +24,7 @@ using owners::UniqueBstr;
 std::string library_path;
 std::wstring defined_type_library_path;
 
-const struct {
-  const CLSID* clsid;
-  const IID* iid;
-  const wchar_t* prog_id;
-} kClasses[] = {
+const std::tuple<const CLSID*, const IID*, const wchar_t*> kClasses[] = {
     {&CLSID_SysCls, &IID__SysCls, L"Pelmar.SysCls"},
     {&CLSID_RegCls, &IID__RegCls, L"Pelmar.RegCls"},
 };
@@ -81,18 +77,17 @@ bool KeyExists(const std::wstring& path) {
 }
 
 TEST(Registration, WritesClassesProgIdsInterfacesAndTypeLibrary) {
-  for (const auto& entry : kClasses) {
-    const std::wstring server = L"CLSID\\" + GuidText(*entry.clsid) + L"\\InprocServer32";
+  for (const auto& [clsid, iid, prog_id] : kClasses) {
+    const std::wstring server = L"CLSID\\" + GuidText(*clsid) + L"\\InprocServer32";
     std::wstring path = RegistryText(server).value_or(L"");
     CharLowerW(path.data());
     EXPECT_NE(path.find(L"pelmar.dll"), std::wstring::npos);
     EXPECT_EQ(RegistryText(server, L"ThreadingModel"), L"Apartment");
-    EXPECT_EQ(RegistryText(std::wstring(entry.prog_id) + L"\\Clsid"), GuidText(*entry.clsid));
-    EXPECT_EQ(RegistryText(L"Interface\\" + GuidText(*entry.iid) + L"\\TypeLib"),
-              GuidText(LIBID_Pelmar));
-    ComPtr<ISupportErrorInfo> errors = Create<ISupportErrorInfo>(*entry.clsid);
+    EXPECT_EQ(RegistryText(std::wstring(prog_id) + L"\\Clsid"), GuidText(*clsid));
+    EXPECT_EQ(RegistryText(L"Interface\\" + GuidText(*iid) + L"\\TypeLib"), GuidText(LIBID_Pelmar));
+    ComPtr<ISupportErrorInfo> errors = Create<ISupportErrorInfo>(*clsid);
     ASSERT_TRUE(errors);
-    EXPECT_EQ(errors->InterfaceSupportsErrorInfo(*entry.iid), S_OK);
+    EXPECT_EQ(errors->InterfaceSupportsErrorInfo(*iid), S_OK);
   }
   EXPECT_EQ(RegistryText(L"TypeLib\\" + GuidText(LIBID_Pelmar) + L"\\1.0\\HELPDIR"),
             L"c:\\%system%\\help");
@@ -253,11 +248,11 @@ TEST_F(Module, UnregistrationRemovesWhatRegistrationWrote) {
   ASSERT_EQ(Export("DllRegisterServer")(), S_OK);
 
   ASSERT_EQ(Export("DllUnregisterServer")(), S_OK);
-  for (const auto& entry : kClasses) {
-    EXPECT_FALSE(KeyExists(L"CLSID\\" + GuidText(*entry.clsid)));
-    EXPECT_FALSE(KeyExists(entry.prog_id));
-    EXPECT_FALSE(KeyExists(L"Interface\\" + GuidText(*entry.iid)));
-    EXPECT_FALSE(Create<IDispatch>(*entry.clsid));
+  for (const auto& [clsid, iid, prog_id] : kClasses) {
+    EXPECT_FALSE(KeyExists(L"CLSID\\" + GuidText(*clsid)));
+    EXPECT_FALSE(KeyExists(prog_id));
+    EXPECT_FALSE(KeyExists(L"Interface\\" + GuidText(*iid)));
+    EXPECT_FALSE(Create<IDispatch>(*clsid));
   }
   EXPECT_FALSE(KeyExists(L"TypeLib\\" + GuidText(LIBID_Pelmar) + L"\\1.0"));
   EXPECT_EQ(Export("DllUnregisterServer")(), S_OK);  // nothing left to remove is no failure
