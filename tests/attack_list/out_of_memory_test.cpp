@@ -62,25 +62,21 @@ std::string Ids(const AttackListModel& list) {
 }
 
 TEST(OutOfMemoryTest, LoadEndsAsABadFileWithTheRowsReadSoFar) {
-  struct Case {
-    const char* name;
-    std::string contents;
-    size_t budget;
-  } cases[] = {
+  const std::tuple<const char*, std::string, size_t> cases[] = {
       // Rows are reserved for the records the file can hold, not per line end.
       {"bare carriage returns", "h\r\nh\r\n" + std::string(4'000'000, '\r'), 64'000'000},
       {"no memory for the rows", Records(2000), 150'000},
       {"no memory for the file", Records(10), 0},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& [name, contents, bytes] : cases) {
+    SCOPED_TRACE(name);
     MemoryFiles files;
-    files.files[kPath] = c.contents;
+    files.files[kPath] = contents;
     AttackListModel list;
     list.SetSort(kColumnAttackType, true);
     LoadOutcome outcome = LoadOutcome::kLoaded;
     {
-      AllocationBudget budget(c.budget);
+      AllocationBudget budget(bytes);
       EXPECT_NO_THROW(outcome = LoadAttackList(list, kPath, files));
     }
     EXPECT_NE(outcome, LoadOutcome::kLoaded);
