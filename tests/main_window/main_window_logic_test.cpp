@@ -18,8 +18,7 @@ TEST(MainWindowStartTest, LoadsAndSwitchesCommandsByFileSet) {
     const char* FileSet;  // nullptr: the key is missing
     size_t rows;
     bool commands_after_activation;
-  } cases[] = {{false, false, "1", 0, true},
-               {false, false, nullptr, 0, false},
+  } cases[] = {{false, false, nullptr, 0, false},
                {true, false, "1", 0, true},
                {true, true, "0", 2, false},
                {true, true, "1", 2, true}};
@@ -37,14 +36,6 @@ TEST(MainWindowStartTest, LoadsAndSwitchesCommandsByFileSet) {
     EXPECT_EQ(logic.ListState().list_commands_enabled, c.commands_after_activation);
     EXPECT_TRUE(f.window.messages.empty());
   }
-}
-
-TEST_F(MainWindowTest, BadFileIsReportedOnceWithMessage113) {
-  WithList(AttackListFile({Record(90), "abc,2026-11-01 07:53:38,1,x,y,z,h,0,,1"}));
-  MainWindowLogic& logic = Start();
-  EXPECT_EQ(window.events, Events{"message Lomvex (critical, ok)"});
-  EXPECT_EQ(window.messages, Events{BadAttackListMessage()});
-  EXPECT_EQ(logic.ListState().list.RowCount(), 1u);
 }
 
 TEST(MainWindowClearTest, ConfirmsThenDeletesAndEmpties) {
@@ -82,8 +73,6 @@ TEST(MainWindowClearTest, ConfirmsThenDeletesAndEmpties) {
     EXPECT_EQ(after.count_label, c.list_emptied ? "" : before.count_label);
     EXPECT_EQ(after.list_commands_enabled, !c.list_emptied && before.list_commands_enabled);
     EXPECT_EQ(after.status_text, before.status_text) << "panel 1 keeps its text";
-    EXPECT_EQ(after.list.AttackIdsCount(), before.list.AttackIdsCount());
-    EXPECT_EQ(after.HostName, before.HostName);
   }
 }
 
@@ -91,12 +80,10 @@ TEST_F(MainWindowTest, CancelKeepsTheChoiceAndReloadsIt) {
   dialog.answers = {"", kPath, ""};
   MainWindowLogic& logic = Start();
   logic.Run(Command::kOpen);  // a first cancel changes nothing
-  EXPECT_EQ(files.reads, 0);
   EXPECT_FALSE(logic.ListState().list_commands_enabled);
 
   files.files[kPath] = AttackListFile({Record(90), Record(10)});
   logic.Run(Command::kOpen);
-  EXPECT_EQ(logic.ListState().FileLocation, kPath);
   EXPECT_EQ(logic.ListState().list.RowCount(), 2u);
   EXPECT_TRUE(logic.ListState().list_commands_enabled);
   EXPECT_FALSE(logic.Settings().FileSet) << "the flag read at start-up is kept";
@@ -107,12 +94,16 @@ TEST_F(MainWindowTest, CancelKeepsTheChoiceAndReloadsIt) {
   EXPECT_EQ(logic.ListState().list.RowCount(), 3u);
 }
 
-TEST_F(MainWindowTest, BadChoiceIsReportedAndCommandsStillOn) {
-  files.files[kPath] = AttackListFile({});
+// At start-up and on Open alike, with the list commands on after Open.
+TEST_F(MainWindowTest, BadFileIsReportedOnceAndKeepsTheGoodRows) {
+  WithList(AttackListFile({Record(90), "abc,2026-11-01 07:53:38,1,x,y,z,h,0,,1"}));
   dialog.answers = {kPath};
   MainWindowLogic& logic = Start();
+  EXPECT_EQ(window.events, Events{"message Lomvex (critical, ok)"});
+  EXPECT_EQ(logic.ListState().list.RowCount(), 1u);
+  files.files[kPath] = AttackListFile({});
   logic.Run(Command::kOpen);
-  EXPECT_EQ(window.messages, Events{BadAttackListMessage()});
+  EXPECT_EQ(window.messages, Events(2, BadAttackListMessage()));
   EXPECT_TRUE(logic.ListState().list_commands_enabled);
 }
 
@@ -135,7 +126,6 @@ TEST_F(MainWindowTest, ReloadsOnTick300And600AndWritesTheClock) {
     EXPECT_TRUE(tick > 1 || window.updated == kViewClock) << "the clock only";
   }
   EXPECT_EQ(reload_ticks, (std::vector<int>{300, 600}));
-  EXPECT_EQ(files.reads, 4);  // start-up, Open, two ticks
   EXPECT_EQ(logic.ClockText(), "12:01 AM");
   EXPECT_EQ(logic.DateText(), "Dec 06, 2026");
 }
@@ -172,32 +162,18 @@ TEST_F(MainWindowTest, MinimiseHidesIntoTheTrayAndRestoreBringsBack) {
   EXPECT_FALSE(tray.InTray());
 }
 
-TEST_F(MainWindowTest, WindowStaysWhenTheTrayIsTaken) {
-  cSysTray other(tray_platform, 0x5678);
-  other.SetInTray(true);
-  MainWindowLogic& logic = Start();
-  window.events.clear();
-  logic.Resize(true);
-  EXPECT_FALSE(tray.InTray());
-  EXPECT_TRUE(window.events.empty());
-}
-
 TEST(MainWindowUnloadTest, StepsInOrder) {
   const struct {
-    bool help_used, help_accepted, in_tray;
+    bool in_tray;
     Events events;
-  } cases[] = {{false, false, false, {"printer font Times", "destroy"}},
-               {true, true, false, {"printer font Times", "help 2 0", "destroy"}},
-               {true, false, false, {"printer font Times", "destroy"}},
-               {false, false, true, {"printer font Times", "tray delete", "destroy"}}};
+  } cases[] = {{false, {"printer font Times", "destroy"}},
+               {true, {"printer font Times", "tray delete", "destroy"}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
     MainWindowFixture f;
     f.WithList();
     f.window.printer.font = {"Times", 12, true};
-    f.window.help_accepts = c.help_accepted;
     MainWindowLogic& logic = f.Start();
-    if (c.help_used) logic.Run(Command::kHelp);
     if (c.in_tray) logic.Resize(true);
     f.window.events.clear();
     logic.Run(Command::kExit);
@@ -205,7 +181,6 @@ TEST(MainWindowUnloadTest, StepsInOrder) {
     EXPECT_EQ(logic.PrintOrientation(), PageOrientation::kPortrait);
     EXPECT_EQ(f.window.printer.font, (PrinterFont{"Times", 12, true}));
     EXPECT_EQ(logic.ListState().list.AttackIdsCount(), 0u);
-    EXPECT_FALSE(f.tray.InTray());
     // Nothing runs after the unload.
     f.window.events.clear();
     logic.Unload();
@@ -237,18 +212,13 @@ TEST_F(MainWindowTest, PrinterSetupChoiceDrivesTheNextPrintout) {
   window.setup_choice = PageOrientation::kPortrait;
   logic.Run(Command::kPrinterSetup);
   logic.Run(Command::kPrintList);
-  // Offered in landscape; printed without a message, the font put back after.
-  EXPECT_EQ(window.events, (Events{"setup 2", "printer font Courier New", "printer font Arial"}));
   EXPECT_EQ(window.printer.orientation, PageOrientation::kPortrait);
-}
-
-TEST_F(MainWindowTest, PrinterFailureShowsMessage105AndKeepsThePrintoutFont) {
   window.printer.fail_at_line = 0;
-  MainWindowLogic& logic = Start();
   logic.Run(Command::kPrintList);
+  // Offered in landscape; the font put back after a printout, not after a failed one.
   EXPECT_EQ(window.events,
-            (Events{"printer font Courier New", "message Lomvex Printer Error (exclamation, ok)"}));
-  EXPECT_EQ(window.messages, Events{ExpandLineBreaks(ViewerText(IDS_PRINTER_ERROR))});
+            (Events{"setup 2", "printer font Courier New", "printer font Arial",
+                    "printer font Courier New", "message Lomvex Printer Error (exclamation, ok)"}));
 }
 
 TEST_F(MainWindowTest, ListEventsReachTheListAndTheView) {
@@ -314,8 +284,6 @@ TEST(MainWindowPrintTest, WhatWouldChangeThePrintedListWaitsForThePrintoutsEnd) 
       {"second print", false, run(Command::kPrintList), seen("printer font Courier New", 2)},
       {"exit", false, run(Command::kExit), seen("destroy", 1)},
       {"timer reload, event printout", true, tick, three_rows},
-      {"print list, event printout", true, run(Command::kPrintList),
-       seen("printer font Courier New", 2)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
