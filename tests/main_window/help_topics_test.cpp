@@ -2,27 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace lomvex {
 namespace {
 
 TEST(HelpTopicsTest, SplitsTopicsAtTheirHeadLines) {
-  std::vector<HelpTopic> topics = ParseHelpTopics(
-      "preamble is ignored\n"
-      "## 20 The File menu\r\n"
-      "\r\n"
-      "Open, Clear.\r\n"
-      "Second line.\n"
-      "\n"
-      "## 60   Opening a list\n"
-      "Choose attack-list.csv.\n"
-      "##not a topic\n");
+  const std::vector<HelpTopic> topics = ParseHelpTopics(
+      "preamble is ignored\n## 20 The File menu\r\n\r\nOpen, Clear.\r\nSecond line.\n\n"
+      "## 60   Opening a list\nChoose attack-list.csv.\n##not a topic\n");
+  const auto fields = [](const HelpTopic& t) { return std::tie(t.number, t.title, t.text); };
   ASSERT_EQ(topics.size(), 2u);
-  EXPECT_EQ(topics[0].number, 20);
-  EXPECT_EQ(topics[0].title, "The File menu");
-  EXPECT_EQ(topics[0].text, "Open, Clear.\r\nSecond line.");
-  EXPECT_EQ(topics[1].number, 60);
-  EXPECT_EQ(topics[1].title, "Opening a list");
-  EXPECT_EQ(topics[1].text, "Choose attack-list.csv.\r\n##not a topic");
+  EXPECT_EQ(fields(topics[0]), std::tuple(20, "The File menu", "Open, Clear.\r\nSecond line."));
+  EXPECT_EQ(fields(topics[1]),
+            std::tuple(60, "Opening a list", "Choose attack-list.csv.\r\n##not a topic"));
   EXPECT_EQ(FindHelpTopic(topics, 60), 1);
   EXPECT_EQ(FindHelpTopic(topics, 80), -1);
   EXPECT_TRUE(ParseHelpTopics("").empty());

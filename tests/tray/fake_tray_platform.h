@@ -5,6 +5,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sys_tray.h"
@@ -17,48 +18,45 @@ class FakeTrayPlatform : public TrayPlatform {
   // callback message and icon when set, and with the tip flag the tip field
   // less its trailing blanks, a NUL written as \0.
   bool NotifyIcon(TrayCommand command, const NotifyIconRecord& record) override {
-    static const char* const kCommands[] = {"add", "modify", "delete"};
+    const std::string name[] = {"add", "modify", "delete"};
     std::ostringstream call;
-    call << kCommands[static_cast<int>(command)] << " w" << std::hex << record.window << " f"
-         << record.flags;
+    call << Window(name[static_cast<int>(command)], record.window) << " f" << record.flags;
     if (record.callback_message != 0) call << " m" << std::dec << record.callback_message;
     if (record.icon != 0) call << " i" << std::hex << record.icon;
     std::string field(record.tip, NotifyIconRecord::kTipSize);
     if (record.flags & NotifyIconRecord::kFlagTip) {
-      field.erase(field.find_last_not_of(' ') + 1);
       call << " '";
-      for (char c : field) call << (c == '\0' ? std::string("\\0") : std::string(1, c));
+      for (char c : field.erase(field.find_last_not_of(' ') + 1))
+        call << (c ? std::string(1, c) : "\\0");
       call << "'";
     } else if (field != std::string(NotifyIconRecord::kTipSize, '\0')) {
       call << " (tip field set without its flag)";
     }
     if (record.id != 0) call << " (id " << record.id << ")";
     calls.push_back(call.str());
-    if (log) log->push_back(std::string("tray ") + kCommands[static_cast<int>(command)]);
+    if (log) log->push_back("tray " + name[static_cast<int>(command)]);
     return !shell_refuses;
   }
-  bool AttachWindowProcedure(std::uintptr_t window, cSysTray& control) override {
+  bool AttachWindowProcedure(std::uintptr_t window, cSysTray&) override {
     calls.push_back(Window("attach", window));
-    if (holder != nullptr) return false;
-    holder = &control;
-    return true;
+    return !std::exchange(held, true);
   }
   void DetachWindowProcedure(std::uintptr_t window) override {
     calls.push_back(Window("detach", window));
-    holder = nullptr;
+    held = false;
   }
 
   std::vector<std::string> calls;
-  cSysTray* holder = nullptr;
-  bool shell_refuses = false;  // the shell's answer to every command
+  bool shell_refuses = false;               // the shell's answer to every command
   std::vector<std::string>* log = nullptr;  // gets "tray add" and so on for each NotifyIcon
 
  private:
-  static std::string Window(const char* what, std::uintptr_t window) {
+  static std::string Window(const std::string& what, std::uintptr_t window) {
     std::ostringstream call;
     call << what << " w" << std::hex << window;
     return call.str();
   }
+  bool held = false;  // by a control that attached and has not detached yet
 };
 
 // Collects the events a tray control raises as "down 1 9" (kind, button, id).

@@ -5,6 +5,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fake_tray_platform.h"
@@ -18,18 +19,13 @@ using testing::RecordingTrayEvents;
 constexpr std::uintptr_t kWindow = 0x4242, kOtherWindow = 0x5151, kIcon = 0x77;
 
 TEST(SysTrayTest, TipFieldIsTextThenNulThenBlanks) {
-  const struct {
-    std::string text, shown;  // shown: what precedes the NUL
-  } cases[] = {{"", ""},
-               {"Lomvex", "Lomvex"},
-               {std::string(63, 'a'), std::string(63, 'a')},
-               {std::string(64, 'b'), std::string(63, 'b')}};
-  for (const auto& c : cases) {
+  const std::pair<size_t, size_t> lengths[] = {{0, 0}, {6, 6}, {63, 63}, {64, 63}};  // text, shown
+  for (const auto& [length, shown] : lengths) {
     char field[NotifyIconRecord::kTipSize];
-    FillTipField(field, c.text);
-    std::string expected = c.shown + '\0';
+    FillTipField(field, std::string(length, 'a'));
+    std::string expected = std::string(shown, 'a') + '\0';
     expected.resize(NotifyIconRecord::kTipSize, ' ');
-    EXPECT_EQ(std::string(field, sizeof field), expected) << c.text.size();
+    EXPECT_EQ(std::string(field, sizeof field), expected) << length;
   }
 }
 
@@ -52,46 +48,39 @@ void RunSteps(const std::string& steps, std::optional<cSysTray>& tray, cSysTray&
 
 TEST(SysTrayTest, AsksThePlatformForExactlyThis) {
   const std::string kAttach = "attach w4242", kDelete = "delete w4242 f0", kDetach = "detach w4242",
-                    kDefaultTipLog = " 'SysTray Control.\\0\\0'", kShown = "state in shown";
+                    kDefaultTipLog = " 'SysTray Control.\\0\\0'", kShown = "state in shown",
+                    kAdd = "add w4242 f5 m1125" + kDefaultTipLog;
   const struct {
-    const char* name;
     std::string steps;
     std::vector<std::string> calls;  // then the state of the kWindow control if it is left
-  } cases[] = {{"AddBare", "tip= on", {kAttach, "add w4242 f1 m1125", kShown}},
-               {"AddDefaultTip", "on", {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kShown}},
-               {"AddIconAndTip",
-                "icon tip=Lomvex on",
-                {kAttach, "add w4242 f7 m1125 i77 'Lomvex\\0'", kShown}},
-               {"ModifyIconAndTips",
-                "on icon tip=Lomvex tip=",
-                {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, "modify w4242 f2 i77",
-                 "modify w4242 f4 'Lomvex\\0'", "modify w4242 f4 '\\0'", kShown}},
-               // A picture that is not an icon, no icon, and InTray set to the value
-               // it has change nothing: the next add still shows the first icon.
-               {"IgnoredChanges",
-                "icon picture off on picture none on off on",
-                {kAttach, "add w4242 f7 m1125 i77" + kDefaultTipLog, kDelete, kDetach, kAttach,
-                 "add w4242 f7 m1125 i77" + kDefaultTipLog, kShown}},
-               // The icon goes before the window gets its messages back; a tip set
-               // while out of the tray is used by the next add.
-               {"OffThenTipThenOn",
-                "on off tip=Restored on off",
-                {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kDelete, kDetach, kAttach,
-                 "add w4242 f5 m1125 'Restored\\0'", kDelete, kDetach, "state out"}},
-               // Ending in the tray removes the icon and leaves the tray free.
-               {"EndedWhileShown",
-                "on end other:on",
-                {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, kDelete, kDetach, "attach w5151",
-                 "add w5151 f5 m1125" + kDefaultTipLog}},
-               // A second control is refused while the first holds the tray, and
-               // switching the refused one off touches nothing; once the first has
-               // left, the second may go in.
-               {"SecondControlWaitsItsTurn",
-                "on other:on other:off off other:on",
-                {kAttach, "add w4242 f5 m1125" + kDefaultTipLog, "attach w5151", kDelete, kDetach,
-                 "attach w5151", "add w5151 f5 m1125" + kDefaultTipLog, "state out"}}};
+  } cases[] = {
+      {"tip= on", {kAttach, "add w4242 f1 m1125", kShown}},
+      {"on", {kAttach, kAdd, kShown}},
+      {"icon tip=Lomvex on", {kAttach, "add w4242 f7 m1125 i77 'Lomvex\\0'", kShown}},
+      {"on icon tip=Lomvex tip=",
+       {kAttach, kAdd, "modify w4242 f2 i77", "modify w4242 f4 'Lomvex\\0'",
+        "modify w4242 f4 '\\0'", kShown}},
+      // A picture that is not an icon, no icon, and InTray set to the value
+      // it has change nothing: the next add still shows the first icon.
+      {"icon picture off on picture none on off on",
+       {kAttach, "add w4242 f7 m1125 i77" + kDefaultTipLog, kDelete, kDetach, kAttach,
+        "add w4242 f7 m1125 i77" + kDefaultTipLog, kShown}},
+      // The icon goes before the window gets its messages back; a tip set
+      // while out of the tray is used by the next add.
+      {"on off tip=Restored on off",
+       {kAttach, kAdd, kDelete, kDetach, kAttach, "add w4242 f5 m1125 'Restored\\0'", kDelete,
+        kDetach, "state out"}},
+      // Ending in the tray removes the icon and leaves the tray free.
+      {"on end other:on",
+       {kAttach, kAdd, kDelete, kDetach, "attach w5151", "add w5151 f5 m1125" + kDefaultTipLog}},
+      // A second control is refused while the first holds the tray, and
+      // switching the refused one off touches nothing; once the first has
+      // left, the second may go in.
+      {"on other:on other:off off other:on",
+       {kAttach, kAdd, "attach w5151", kDelete, kDetach, "attach w5151",
+        "add w5151 f5 m1125" + kDefaultTipLog, "state out"}}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.steps);
     FakeTrayPlatform platform;
     std::optional<cSysTray> tray(std::in_place, platform, kWindow);
     cSysTray other(platform, kOtherWindow);
@@ -117,10 +106,8 @@ TEST(SysTrayTest, DesignerStoresInTrayButShowsNoIcon) {
 }
 
 TEST(SysTrayTest, MouseNotificationsRaiseTheirEvents) {
-  const struct {
-    std::uint32_t message;
-    const char* raised;  // empty: nothing
-  } kCases[] = {
+  // A message and what it raises.
+  const std::pair<std::uint32_t, std::string> kCases[] = {
       {513, "down 1 9"}, {514, "up 1 9"},  {515, "dbl 1 9"},     {516, "down 2 9"},
       {517, "up 2 9"},   {518, "dbl 2 9"}, {512, ""} /* move */, {519, ""} /* middle button */,
       {521, ""},         {0, ""}};
@@ -129,12 +116,11 @@ TEST(SysTrayTest, MouseNotificationsRaiseTheirEvents) {
   tray.HandleTrayMessage(513, 9);  // no events attached: nothing to raise
   RecordingTrayEvents events;
   tray.SetEvents(&events);
-  for (const auto& c : kCases) {
+  for (const auto& [message, raised] : kCases) {
     events.raised.clear();
-    tray.HandleTrayMessage(c.message, 9);
-    EXPECT_EQ(events.raised,
-              *c.raised ? std::vector<std::string>{c.raised} : std::vector<std::string>{})
-        << c.message;
+    tray.HandleTrayMessage(message, 9);
+    EXPECT_EQ(events.raised, raised.empty() ? std::vector<std::string>{} : std::vector{raised})
+        << message;
   }
 }
 
