@@ -32,17 +32,13 @@ TEST(InfoWindowCommandsTest, OpensItsViewAsksF1sHelpAndSwitchesTheListCommands) 
   enum Way { kDetails, kDblClick, kEnter, kAbout };
   const struct {
     Way way;
-    bool empty_list, help_accepted;
+    bool empty_list, help_accepted, commands_after;
     Events events;
-    std::optional<InfoMode> mode;
-    bool commands_after;
-  } cases[] = {
-      {kDetails, false, true, {kAttackView, "help 1 80"}, InfoMode::kAttackInfo, true},
-      {kDblClick, false, true, {kAttackView, "help 1 80"}, InfoMode::kAttackInfo, true},
-      {kEnter, false, false, {kAttackView, "help 1 80"}, InfoMode::kAttackInfo, true},
-      {kDetails, true, true, {}, std::nullopt, false},
-      {kAbout, false, true, {kAboutView, "help 11 0"}, InfoMode::kAbout, false},
-  };
+  } cases[] = {{kDetails, false, true, true, {kAttackView, "help 1 80"}},
+               {kDblClick, false, true, true, {kAttackView, "help 1 80"}},
+               {kEnter, false, false, true, {kAttackView, "help 1 80"}},
+               {kDetails, true, true, false, {}},
+               {kAbout, false, true, false, {kAboutView, "help 11 0"}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
     InfoFixture f;
@@ -58,7 +54,6 @@ TEST(InfoWindowCommandsTest, OpensItsViewAsksF1sHelpAndSwitchesTheListCommands) 
     if (c.way == kDetails || c.way == kAbout)
       logic.Run(c.way == kAbout ? Command::kAbout : Command::kDetails);
     EXPECT_EQ(f.window.events, c.events);
-    EXPECT_EQ(logic.LastInfoMode(), c.mode);
     EXPECT_EQ(logic.HelpOpened(), c.help_accepted);
     EXPECT_EQ(logic.ListState().list_commands_enabled, c.commands_after);
   }

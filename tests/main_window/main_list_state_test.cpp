@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "list_sorting.h"
 #include "main_window_fakes.h"
 #include "viewer_text.h"
@@ -13,13 +15,13 @@ namespace {
 
 // Rows: level, attack type, count, identifier.
 MainListState Loaded(const std::vector<std::array<const char*, 4>>& rows) {
-  std::string contents = "h\r\nh\r\n";
+  std::vector<std::string> records;
   for (const auto& [level, type, count, id] : rows) {
-    contents += std::string(level) + ",2000-10-12 13:45:00," + id + "," + type +
-                ",10.0.0.1,name,HOST,0,," + count + "\r\n";
+    records.push_back(std::string(level) + ",2000-10-12 13:45:00," + id + "," + type +
+                      ",10.0.0.1,name,HOST,0,," + count);
   }
   MemoryFiles files;
-  files.files[kPath] = contents;
+  files.files[kPath] = AttackListFile(records);
   MainListState state;
   state.FileLocation = kPath;
   EXPECT_EQ(LoadMainList(state, files), LoadOutcome::kLoaded);
@@ -52,9 +54,8 @@ TEST(MainListLoadTest, CompleteLoadFillsTheTextsAndAFailedOneKeepsThem) {
     files.files[kPath] = AttackListFile({Record(10, "z", "OTHER"), "abc"});
     if (missing) files.files.clear();
     EXPECT_NE(LoadMainList(state, files), LoadOutcome::kLoaded);
-    EXPECT_EQ(state.HostName, loaded.HostName);
-    EXPECT_EQ(state.count_label, loaded.count_label);
-    EXPECT_EQ(state.status_text, loaded.status_text);
+    EXPECT_EQ(std::tie(state.HostName, state.count_label, state.status_text),
+              std::tie(loaded.HostName, loaded.count_label, loaded.status_text));
     EXPECT_FALSE(state.list_commands_enabled);
   }
 }
@@ -66,25 +67,20 @@ TEST(ColumnClickTest, FlipsOrderOnEveryClickMovesTheMarkAndKeepsTheSelection) {
                                 {"10", "Beta", "9", "d"}});
   state.list.Select(2);           // event c
   EXPECT_EQ(Ids(state), "abcd");  // file order at first
-  const struct {
-    int column, unmarked, image, key;
-    const char* ids;
-  } steps[] = {
+  // Column clicked, then the column unmarked, the mark's image, the sort key's column, the order.
+  const std::tuple<int, int, int, int, std::string> steps[] = {
       {4, 1, 10, 4, "badc"},  // case-insensitive; equal keys keep their order
       {4, 0, 11, 4, "cadb"},  // descending, equal keys still in their earlier order
       {1, 4, 10, 8, "bcad"},  // on the severity text: Critical first when ascending
       {7, 1, 11, 7, "adcb"},  // texts, not numbers: "9" > "100" > "10"
       {9, 7, 10, 9, "adcb"},  // an empty column keeps the order
   };
-  for (const auto& step : steps) {
-    SCOPED_TRACE(step.column);
-    ColumnClickEffect effect = OnColumnClick(state, step.column);
-    EXPECT_EQ(effect.unmarked_column, step.unmarked);
-    EXPECT_EQ(effect.marked_column, step.column);
-    EXPECT_EQ(effect.mark_image, step.image);
-    EXPECT_EQ(effect.sort_key_column, step.key);
-    EXPECT_EQ(state.LastSortColumn, step.column);
-    EXPECT_EQ(Ids(state), step.ids);
+  for (const auto& [column, unmarked, image, key, ids] : steps) {
+    SCOPED_TRACE(column);
+    const ColumnClickEffect effect = OnColumnClick(state, column);
+    EXPECT_EQ(std::tuple(effect.unmarked_column, effect.marked_column, effect.mark_image,
+                         effect.sort_key_column, state.LastSortColumn, Ids(state)),
+              std::tuple(unmarked, column, image, key, column, ids));
     EXPECT_EQ(state.list.AttackIdAt(state.list.SelectedRow().value()), "c");
   }
 }

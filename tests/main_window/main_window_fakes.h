@@ -32,7 +32,6 @@ class FakeWindow final : public MainWindowPlatform {
   CalendarDate today{2026, 12, 6};
   TimeOfDay now{15, 7, 0};
   unsigned updated = 0;
-  std::vector<ColumnClickEffect> sort_marks;
   std::vector<InfoView> info_views;  // a copy of every information window shown
   std::function<void(const InfoView&, InfoWindowActions&)> while_info_open;
   testing::FakeTrayPlatform tray_platform;  // its calls also go into the events
@@ -63,7 +62,9 @@ class FakeWindow final : public MainWindowPlatform {
   CalendarDate Today() override { return today; }
   TimeOfDay Now() override { return now; }
   void UpdateView(unsigned parts) override { updated |= parts; }
-  void ShowSortMarks(const ColumnClickEffect& effect) override { sort_marks.push_back(effect); }
+  void ShowSortMarks(const ColumnClickEffect& effect) override {
+    events.push_back("sort mark " + std::to_string(effect.marked_column));
+  }
   void HideWindow() override { events.push_back("hide"); }
   void RestoreWindow() override { events.push_back("restore"); }
   void ShowTrayMenu() override { events.push_back("tray menu"); }
