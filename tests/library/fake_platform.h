@@ -57,11 +57,7 @@ inline OsVersionRecord Version(int major, int minor, int build, bool nt_family =
 // address of its key's values.
 class FakeRegistry : public RegistryPlatform {
  public:
-  struct Data {
-    uint32_t type;
-    std::string bytes;
-    bool operator==(const Data&) const = default;
-  };
+  using Data = std::pair<uint32_t, std::string>;  // type and bytes
   using Values = std::map<std::string, Data>;
   static constexpr int32_t kNotFound = 2, kAccessDenied = 5, kMoreData = 234;
 
@@ -91,12 +87,12 @@ class FakeRegistry : public RegistryPlatform {
                          uint32_t& size) override {
     const std::optional<Data> found = Find(ValuesOf(key), name);
     if (!found) return kNotFound;
-    type = found->type;
-    size = static_cast<uint32_t>(found->bytes.size());
+    type = found->first;
+    size = static_cast<uint32_t>(found->second.size());
     return 0;
   }
   int32_t QueryValueData(Key key, const std::string& name, std::string& buffer) override {
-    const std::string& bytes = ValuesOf(key).at(name).bytes;
+    const std::string& bytes = ValuesOf(key).at(name).second;
     if (bytes.size() > buffer.size()) return kMoreData;
     buffer.replace(0, bytes.size(), bytes);
     return 0;

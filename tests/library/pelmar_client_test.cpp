@@ -1,6 +1,5 @@
-// Pelmar's DLL as its clients see it under Wine: its registration, its type
-// library, its module count, error 1004 through IDispatch, and texts narrowed at
-// the platform calls. The native tests prove the rules behind the members.
+// Pelmar's DLL under Wine as compiled clients see it: registration, type library, module
+// count, errors, and texts narrowed at the platform calls (the native tests prove the rules).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -55,18 +54,17 @@ std::wstring Text(Object* object, Member member, Arguments... arguments) {
 }
 
 std::wstring GuidText(const GUID& guid) {
-  wchar_t text[64];
-  const int length = StringFromGUID2(guid, text, 64);
-  return std::wstring(text, length > 0 ? length - 1 : 0);
+  wchar_t text[64] = L"";
+  StringFromGUID2(guid, text, 64);
+  return text;
 }
 
-// A REG_SZ value under HKEY_CLASSES_ROOT; nothing when the key or value is missing.
-std::optional<std::wstring> RegistryText(const std::wstring& path, const wchar_t* name = nullptr) {
-  wchar_t buffer[1024];
-  DWORD size = sizeof buffer;
-  if (RegGetValueW(HKEY_CLASSES_ROOT, path.c_str(), name, RRF_RT_REG_SZ, nullptr, buffer, &size)) {
-    return std::nullopt;
-  }
+// A registry value as text; nothing when the key or value is missing.
+std::optional<std::wstring> RegistryText(const std::wstring& path, const wchar_t* name = nullptr,
+                                         HKEY root = HKEY_CLASSES_ROOT) {
+  wchar_t buffer[1024] = L"";
+  DWORD size = sizeof buffer - sizeof(wchar_t);
+  if (RegGetValueW(root, path.c_str(), name, RRF_RT_ANY, nullptr, buffer, &size)) return {};
   return buffer;
 }
 bool KeyExists(const std::wstring& path, HKEY root = HKEY_CLASSES_ROOT) {
@@ -260,24 +258,7 @@ class Client : public ::testing::Test {
   ComPtr<_RegCls> reg;
 };
 
-TEST_F(Client, DescribesTheSystem) {
-  OSVERSIONINFOW version{sizeof version};
-  ASSERT_TRUE(GetVersionExW(&version));
-  EXPECT_EQ(Text(sys.get(), &_SysCls::get_OSPlatform),
-            L"Microsoft Windows NT - Ver: " + std::to_wstring(version.dwMajorVersion) + L"." +
-                std::to_wstring(version.dwMinorVersion) + L"." +
-                std::to_wstring(version.dwBuildNumber));
-  BOOL member = FALSE;
-  BYTE admins[SECURITY_MAX_SID_SIZE];
-  DWORD size = sizeof admins;
-  ASSERT_TRUE(CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, admins, &size));
-  CheckTokenMembership(nullptr, admins, &member);
-  EXPECT_EQ(Out<VARIANT_BOOL>(sys.get(), &_SysCls::IsAdminGroup) != 0, member != FALSE);
-}
-
-TEST_F(Client, RefusesMissingResultsAndTakesNullTextsAndFormsAsNothing) {
-  EXPECT_EQ(Text(sys.get(), &_SysCls::GetFileExt, Bstr(L"a.b.c").get()), L"c");
-  EXPECT_EQ(sys->GetFileExt(Bstr(L"a.b.c").get(), nullptr), E_POINTER);
+TEST_F(Client, TakesNullTextsAndFormsAsNothing) {
   EXPECT_EQ(Out<VARIANT_BOOL>(sys.get(), &_SysCls::IsNumber, BSTR{}), VARIANT_FALSE);
   IDispatch* no_form = nullptr;
   EXPECT_EQ(Out<VARIANT_BOOL>(sys.get(), &_SysCls::FormOnTop, &no_form, VARIANT_TRUE),
@@ -298,41 +279,14 @@ TEST_F(Client, TextsOutsideTheCodePageFailInsteadOfBecomingWildcards) {
   EXPECT_EQ(Out<VARIANT_BOOL>(sys.get(), &_SysCls::FileExists,
                               Bstr(std::wstring(folder) + cyrillic + L".txt").get()),
             VARIANT_FALSE);
-  EXPECT_EQ(Out<LONG>(sys.get(), &_SysCls::GetFileCount, Bstr(folder).get(),
-                      Bstr(cyrillic.substr(0, 3)).get()),
-            0);
   DeleteFileW(file.c_str());
-
   EXPECT_EQ(
       Out<VARIANT_BOOL>(reg.get(), &_RegCls::CreateRegKey, Bstr(kTestKey + L"\\" + cyrillic).get()),
       VARIANT_FALSE);
-  owners::UniqueVariant text;
-  V_VT(text.get()) = VT_BSTR;
-  V_BSTR(text.get()) = SysAllocString(cyrillic.c_str());
-  EXPECT_EQ(Out<VARIANT_BOOL>(reg.get(), &_RegCls::SetDataKeyValue, Bstr(L"t").get(), *text),
-            VARIANT_FALSE);
   EXPECT_FALSE(KeyExists(kTestKey + L"\\??????", HKEY_CURRENT_USER));
-  EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, kTestKey.c_str(), L"t", RRF_RT_ANY, nullptr, nullptr,
-                         nullptr),
-            ERROR_SUCCESS);
-}
-
-// Run under a Japanese locale as well: there the second byte of "\u8868" is "\\",
-// which the key rules must not take for a separator.
-TEST_F(Client, KeepsDoubleByteCharactersWholeInKeyPathsAndNames) {
-  const std::wstring table = L"\u8868";
-  reg->put_HRootSubKey(Bstr(kTestKey + L"\\" + table).get());
-  owners::UniqueVariant number;
-  V_VT(number.get()) = VT_I4;
-  V_I4(number.get()) = 7;
-  const VARIANT_BOOL representable = GetACP() == 932 ? VARIANT_TRUE : VARIANT_FALSE;
-  EXPECT_EQ(Out<VARIANT_BOOL>(reg.get(), &_RegCls::SetDataKeyValue, Bstr(table).get(), *number),
-            representable);
-  DWORD stored = 0, size = sizeof stored;
-  EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, (kTestKey + L"\\" + table).c_str(), table.c_str(),
-                         RRF_RT_REG_DWORD, nullptr, &stored, &size) == ERROR_SUCCESS,
-            representable != VARIANT_FALSE);
-  EXPECT_EQ(Text(reg.get(), &_RegCls::get_HRootSubKey), kTestKey + L"\\" + table);
+  const std::wstring latin = kTestKey + L"\\Caf\u00e9";  // one the code page holds goes through
+  EXPECT_EQ(Out<VARIANT_BOOL>(reg.get(), &_RegCls::CreateRegKey, Bstr(latin).get()), VARIANT_TRUE);
+  EXPECT_TRUE(KeyExists(latin, HKEY_CURRENT_USER));
 }
 
 // The script client sees the same error through IDispatch as Err.Number 1004.
@@ -353,9 +307,7 @@ TEST_F(Client, UnconvertibleValueRaisesError1004NamingTheKeyPath) {
   reg->SetDataKeyValue(Bstr(L"Bad").get(), *null_value, &stored);
   EXPECT_EQ(reg->SetDataKeyValue(Bstr(L"Bad").get(), *null_value, nullptr), E_POINTER);
   EXPECT_EQ(GetErrorInfo(0, error.put()), S_FALSE);
-  EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, kTestKey.c_str(), L"Bad", RRF_RT_ANY, nullptr, nullptr,
-                         nullptr),
-            ERROR_SUCCESS);
+  EXPECT_FALSE(RegistryText(kTestKey, L"Bad", HKEY_CURRENT_USER));
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST_F(RegObjectTest, ReadsStringsWithoutNulsNumbersAndNothingElse) {
   };
   for (const auto& [stored, expected] : cases) {
     fake.registry.At(kCurrentUserRoot, kApp)["Data"] = stored;
-    EXPECT_EQ(object.GetDataKeyValue(fake.services, "Data"), expected) << stored.type;
+    EXPECT_EQ(object.GetDataKeyValue(fake.services, "Data"), expected) << stored.first;
   }
 }
 
