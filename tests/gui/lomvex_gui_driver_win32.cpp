@@ -4,14 +4,15 @@
 // FOLDER holds Lomvex.exe with the sample's issue list and host files; the
 // scenarios write the settings file and the attack list there. The pictures
 // of the information window go beside SCREENSHOT_BMP; About registers
-// PELMAR_DLL and takes its registration away again. The main run's scenarios share one viewer and
-// run in order (MainRun.*); the bad file starts its own (BadFile.*).
+// PELMAR_DLL and puts its registration back. The main run's scenarios share
+// one viewer and run in order (MainRun.*); each bad file starts its own.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -23,6 +24,7 @@
 #include "about_texts.h"
 #include "desktop_win32.h"
 #include "event_format.h"
+#include "sys_tray.h"
 #include "system_facts_win32.h"
 #include "viewer_ids.h"
 #include "viewer_process_win32.h"
@@ -32,8 +34,10 @@ namespace lomvex::testing {
 namespace {
 
 using namespace std::chrono_literals;
+using Rows = std::vector<std::pair<std::string, std::string>>;
 
-std::string folder, sample_path, screenshot;  // from the command line
+// From the command line.
+std::string folder, sample_path, screenshot, info_shots, pelmar_dll;
 
 // A text of the viewer's string table, with its line breaks as a message box shows them.
 std::string Text(int id) { return ExpandLineBreaks(ViewerText(id)); }
@@ -51,28 +55,9 @@ bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// Today as the status bar's date panel shows it (the format is the core's own,
-// checked by its tests).
-std::string TodayShortDate() {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  return FormatShortDate({now.wYear, now.wMonth, now.wDay});
-}
-
 bool LooksLikeClock(const std::string& text) {
   return text.size() == 8 && std::isdigit(static_cast<unsigned char>(text[0])) && text[2] == ':' &&
          (text.substr(6) == "AM" || text.substr(6) == "PM");
-}
-
-bool ColumnSorted(const ViewerProcess& viewer, int column, bool ascending) {
-  std::string previous;
-  for (int row = 0; row < viewer.Rows(); ++row) {
-    std::string cell = viewer.Cell(row, column);
-    for (char& c : cell) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (row > 0 && (ascending ? cell < previous : cell > previous)) return false;
-    previous = cell;
-  }
-  return true;
 }
 
 const std::string kExtraRecord =
@@ -81,54 +66,65 @@ const std::string kExtraRecord =
 const std::string kProgramCaption = "Lomvex";
 const std::string kPrinterErrorCaption = kProgramCaption + Text(IDS_PRINTER_ERROR_TITLE);
 
-// A viewer on a copy of the sample list, with its settings.
-class ViewerTest : public ::testing::Test {
- protected:
-  static bool Start(const std::string& settings, const std::string& list) {
-    sample_ = ReadFile(sample_path);
-    csv_ = folder + "\\attack-list.csv";
-    ini_ = folder + "\\Lomvex.Ini";
-    WriteFile(csv_, list.empty() ? sample_ : list);
-    WriteFile(ini_, "[BlackIce]\r\nFileLocation=" + csv_ + "\r\n" + settings);
-    viewer_ = std::make_unique<ViewerProcess>(folder);
-    return viewer_->Start();
-  }
-  static void TearDownTestSuite() { viewer_.reset(); }
+std::unique_ptr<ViewerProcess> running;
+std::string sample, csv, ini;
+ViewerProcess& viewer() { return *running; }
 
-  // Answers the message box with the caption; false when none came.
-  static bool Answer(const std::string& caption, int button, std::string* text = nullptr,
-                     std::chrono::milliseconds timeout = 10s) {
-    HWND box = viewer().WaitForBox(caption, timeout);
-    if (box == nullptr) return false;
-    if (text != nullptr) *text = ViewerProcess::MessageText(box);
-    ViewerProcess::Press(box, button);
-    WaitFor([&] { return !IsWindow(box); });
-    viewer().Settle();
-    return true;
-  }
+// A viewer on the list (the sample when empty) with the settings.
+bool Start(const std::string& settings, const std::string& list) {
+  sample = ReadFile(sample_path);
+  csv = folder + "\\attack-list.csv";
+  ini = folder + "\\Lomvex.Ini";
+  WriteFile(csv, list.empty() ? sample : list);
+  WriteFile(ini, "[BlackIce]\r\nFileLocation=" + csv + "\r\n" + settings);
+  running = std::make_unique<ViewerProcess>(folder);
+  return viewer().Start();
+}
 
- public:  // for the information window's helpers too
-  static ViewerProcess& viewer() { return *viewer_; }
-  static HWND WaitForHelpWindow() {
-    HWND help = nullptr;
-    WaitFor([&] {
-      return (help = FindTopLevel(viewer().Id(), "LomvexHelpWindow", Text(IDS_HELP_TITLE))) !=
-             nullptr;
-    });
-    return help;
-  }
+// Answers the message box with the caption; false when none came.
+bool Answer(const std::string& caption, int button, std::string* text = nullptr,
+            std::chrono::milliseconds timeout = 10s) {
+  HWND box = viewer().WaitForBox(caption, timeout);
+  if (box == nullptr) return false;
+  if (text != nullptr) *text = ViewerProcess::MessageText(box);
+  ViewerProcess::Press(box, button);
+  WaitFor([&] { return !IsWindow(box); });
+  viewer().Settle();
+  return true;
+}
 
- protected:
-  static inline std::unique_ptr<ViewerProcess> viewer_;
-  static inline std::string sample_, csv_, ini_;
-};
+HWND WaitForWindow(const char* class_name, const std::string& title = "") {
+  HWND found = nullptr;
+  WaitFor([&] {
+    for (HWND window : TopLevelWindows(viewer().Id(), class_name))
+      if (title.empty() || WindowText(window) == title) found = window;
+    return found != nullptr;
+  });
+  return found;
+}
 
-class MainRun : public ViewerTest {
+HWND WaitForHelpWindow() { return WaitForWindow("LomvexHelpWindow", Text(IDS_HELP_TITLE)); }
+int HelpContentsSelected(HWND help) {
+  return help ? static_cast<int>(SendDlgItemMessageA(help, IDC_HELP_CONTENTS, LB_GETCURSEL, 0, 0))
+              : -1;
+}
+
+bool BringToFront(HWND window) {
+  return WaitFor(
+      [&] {
+        SetForegroundWindow(window);
+        return GetForegroundWindow() == window;
+      },
+      3s);
+}
+
+class MainRun : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     started_ = Start("FileSet=1\r\n", "") && viewer().FindMain();
     if (started_) viewer().Settle();
   }
+  static void TearDownTestSuite() { running.reset(); }
   void SetUp() override { ASSERT_TRUE(started_) << "the main window did not open"; }
   static inline bool started_ = false;
 };
@@ -148,7 +144,9 @@ TEST_F(MainRun, StartUp) {
   EXPECT_EQ(viewer().Panel(1),
             "On hostDESKTOP-ANNA, BlackIce has determined that this intrusion event is "
             "Non-Threatening in nature.");
-  EXPECT_EQ(viewer().Panel(2), TodayShortDate());
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  EXPECT_EQ(viewer().Panel(2), FormatShortDate({now.wYear, now.wMonth, now.wDay}));
   EXPECT_TRUE(LooksLikeClock(viewer().Panel(3))) << viewer().Panel(3);
   EXPECT_TRUE(viewer().ToolbarEnabled(IDT_PRINT) && viewer().ToolbarEnabled(IDT_DETAILS))
       << "FileSet is 1";
@@ -164,7 +162,7 @@ TEST_F(MainRun, SelectAndSort) {
   EXPECT_EQ(viewer().Selected(), 5);
   EXPECT_NE(viewer().Panel(1).find("intrusion event is Critical in nature."), std::string::npos);
   EXPECT_TRUE(viewer().MenuItemRuns('F', 'C', kProgramCaption)) << "File > Clear is on (FileSet)";
-  const std::string selected_type = viewer().Cell(5, 4), selected_time = viewer().Cell(5, 3);
+  const std::string selected = viewer().Cell(5, 4) + viewer().Cell(5, 3);
 
   // Each click: the column, the column whose order it shows, the order, and
   // the marks of the clicked column and of column 4.
@@ -177,15 +175,19 @@ TEST_F(MainRun, SelectAndSort) {
     SCOPED_TRACE(::testing::Message() << "click on column " << click.column);
     viewer().ClickHeader(click.column);
     viewer().Settle();
-    EXPECT_TRUE(ColumnSorted(viewer(), click.shown_column, click.ascending));
+    std::string previous;
+    for (int row = 0; row < viewer().Rows(); ++row) {
+      std::string cell = viewer().Cell(row, click.shown_column);
+      for (char& c : cell) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      EXPECT_TRUE(row == 0 || (click.ascending ? cell >= previous : cell <= previous)) << row;
+      previous = cell;
+    }
     EXPECT_EQ(viewer().HeaderImage(click.column), click.mark);
     EXPECT_EQ(viewer().HeaderImage(4), click.mark_of_4);
-    if (&click == &kClicks[0]) {  // the selected event stays selected
-      const int row = viewer().Selected();
-      ASSERT_GE(row, 0);
-      EXPECT_EQ(viewer().Cell(row, 4) + viewer().Cell(row, 3), selected_type + selected_time);
-    }
   }
+  const int row = viewer().Selected();  // the selected event stays selected
+  ASSERT_GE(row, 0);
+  EXPECT_EQ(viewer().Cell(row, 4) + viewer().Cell(row, 3), selected);
   EXPECT_EQ(viewer().Image(0), 0) << "the severity sort puts a critical event first";
 }
 
@@ -202,9 +204,8 @@ TEST_F(MainRun, HiddenColumnsStayClosed) {
   for (int offset : {0, 2}) {
     for (bool drag : {true, false}) {
       design_widths();
-      int edge = 0;
-      for (int column = 0; column < 7; ++column) edge += ListView_GetColumnWidth(list, column);
-      POINT divider{edge + offset, client.bottom / 2};
+      POINT divider{offset, client.bottom / 2};
+      for (int column = 0; column < 7; ++column) divider.x += ListView_GetColumnWidth(list, column);
       ClientToScreen(header, &divider);
       drag ? DragFromTo(divider, {divider.x + 10, divider.y}) : ClickAt(divider, true);
       viewer().Settle();
@@ -215,51 +216,35 @@ TEST_F(MainRun, HiddenColumnsStayClosed) {
   design_widths();
 }
 
-TEST_F(MainRun, PrintAndPrinterSetup) {
-  // Without a printer, the printer error; with one, the list was taken.
-  viewer().Command(IDM_FILE_PRINT_LIST);
-  std::string text;
-  Answer(kPrinterErrorCaption, IDOK, &text, 15s);
-  EXPECT_TRUE(text.empty() || text == Text(IDS_PRINTER_ERROR)) << text;
-
-  viewer().HoverToolbar(IDT_PRINT);
+TEST_F(MainRun, PrintButtonTip) {
+  const POINT print = viewer().ToolbarButton(IDT_PRINT);
+  MovePointer(print);
+  MovePointer({print.x + 1, print.y});  // a small move over the button wakes the tool tip
   std::string tip;
   EXPECT_TRUE(WaitFor([&] {
     for (HWND window : TopLevelWindows(viewer().Id(), TOOLTIPS_CLASSA)) tip = WindowText(window);
     return tip == Text(IDS_TIP_PRINT);
-  })) << "the print button's tool tip: "
-      << tip;
-
-  // The dialog, or the platform's word that there is no printer.
-  viewer().Command(IDM_FILE_PRINTER_SETUP);
-  std::vector<HWND> shown;
-  EXPECT_TRUE(
-      WaitFor([&] { return !(shown = TopLevelWindows(viewer().Id(), "#32770")).empty(); }, 5s));
-  for (HWND window : shown) ViewerProcess::Press(window, IDCANCEL);
-  viewer().Settle();
+  })) << tip;
 }
 
 TEST_F(MainRun, Help) {
-  // F1 on a highlighted menu item: File opens with Open highlighted.
+  // F1 on a highlighted menu item: File opens with Open highlighted, whose
+  // topic "Opening an attack list" is the sixth of the contents.
   SetForegroundWindow(viewer().Main());
   PressKey('F', VK_MENU);
   std::this_thread::sleep_for(300ms);
   PressKey(VK_F1);
-  if (HWND help = WaitForHelpWindow(); help != nullptr) {
-    // Topic 60 "Opening an attack list" is the sixth of the contents.
-    EXPECT_EQ(SendDlgItemMessageA(help, IDC_HELP_CONTENTS, LB_GETCURSEL, 0, 0), 5);
-    PostMessageA(help, WM_CLOSE, 0, 0);
-    WaitFor([&] { return !IsWindow(help); });
-  } else {
-    ADD_FAILURE() << "F1 on File > Open opens no help window";
-  }
+  HWND help = WaitForHelpWindow();
+  EXPECT_EQ(HelpContentsSelected(help), 5);
+  PostMessageA(help, WM_CLOSE, 0, 0);
+  WaitFor([&] { return !IsWindow(help); });
   PressKey(VK_ESCAPE);
   PressKey(VK_ESCAPE);
   viewer().Settle();
 
   // The help button; the window stays open until the program ends.
-  viewer().ClickToolbar(IDT_HELP);
-  HWND help = WaitForHelpWindow();
+  ClickAt(viewer().ToolbarButton(IDT_HELP));
+  help = WaitForHelpWindow();
   ASSERT_NE(help, nullptr);
   EXPECT_GE(SendDlgItemMessageA(help, IDC_HELP_CONTENTS, LB_GETCOUNT, 0, 0), 8);
   SetForegroundWindow(viewer().Main());
@@ -267,54 +252,21 @@ TEST_F(MainRun, Help) {
 
 // ---- The information window: three ways into the attack view, and About ----
 
-using Rows = std::vector<std::pair<std::string, std::string>>;
-
-std::string pelmar_dll, info_shots;  // from the command line: the library, the pictures' folder
-
-HWND WaitForInfoWindow() {
-  HWND info = nullptr;
-  WaitFor([&] {
-    for (HWND window : TopLevelWindows(ViewerTest::viewer().Id(), "LomvexInfoWindow"))
-      info = window;
-    return info != nullptr;
-  });
-  return info;
-}
-
 Rows InfoRows(HWND info) {
   HWND list = GetDlgItem(info, IDC_INFO_LIST);
   Rows rows;
-  for (int row = 0; row < ListView_GetItemCount(list); ++row) {
-    rows.emplace_back(ViewerTest::viewer().ListCell(list, row, 1),
-                      ViewerTest::viewer().ListCell(list, row, 2));
-  }
+  for (int row = 0; row < ListView_GetItemCount(list); ++row)
+    rows.emplace_back(viewer().ListCell(list, row, 1), viewer().ListCell(list, row, 2));
   return rows;
 }
 
-bool BringToFront(HWND window) {
-  return WaitFor(
-      [&] {
-        SetForegroundWindow(window);
-        return GetForegroundWindow() == window;
-      },
-      3s);
-}
-
-enum class Opening { kDoubleClick, kEnter, kToolbar };
-
-// Opens the attack view on the first row with the text in the column, scrolled
-// into view, with the main window in front (F1 brought the help window over it).
-HWND OpenAttackView(int column, const std::string& text, Opening opening) {
-  ViewerProcess& viewer = ViewerTest::viewer();
-  BringToFront(viewer.Main());
-  int row = 0;
-  while (row < viewer.Rows() && viewer.Cell(row, column) != text) ++row;
-  if (row == viewer.Rows()) return nullptr;
-  SendDlgItemMessageA(viewer.Main(), IDC_LIST, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
-  viewer.ClickRow(row, opening == Opening::kDoubleClick);
-  if (opening == Opening::kEnter) PressKey(VK_RETURN);
-  if (opening == Opening::kToolbar) viewer.ClickToolbar(IDT_DETAILS);
-  return WaitForInfoWindow();
+// The help window's selected contents entry after F1 in the window.
+int HelpAfterF1(HWND info) {
+  EXPECT_TRUE(BringToFront(info));
+  PressKey(VK_F1);
+  HWND help = WaitForHelpWindow();
+  std::this_thread::sleep_for(300ms);
+  return HelpContentsSelected(help);
 }
 
 void ClickButton(HWND info, int id) {
@@ -324,8 +276,8 @@ void ClickButton(HWND info, int id) {
   ClickAt(CenterOnScreen(button, rect));
 }
 
-// Closes the window with a key (with Alt held: an access key) or the button;
-// the main window then takes input again with its list commands on.
+// Closes the window with a key (with Alt held: an access key) or, without
+// one, the OK button; the main window then takes input with its list commands on.
 void ExpectClosedBy(HWND info, WORD key, bool alt = false) {
   if (key == 0) {
     ClickButton(info, IDC_INFO_OK);
@@ -334,84 +286,76 @@ void ExpectClosedBy(HWND info, WORD key, bool alt = false) {
     PressKey(key, alt ? VK_MENU : 0);
   }
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(info); })) << "closed by key " << key;
-  EXPECT_TRUE(IsWindowEnabled(ViewerTest::viewer().Main()));
-  ViewerTest::viewer().Settle();
-  EXPECT_TRUE(ViewerTest::viewer().ToolbarEnabled(IDT_DETAILS));
-}
-
-// The help window's selected contents entry after F1 in the window.
-int HelpAfterF1(HWND info) {
-  EXPECT_TRUE(BringToFront(info));
-  PressKey(VK_F1);
-  HWND help = ViewerTest::WaitForHelpWindow();
-  std::this_thread::sleep_for(300ms);
-  return help ? static_cast<int>(SendDlgItemMessageA(help, IDC_HELP_CONTENTS, LB_GETCURSEL, 0, 0))
-              : -1;
+  EXPECT_TRUE(IsWindowEnabled(viewer().Main()));
+  viewer().Settle();
+  EXPECT_TRUE(viewer().ToolbarEnabled(IDT_DETAILS));
 }
 
 void SaveWindowPicture(HWND window, const char* name) {
   EXPECT_TRUE(info_shots.empty() || SaveScreen(info_shots + name, window)) << name;
 }
 
-TEST_F(MainRun, AttackInformationByDoubleClick) {
-  HWND info = OpenAttackView(3, "07:53:38 AM", Opening::kDoubleClick);
-  ASSERT_NE(info, nullptr) << "a double-click opens the attack view";
-  viewer().Settle();
-  EXPECT_EQ(WindowText(info), Text(IDS_DETAILS_TITLE));
-  EXPECT_EQ(WindowText(GetDlgItem(info, IDC_INFO_HEADER)), Text(IDS_DETAILS_INTRO));
-  EXPECT_EQ(InfoRows(info), (Rows{{"Date:", "Nov 01, 2026"},
-                                  {"Time:", "07:53:38 AM"},
-                                  {"Severity:", "Non-Threatening"},
-                                  {"Attack Type:", "TCP port probe"},
-                                  {"Intruders IP:", "192.168.0.7"},
-                                  {"Intruders Name:", "WORKSTATION7"},
-                                  {"Intruders Group:", "Local"},
-                                  {"NetBIOS:", "WORKSTATION7"},
-                                  {"MAC:", "00-50-04-1A-2B-3C"},
-                                  {"DNS:", "ws7.example.lan"},
-                                  {"Attacks:", "2"}}));
-  EXPECT_EQ(WindowText(GetDlgItem(info, IDC_INFO_TEXT)),
-            "A remote machine tried to connect to a closed TCP port. Usually harmless scanning.");
-  EXPECT_TRUE(IsWindowVisible(GetDlgItem(info, IDC_INFO_PRINT)));
-  EXPECT_EQ(WindowText(GetDlgItem(info, IDC_INFO_PRINT)), "&Print");
-  EXPECT_EQ(WindowText(GetDlgItem(info, IDC_INFO_OK)), "&OK");
-  EXPECT_FALSE(IsWindowEnabled(viewer().Main())) << "modal: the main window takes no input";
-  RECT main_frame, frame, client;
-  GetWindowRect(viewer().Main(), &main_frame);
-  GetWindowRect(info, &frame);
-  GetClientRect(info, &client);
-  EXPECT_EQ(frame.top, main_frame.top + 18) << "275 twips below the main window's top";
-  EXPECT_LE(std::abs(frame.left + frame.right - main_frame.left - main_frame.right), 1);
-  EXPECT_EQ(client.right * 100 + client.bottom, 383 * 100 + 313);
-  SaveWindowPicture(info, "lomvex-attack-info.bmp");
-  EXPECT_EQ(HelpAfterF1(info), 7) << "F1 opens topic 80, the eighth of the contents";
-  ExpectClosedBy(info, VK_RETURN);
-}
+enum class Opening { kDoubleClick, kEnter, kToolbar };
 
-TEST_F(MainRun, SecondEventByEnterPrinterErrorKeepsItOpen) {
-  HWND info = OpenAttackView(5, "198.51.100.99", Opening::kEnter);
-  ASSERT_NE(info, nullptr) << "Enter in the list opens the attack view";
-  const Rows rows = InfoRows(info);
-  ASSERT_EQ(rows.size(), 11u);
-  EXPECT_EQ(rows[4].second, "198.51.100.99");
-  for (int host_row = 6; host_row <= 9; ++host_row) {
-    EXPECT_EQ(rows[host_row].second, "") << rows[host_row].first << ": no host file";
+TEST_F(MainRun, AttackViewByEachWayIn) {
+  // The event: the first row with the text in the column; its intruder's
+  // address, name and host file facts; the key that closes the view.
+  const struct {
+    Opening opening;
+    int column;
+    const char* text;
+    const char* intruder;
+    WORD close_key;
+  } kWaysIn[] = {
+      {Opening::kDoubleClick, 3, "07:53:38 AM",
+       "192.168.0.7|WORKSTATION7|Local|WORKSTATION7|00-50-04-1A-2B-3C|ws7.example.lan|", VK_RETURN},
+      {Opening::kEnter, 5, "198.51.100.99", "198.51.100.99||||||", VK_ESCAPE},  // no host file
+      {Opening::kToolbar, 5, "10.0.0.1",
+       "10.0.0.1|GATEWAY|Local|GATEWAY|00-A0-C9-14-C8-29|gw.example.lan|", 0}};
+  for (const auto& way : kWaysIn) {
+    SCOPED_TRACE(way.text);
+    BringToFront(viewer().Main());  // F1 brought the help window over it
+    int row = 0;
+    while (row < viewer().Rows() && viewer().Cell(row, way.column) != way.text) ++row;
+    ASSERT_LT(row, viewer().Rows());
+    SendDlgItemMessageA(viewer().Main(), IDC_LIST, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row),
+                        FALSE);
+    viewer().ClickRow(row, way.opening == Opening::kDoubleClick);
+    if (way.opening == Opening::kEnter) PressKey(VK_RETURN);
+    if (way.opening == Opening::kToolbar) ClickAt(viewer().ToolbarButton(IDT_DETAILS));
+    HWND info = WaitForWindow("LomvexInfoWindow");
+    ASSERT_NE(info, nullptr);
+    viewer().Settle();
+    const Rows rows = InfoRows(info);
+    std::string intruder;
+    for (size_t fact = 4; fact < 10 && fact < rows.size(); ++fact)
+      intruder += rows[fact].second + "|";
+    EXPECT_EQ(intruder, way.intruder);
+    EXPECT_FALSE(IsWindowEnabled(viewer().Main())) << "modal: the main window takes no input";
+
+    if (way.opening == Opening::kDoubleClick) {
+      EXPECT_EQ(WindowText(GetDlgItem(info, IDC_INFO_TEXT)),
+                "A remote machine tried to connect to a closed TCP port. Usually harmless "
+                "scanning.");
+      RECT main_frame, frame, client;
+      GetWindowRect(viewer().Main(), &main_frame);
+      GetWindowRect(info, &frame);
+      GetClientRect(info, &client);
+      EXPECT_EQ(frame.top, main_frame.top + 18) << "275 twips below the main window's top";
+      EXPECT_LE(std::abs(frame.left + frame.right - main_frame.left - main_frame.right), 1);
+      EXPECT_EQ(client.right * 100 + client.bottom, 383 * 100 + 313);
+      SaveWindowPicture(info, "lomvex-attack-info.bmp");
+      EXPECT_EQ(HelpAfterF1(info), 7) << "F1 opens topic 80, the eighth of the contents";
+    }
+    if (way.opening == Opening::kEnter) {  // the test's prefix has no printer
+      ClickButton(info, IDC_INFO_PRINT);
+      std::string text;
+      EXPECT_TRUE(Answer(kPrinterErrorCaption, IDOK, &text, 15s)) << "\"&Print\" without a printer";
+      EXPECT_EQ(text, Text(IDS_PRINTER_ERROR));
+      EXPECT_TRUE(IsWindow(info) && IsWindowVisible(info)) << "the window stays open";
+    }
+    ExpectClosedBy(info, way.close_key);
   }
-  ClickButton(info, IDC_INFO_PRINT);  // the test's prefix has no printer
-  std::string text;
-  EXPECT_TRUE(Answer(kPrinterErrorCaption, IDOK, &text, 15s)) << "\"&Print\" without a printer";
-  EXPECT_EQ(text, Text(IDS_PRINTER_ERROR));
-  EXPECT_TRUE(IsWindow(info) && IsWindowVisible(info)) << "the window stays open";
-  ExpectClosedBy(info, VK_ESCAPE);
-}
-
-TEST_F(MainRun, ThirdEventByTheToolbar) {
-  HWND info = OpenAttackView(5, "10.0.0.1", Opening::kToolbar);
-  ASSERT_NE(info, nullptr) << "the toolbar's Details opens the attack view";
-  const Rows rows = InfoRows(info);
-  ASSERT_EQ(rows.size(), 11u);
-  EXPECT_EQ(rows[6].second + " " + rows[7].second, "Local GATEWAY") << "its own host file";
-  ExpectClosedBy(info, 0);
 }
 
 bool Regsvr32(const std::string& switches) {
@@ -436,10 +380,8 @@ TEST_F(MainRun, AboutWithAndWithoutTheLibrary) {
     SCOPED_TRACE(registered ? "registered" : "not registered");
     ASSERT_TRUE(Regsvr32(registered ? "" : "/u"));
     viewer().Command(IDM_HELP_ABOUT);
-    HWND info = WaitForInfoWindow();
+    HWND info = WaitForWindow("LomvexInfoWindow");
     ASSERT_NE(info, nullptr);
-    EXPECT_EQ(WindowText(info), Text(IDS_ABOUT_TITLE));
-    EXPECT_EQ(WindowText(GetDlgItem(info, IDC_INFO_TITLE)), Text(IDS_PROGRAM_TITLE));
     EXPECT_EQ(
         WindowText(GetDlgItem(info, IDC_INFO_NOTICE)),
         "Copyright (C) 2026 Lomvex and Pelmar contributors\r\nFree to copy and to give away.");
@@ -468,34 +410,32 @@ TEST_F(MainRun, AboutWithAndWithoutTheLibrary) {
 }
 
 TEST_F(MainRun, Open) {
-  const std::string settings_before = ReadFile(ini_);
-  // Each round the file gets one more record, then the dialog is cancelled,
-  // answered with the file's name, and cancelled again; each time the file
-  // named in the settings is read again.
-  for (int round = 1; round <= 3; ++round) {
-    SCOPED_TRACE(::testing::Message() << "round " << round);
-    std::string text = sample_;
-    for (int extra = 0; extra < round; ++extra) text += kExtraRecord;
-    WriteFile(csv_, text);
+  const std::string settings_before = ReadFile(ini);
+  // Each round the file gets one more record and the dialog is cancelled,
+  // then answered with the file's name; each time the file named in the
+  // settings is read again.
+  for (bool answered : {false, true}) {
+    SCOPED_TRACE(answered ? "answered" : "cancelled");
+    const int extra = answered ? 2 : 1;
+    WriteFile(csv, sample + (answered ? kExtraRecord + kExtraRecord : kExtraRecord));
     viewer().Command(IDM_FILE_OPEN);
     HWND dialog = viewer().WaitForBox("Opening BackIce Intruder List");
     ASSERT_NE(dialog, nullptr);
-    if (round == 2) {  // the file name box is a combo box
+    if (answered) {  // the file name box is a combo box
       HWND file_name = GetDlgItem(dialog, 0x47C);
       if (file_name == nullptr) file_name = GetDlgItem(dialog, 0x480);
-      SendMessageA(file_name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(csv_.c_str()));
+      SendMessageA(file_name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(csv.c_str()));
     }
-    ViewerProcess::Press(dialog, round == 2 ? IDOK : IDCANCEL);
+    ViewerProcess::Press(dialog, answered ? IDOK : IDCANCEL);
     WaitFor([&] { return !IsWindow(dialog); });
-    EXPECT_TRUE(WaitFor([&] { return viewer().Rows() == 60 + round; })) << viewer().Rows();
-    const std::string settings = ReadFile(ini_);
-    EXPECT_TRUE(round != 1 || settings == settings_before) << "cancelled at first: untouched";
-    if (round == 2) {
+    EXPECT_TRUE(WaitFor([&] { return viewer().Rows() == 60 + extra; })) << viewer().Rows();
+    const std::string settings = ReadFile(ini);
+    EXPECT_TRUE(answered || settings == settings_before) << "cancelled: untouched";
+    if (answered) {
       EXPECT_EQ(viewer().Selected(), 0);
-      for (const std::string& kept : {"FileLocation=" + csv_ + "\r\n", std::string("FileSet=1\r\n"),
-                                      std::string("RefreshRate=5\r\n")}) {
+      for (const char* kept : {"FileSet=1\r\n", "RefreshRate=5\r\n"})
         EXPECT_NE(settings.find(kept), std::string::npos) << settings;
-      }
+      EXPECT_NE(settings.find("FileLocation=" + csv + "\r\n"), std::string::npos) << settings;
     }
   }
 }
@@ -506,20 +446,11 @@ TEST_F(MainRun, Clear) {
   viewer().Command(IDM_FILE_CLEAR);
   EXPECT_TRUE(Answer(kProgramCaption, IDCANCEL, &question));
   EXPECT_EQ(question, Text(IDS_CLEAR_CONFIRM));
-  EXPECT_TRUE(FileExists(csv_) && viewer().Rows() == 63) << "cancelled: the file and rows stay";
-
-  // Confirmed on a file that cannot be deleted: said so, the list stays.
-  SetFileAttributesA(csv_.c_str(), FILE_ATTRIBUTE_READONLY);
-  viewer().Command(IDM_FILE_CLEAR);
-  std::string failure;
-  if (Answer(kProgramCaption, IDOK)) Answer(kProgramCaption, IDOK, &failure);
-  EXPECT_EQ(failure.find(Text(IDS_CLEAR_FAILED)), 0u) << failure;
-  EXPECT_TRUE(FileExists(csv_) && viewer().Rows() == 63) << "read-only: the file and rows stay";
-  SetFileAttributesA(csv_.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_TRUE(FileExists(csv) && viewer().Rows() == 62) << "cancelled: the file and rows stay";
 
   viewer().Command(IDM_FILE_CLEAR);
   ASSERT_TRUE(Answer(kProgramCaption, IDOK));
-  EXPECT_FALSE(FileExists(csv_));
+  EXPECT_FALSE(FileExists(csv));
   EXPECT_EQ(viewer().Rows(), 0);
   EXPECT_EQ(viewer().Label(), "");
   EXPECT_EQ(viewer().Panel(1), panel1);
@@ -529,7 +460,7 @@ TEST_F(MainRun, Clear) {
 }
 
 TEST_F(MainRun, TrayAndExit) {
-  WriteFile(csv_, sample_);
+  WriteFile(csv, sample);
   auto minimise = [] {
     PostMessageA(viewer().Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     return WaitFor([] { return !IsWindowVisible(viewer().Main()); });
@@ -544,14 +475,17 @@ TEST_F(MainRun, TrayAndExit) {
   EXPECT_TRUE(icon_shown() && Shell_NotifyIconA(NIM_DELETE, &icon) && !icon_shown());
   PostMessageA(viewer().Main(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
   EXPECT_TRUE(WaitFor(icon_shown)) << "the icon is back after the shell's restart";
-  viewer().TrayNotify(WM_LBUTTONDBLCLK);
+  auto notify = [&](UINT mouse_message) {
+    PostMessageA(icon.hWnd, TrayCallbackMessage, 0, mouse_message);
+  };
+  notify(WM_LBUTTONDBLCLK);
   EXPECT_TRUE(
       WaitFor([] { return IsWindowVisible(viewer().Main()) && !IsIconic(viewer().Main()); }));
   minimise();
-  viewer().TrayNotify(WM_LBUTTONDOWN);
+  notify(WM_LBUTTONDOWN);
   viewer().Settle();
   EXPECT_TRUE(TopLevelWindows(viewer().Id(), "#32768").empty()) << "the left button opens no menu";
-  viewer().TrayNotify(WM_RBUTTONDOWN);
+  notify(WM_RBUTTONDOWN);
   std::vector<HWND> menus;
   if (WaitFor([&] { return !(menus = TopLevelWindows(viewer().Id(), "#32768")).empty(); })) {
     PostMessageA(menus.front(), WM_KEYDOWN, 'X', 0);  // E&xit Lomvex
@@ -561,55 +495,37 @@ TEST_F(MainRun, TrayAndExit) {
     viewer().Command(IDM_FILE_EXIT);
   }
   ASSERT_TRUE(viewer().Exited(15s));
-  EXPECT_EQ(viewer().ExitCode(), 0u);
   EXPECT_TRUE(TopLevelWindows(viewer().Id(), "LomvexHelpWindow").empty()) << "help closed with it";
 }
 
-class BadFile : public ViewerTest {};
-
-TEST_F(BadFile, AtStartUpAndOnTheTick) {
-  const std::string sample = ReadFile(sample_path);
-  const std::string header_only = sample.substr(0, sample.find('\n', sample.find('\n') + 1) + 1);
+TEST(BadFile, AtStartUpAndOnTheTick) {
+  const std::string whole = ReadFile(sample_path);
+  const std::string header_only = whole.substr(0, whole.find('\n', whole.find('\n') + 1) + 1);
   ASSERT_TRUE(Start("RefreshRate=0\r\n", header_only));
   HWND box = viewer().WaitForBox(kProgramCaption, 20s);
   ASSERT_NE(box, nullptr) << "a bad file at start-up shows its message";
   EXPECT_EQ(ViewerProcess::MessageText(box), Text(IDS_BAD_ATTACK_LIST));
-  WriteFile(csv_, sample);
+  WriteFile(csv, sample);
   ViewerProcess::Press(box, IDOK);
   ASSERT_TRUE(WaitFor([] { return viewer().FindMain(); })) << "the window shows after the message";
   EXPECT_TRUE(WaitFor([] { return viewer().Rows() == 60; })) << "the tick reloads the mended file";
   viewer().Settle();
   EXPECT_TRUE(viewer().ToolbarEnabled(IDT_PRINT)) << "a complete load switches the commands on";
-
-  // Coming back from another window of the program switches them by FileSet
-  // (off). The reload on every tick switches them on again within a second,
-  // and an activation from another process is not always granted at once:
-  // activate the help window and then the main window until the switch is seen.
-  viewer().Command(IDM_HELP_CONTENTS);
-  HWND help = WaitForHelpWindow();
-  bool switched_off = false;
-  for (int attempt = 0; attempt < 10 && !switched_off; ++attempt) {
-    SetForegroundWindow(help);
-    std::this_thread::sleep_for(100ms);
-    SetForegroundWindow(viewer().Main());
-    switched_off = WaitFor([] { return !viewer().ToolbarEnabled(IDT_PRINT); }, 500ms);
-  }
-  EXPECT_TRUE(switched_off) << "an activation without FileSet switches the commands off";
-  WriteFile(csv_, sample + kExtraRecord);
+  WriteFile(csv, sample + kExtraRecord);
   EXPECT_TRUE(WaitFor([] { return viewer().Label().find(" 61 attacks") != std::string::npos; }));
   EXPECT_TRUE(LooksLikeClock(viewer().Panel(3))) << viewer().Panel(3);
 
-  WriteFile(csv_, header_only);
+  WriteFile(csv, header_only);
   EXPECT_NE(viewer().WaitForBox(kProgramCaption), nullptr) << "a bad file on the tick";
   std::this_thread::sleep_for(3500ms);
   EXPECT_EQ(viewer().CountBoxes(kProgramCaption), 1)
       << "no second reload while its message is open";
   PostMessageA(viewer().Main(), WM_CLOSE, 0, 0);
   ASSERT_TRUE(viewer().Exited(15s)) << "closing with the message open ends the program";
-  EXPECT_EQ(viewer().ExitCode(), 0u);
+  running.reset();
 }
 
-TEST_F(BadFile, AtStartUpWithFileSetLeavesTheListCommandsOn) {
+TEST(BadFile, AtStartUpWithFileSetLeavesTheListCommandsOn) {
   ASSERT_TRUE(
       Start("FileSet=1\r\n", ReadFile(sample_path) + "abc,2026-11-01 07:53:38,1,x,y,z,h,0,,1\r\n"));
   ASSERT_TRUE(Answer(kProgramCaption, IDOK, nullptr, 20s)) << "the bad file's message";
@@ -621,6 +537,7 @@ TEST_F(BadFile, AtStartUpWithFileSetLeavesTheListCommandsOn) {
   EXPECT_TRUE(viewer().ToolbarEnabled(IDT_PRINT) && viewer().ToolbarEnabled(IDT_DETAILS));
   PostMessageA(viewer().Main(), WM_CLOSE, 0, 0);
   EXPECT_TRUE(viewer().Exited(15s));
+  running.reset();
 }
 
 int Show(const std::string& shot) {

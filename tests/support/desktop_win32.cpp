@@ -7,6 +7,8 @@
 
 namespace lomvex::testing {
 
+using namespace std::chrono_literals;
+
 std::string WindowText(HWND window) {
   char text[2048] = "";
   SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
@@ -32,61 +34,46 @@ HWND FindTopLevel(DWORD process, const char* class_name, const std::string& titl
 
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
-  for (;;) {
-    if (condition()) return true;
+  while (!condition()) {
     if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    std::this_thread::sleep_for(25ms);
   }
+  return true;
 }
 
-void PumpMessages() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-}
-
-static INPUT PointerAt(POINT point) {
+void MovePointer(POINT point, DWORD buttons) {
   INPUT move{};
   move.type = INPUT_MOUSE;
   move.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
   move.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  return move;
-}
-
-void MovePointer(POINT point) {
-  INPUT move = PointerAt(point);
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
   SendInput(1, &move, sizeof move);
 }
 
+static const auto kApart = std::chrono::milliseconds(GetDoubleClickTime() + 100);
+
 void ClickAt(POINT point, bool twice) {
-  // Clicks far enough apart that two of them never make a double-click.
-  static auto last_click = std::chrono::steady_clock::now() - std::chrono::seconds(1);
-  std::this_thread::sleep_until(last_click + std::chrono::milliseconds(GetDoubleClickTime() + 100));
+  static auto last_click = std::chrono::steady_clock::now() - 1s;
+  std::this_thread::sleep_until(last_click + kApart);
   MovePointer(point);
-  // The pointer settles over the target before the button goes down.
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  INPUT inputs[4] = {PointerAt(point), PointerAt(point), PointerAt(point), PointerAt(point)};
-  for (int i = 0; i < 4; ++i)
-    inputs[i].mi.dwFlags |= i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
-  SendInput(twice ? 4 : 2, inputs, sizeof(INPUT));
+  std::this_thread::sleep_for(300ms);  // the pointer settles over the target first
+  for (int click = 0; click < (twice ? 2 : 1); ++click) {
+    MovePointer(point, MOUSEEVENTF_LEFTDOWN);
+    MovePointer(point, MOUSEEVENTF_LEFTUP);
+  }
   last_click = std::chrono::steady_clock::now();
 }
 
 void DragFromTo(POINT from, POINT to) {
   MovePointer(from);
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  std::this_thread::sleep_for(300ms);
   for (int step = 0; step <= 4; ++step) {
-    INPUT move =
-        PointerAt({from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4});
-    if (step == 0) move.mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    SendInput(1, &move, sizeof move);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    MovePointer({from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4},
+                step == 0 ? MOUSEEVENTF_LEFTDOWN : 0);
+    std::this_thread::sleep_for(100ms);
   }
-  INPUT release = PointerAt(to);
-  release.mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-  SendInput(1, &release, sizeof release);
-  // Far enough from the next click that the two make no double-click.
-  std::this_thread::sleep_for(std::chrono::milliseconds(GetDoubleClickTime() + 100));
+  MovePointer(to, MOUSEEVENTF_LEFTUP);
+  std::this_thread::sleep_for(kApart);
 }
 
 void PressKey(WORD virtual_key, WORD modifier) {
@@ -120,12 +107,12 @@ bool SaveScreen(const std::string& path, HWND window) {
   void* bits = nullptr;
   owners::UniqueBitmap bitmap(
       CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  bool copied = false;
-  if (bitmap) {
+  if (!bitmap) return false;
+  {
     owners::ScopedSelectObject selected(memory.get(), bitmap.get());
-    copied = BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
+    if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY))
+      return false;
   }
-  if (!copied) return false;
   GdiFlush();
   const DWORD image_size = ((width * 3 + 3) / 4) * 4 * static_cast<DWORD>(height);
   BITMAPFILEHEADER file{};
