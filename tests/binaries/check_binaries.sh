@@ -27,6 +27,5 @@ for file in "$@"; do
         fi
       done ;;
   esac
-  echo "$file: $format, imports $("$objdump" -p "$file" | sed -n 's/^\tDLL Name: //p' | tr '\n' ' ')"
 done
 exit $status

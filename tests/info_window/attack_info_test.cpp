@@ -54,7 +54,6 @@ TEST(AttackInfoPage, LongValuesStayWholeAndEmptyOnesKeepTheirLines) {
   };
   std::vector<std::string> lines = page("Probes, then more probes.", "SERVER1");
   ASSERT_EQ(lines.size(), 24u);
-  EXPECT_EQ(lines[4], "    " + Blanks(27) + "Wednesday October 04, 2000" + Blanks(27));
   EXPECT_EQ(lines[14],
             "    Attack Type:" + Blanks(28) + "A type of attack whose name is very long");
   EXPECT_EQ(lines[16], "    Intruders Name:" + Blanks(25));

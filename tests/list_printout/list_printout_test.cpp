@@ -34,21 +34,18 @@ TextPrinter Printed(const AttackListModel& list, std::string_view host) {
 
 // The count ends in column 126 of the third line, with or without a host name.
 TEST(ListPrintout, PageBreaksAfterEveryFortiethRow) {
-  struct Case {
-    int rows;
-    std::vector<size_t> lines_per_page;
-  } cases[] = {
-      {0, {5}}, {1, {6}}, {39, {44}}, {40, {45, 5}}, {41, {45, 6}}, {80, {45, 45, 5}},
+  const std::pair<int, std::vector<size_t>> cases[] = {
+      {0, {5}}, {39, {44}}, {40, {45, 5}}, {41, {45, 6}}, {80, {45, 45, 5}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.rows);
-    const std::string host = c.rows == 0 ? "" : "SERVER1";
-    TextPrinter printer = Printed(Loaded(c.rows), host);
+  for (const auto& [rows, lines_per_page] : cases) {
+    SCOPED_TRACE(rows);
+    const std::string host = rows == 0 ? "" : "SERVER1";
+    TextPrinter printer = Printed(Loaded(rows), host);
     std::vector<size_t> sizes;
     for (const auto& page : printer.pages) sizes.push_back(page.size());
-    EXPECT_EQ(sizes, c.lines_per_page);
+    EXPECT_EQ(sizes, lines_per_page);
     const std::string& count_line = printer.pages.back()[2];
-    EXPECT_TRUE(count_line.ends_with("Number of Attacks: " + std::to_string(c.rows)));
+    EXPECT_TRUE(count_line.ends_with("Number of Attacks: " + std::to_string(rows)));
     EXPECT_EQ(count_line.size(), 126u);
     EXPECT_TRUE(count_line.starts_with("    Host Computer: " + host + "  "));
   }
@@ -66,28 +63,21 @@ TEST(ListPrintout, OnlyTheNameIsCutLongFieldsPushTheRest) {
 }
 
 TEST(ListPrintJob, FontAndDocumentAfterThePrintout) {
-  struct Case {
-    const char* name;
-    int fail_at_line;
-    bool printed;
-    PrinterFont font_after;
-  } cases[] = {
-      {"success", -1, true, PrinterFont{"Arial", 8, false}},
-      {"no printer", 0, false, kListPrintFont},
-      {"fails on a row", 7, false, kListPrintFont},
-  };
   AttackListModel list = Loaded(41);
-  for (const Case& c : cases) {
+  // The line whose printing fails (-1: none), then the font left after it.
+  for (auto [fail_at_line, font_after] :
+       {std::pair{-1, PrinterFont{"Arial", 8, false}}, {0, kListPrintFont}, {7, kListPrintFont}}) {
     TextPrinter printer;
-    printer.fail_at_line = c.fail_at_line;
+    printer.fail_at_line = fail_at_line;
+    const bool printed = fail_at_line < 0;
     EXPECT_EQ(PrintListOnPrinter({list, "H"}, kToday, EnglishTextLocale(),
                                  PageOrientation::kLandscape, printer),
-              c.printed)
-        << c.name;
-    EXPECT_EQ(printer.font, c.font_after) << c.name;
-    EXPECT_EQ(printer.orientation, PageOrientation::kLandscape) << c.name;
-    EXPECT_EQ(printer.ended, c.printed) << c.name;
-    EXPECT_EQ(printer.aborted, !c.printed) << c.name;
+              printed)
+        << fail_at_line;
+    EXPECT_EQ(printer.font, font_after) << fail_at_line;
+    EXPECT_EQ(printer.orientation, PageOrientation::kLandscape);
+    EXPECT_EQ(printer.ended, printed);
+    EXPECT_EQ(printer.aborted, !printed);
   }
 }
 

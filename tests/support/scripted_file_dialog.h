@@ -13,18 +13,17 @@ namespace lomvex {
 class ScriptedFileDialog final : public FileDialog {
  public:
   std::vector<std::string> answers;  // in turn; "" cancels, as does running out
-  std::vector<OpenFileRequest> requests;
   std::function<void()> while_open;  // what happens while the dialog is open
 
-  std::string ShowOpen(const OpenFileRequest& request) override {
-    std::string answer = requests.size() < answers.size() ? answers[requests.size()] : "";
-    requests.push_back(request);
-    if (!answer.empty()) last_ = answer;
+  std::string ShowOpen(const OpenFileRequest&) override {
+    if (shown_ < answers.size() && !answers[shown_].empty()) last_ = answers[shown_];
+    ++shown_;
     if (while_open) while_open();
     return last_;
   }
 
  private:
+  size_t shown_ = 0;
   std::string last_;
 };
 
