@@ -15,13 +15,9 @@ TEST(GetINIKey, ReadsTheKeyNamedByTheRequest) {
                    {"App.Ini|Main|Long", std::string(200, 'x')},
                    {"c:\\cfg\\app.cfg|Main|Path", "v"}};
   const std::pair<std::string, std::string> cases[] = {
-      {"App|Main|Path", "abc"},
-      {"c:\\cfg\\app.cfg|Main|Path", "v"},
-      {"App|Main|Path|ignored", "abc"},
-      {"App|Main|Long", std::string(127, 'x')},
-      {"App|Main|Other", ""},
-      {"App|Main", ""},
-  };
+      {"App|Main|Path", "abc"},         {"c:\\cfg\\app.cfg|Main|Path", "v"},
+      {"App|Main|Path|ignored", "abc"}, {"App|Main|Long", std::string(127, 'x')},
+      {"App|Main|Other", ""},           {"App|Main", ""}};
   for (const auto& [request, expected] : cases) EXPECT_EQ(GetINIKey(files, request), expected);
   EXPECT_EQ(files.profile_calls, 5);  // only requests of three parts or more are read
 }
@@ -32,8 +28,7 @@ TEST(SetINIKey, WritesTheFourthPartAsTheValue) {
       {"App|Main|Path|c:\\x|extra", true, true, "c:\\x"},
       {"App|Main|Path|", true, true, ""},
       {"App|Main|Path", true, false, "old"},
-      {"App|Main|Path|v", false, false, "old"},
-  };
+      {"App|Main|Path|v", false, false, "old"}};
   for (const auto& [request, writable, expected, stored] : cases) {
     FakeFiles files;
     files.profile["App.Ini|Main|Path"] = "old";

