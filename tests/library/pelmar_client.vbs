@@ -1,4 +1,4 @@
-'' Pelmar bound late by name from a real script host, and the Windows bindings of
+' Pelmar bound late by name from a real script host, and the Windows bindings of
 ' files, INI keys, processes and the registry as a script sees them.
 Option Explicit
 
@@ -10,24 +10,29 @@ Sub Check(description, actual, expected)
   WScript.Echo "FAILED: " & description & ": got [" & actual & "], expected [" & expected & "]"
 End Sub
 
-Dim folder, fso, shell, sys, reg, other, ini, file, store, stored, version
+Dim folder, fso, shell, sys, reg, other, ini, file, store, stored, pattern
 folder = WScript.Arguments(0)
 Set fso = CreateObject("Scripting.FileSystemObject")
 Set shell = CreateObject("WScript.Shell")
 Set sys = CreateObject("Pelmar.SysCls")
 Set reg = CreateObject("Pelmar.RegCls")
 
-Set version = New RegExp
-version.Pattern = "^Microsoft Windows NT - Ver: [1-9]\d*\.\d+\.[1-9]\d*$"
-Check "OSPlatform", version.Test(sys.OSPlatform), True
+Set pattern = New RegExp
+pattern.Pattern = "^Microsoft Windows NT - Ver: [1-9]\d*\.\d+\.[1-9]\d*$"
+Check "OSPlatform", pattern.Test(sys.OSPlatform), True
+pattern.Pattern = "^[\d,]+ Bytes Total Memory[\d,]+ Bytes Available MemoryUnknown Intel or Compatible Processor\.$"
+Check "memory and processor", pattern.Test(sys.TotalMemory & sys.AvailMemory & sys.CPUType), True
+Check "IsNT, IsNumber, GetFileExt, FormOnTop", sys.IsNT & sys.IsNumber("-3.5") & sys.GetFileExt("a.b.c") & sys.FormOnTop(Nothing, True), "TrueTruecFalse"
 Check "IsAdminGroup of Wine's administrator", sys.IsAdminGroup, True
 Check "IsAppRunning cscript", sys.IsAppRunning("CSCRIPT"), True
 Check "LongDate", sys.LongDate, CLng(Fix(CDbl(Date)))
+Check "LongTime within a day", sys.LongTime >= 0 And sys.LongTime < 1, True
 ini = folder & "\script.cfg"
 Check "SetINIKey", sys.SetINIKey(ini & "|Main|Path|c:\x"), True
 Check "GetINIKey", sys.GetINIKey(ini & "|Main|Path"), "c:\x"
 stored = fso.GetFile(ini).DateLastModified
 Check "GetFileTime 24hr Short", sys.GetFileTime(ini, 4), Right(0 & Hour(stored), 2) & ":" & Right(0 & Minute(stored), 2)
+Check "GetFileDate 4 Digit Short", sys.GetFileDate(ini, 3), Right(0 & Month(stored), 2) & "/" & Right(0 & Day(stored), 2) & "/" & Year(stored)
 
 ' Hidden files and folders are neither counted nor found.
 fso.CreateTextFile(folder & "\a.txt").Close

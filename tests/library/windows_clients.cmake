@@ -1,13 +1,12 @@
-# Clients of the Pelmar DLL, run under Wine in the test run's prefix: the DLL is
-# registered with regsvr32, then a C++ client and a VBScript client use it, and
-# last the C++ client takes the registration away and puts it back.
+# Clients of the Pelmar DLL under Wine: regsvr32 registers it, a C++ and a VBScript client use
+# it, and last the C++ client takes the registration away and puts it back.
 add_executable(pelmar_client_tests pelmar_client_test.cpp)
 target_link_libraries(pelmar_client_tests PRIVATE
   GTest::gtest owners pelmar_interfaces lomvex_options ole32 oleaut32 uuid advapi32 user32)
 add_dependencies(pelmar_client_tests pelmar)
 
 if(LOMVEX_WINE_RUN)
-  set(client pelmar_client_tests "Z:$<TARGET_FILE:pelmar>" "Z:$<TARGET_FILE_DIR:pelmar>/pelmar_widl.tlb")
+  set(client pelmar_client_tests "Z:$<TARGET_FILE:pelmar>")
   set(unregistration Module.UnregistrationRemovesWhatRegistrationWrote)
   add_test(NAME pelmar_register COMMAND ${LOMVEX_WINE_RUN} regsvr32 /s "Z:$<TARGET_FILE:pelmar>")
   add_test(NAME pelmar_cpp_client COMMAND ${client} --gtest_filter=-${unregistration})
