@@ -18,11 +18,10 @@ TEST(CommandsTest, EveryItemAndButtonReachesItsCommand) {
       {401, kRestore},   {402, kExit},    {404, kAbout},        {502, kOpen},
       {503, kPrintList}, {505, kDetails}, {507, kHelp},         {508, kExit}};
   const std::map<int, int> help_topics = {{101, 60}, {102, 70}, {105, 90}, {201, 80}};
-  const std::map<int, int> tool_tips = {{502, IDS_TIP_OPEN},
-                                        {503, IDS_TIP_PRINT},
-                                        {505, IDS_TIP_DETAILS},
-                                        {507, IDS_TIP_HELP},
-                                        {508, IDS_TIP_EXIT}};
+  const std::map<int, int> tool_tips = {
+      {501, 0},           {502, IDS_TIP_OPEN},    {503, IDS_TIP_PRINT},
+      {504, 0},           {505, IDS_TIP_DETAILS}, {507, IDS_TIP_HELP},
+      {508, IDS_TIP_EXIT}};
   const auto at = [](const auto& map, int id) {
     const auto found = map.find(id);
     return found == map.end() ? decltype(found->second){} : found->second;

@@ -1,5 +1,4 @@
-// Details and About: which view opens, what it holds, and what its F1 and
-// "&Print" do through the main window.
+// Details and About through the main window: the view, its F1 and "&Print".
 #include <gtest/gtest.h>
 
 #include "attack_info_page.h"
@@ -74,10 +73,9 @@ TEST(InfoWindowCommandsTest, EachOpeningShowsTheSelectedEventsOwnFacts) {
   }
 }
 
-// A failed printout is reported and leaves the window open and the list
-// printout's orientation as it was. The next one prints the view as it opened,
-// even after a reload on the timer changed the list under it, on one portrait
-// page; the list printout's choice is landscape again after it.
+// A failed printout leaves the window open and the list's orientation as it was;
+// the next prints the view as opened, though a reload changed the list, on one
+// portrait page, and the list printout is landscape again after it.
 TEST(InfoWindowCommandsTest, PrintsTheOpenSnapshotOnOnePortraitPage) {
   InfoFixture f;
   f.Set("RefreshRate", "0");

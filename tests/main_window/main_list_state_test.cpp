@@ -1,5 +1,4 @@
-// The main list's state: what a load sets, header clicks and the selection's
-// status text.
+// The main list's state: loads, header clicks and the selection's status text.
 #include "main_list_state.h"
 
 #include <gtest/gtest.h>

@@ -99,8 +99,7 @@ struct MainWindowFixture {
   TestFolder folder;
   std::unique_ptr<ProfileStore> profile = OpenIniFile(folder / "Lomvex.Ini");
   ScriptedFileDialog dialog;
-  testing::FakeTrayPlatform& tray_platform = window.tray_platform;
-  cSysTray tray{tray_platform, 0x1234};
+  cSysTray tray{window.tray_platform, 0x1234};
   std::unique_ptr<MainWindowLogic> started;
 
   void Set(std::string_view key, std::string_view value) { WriteSetting(*profile, key, value); }

@@ -184,8 +184,7 @@ TEST_F(MainWindowTest, PrinterSetupChoiceDrivesTheNextPrintout) {
   window.setup_choice = PageOrientation::kPortrait;
   logic.Run(Command::kPrinterSetup);
   logic.Run(Command::kPrintList);
-  // Offered in landscape. A failed printout leaves its font on the printer, so the
-  // next one puts that back.
+  // Offered in landscape; a failed printout leaves its font for the next to put back.
   EXPECT_EQ(window.events,
             (Events{"printer font Courier New", "message Lomvex Printer Error (exclamation, ok)",
                     "setup 2", "printer font Courier New", "printer font Courier New"}));
@@ -207,9 +206,8 @@ TEST_F(MainWindowTest, ListEventsReachTheListAndTheView) {
   EXPECT_TRUE(window.updated & kViewStatus);
 }
 
-// Minimised, the window hides only behind its icon, which brings it back: the
-// right button opens the tray menu, a double click restores. A new shell gets
-// the icon again; one that refuses it brings the window back.
+// Minimised, the window hides only behind its icon (right button: menu, double
+// click: restore); a restarted shell that refuses the icon brings it back.
 TEST_F(MainWindowTest, WindowHidesOnlyBehindItsTrayIcon) {
   MainWindowLogic& logic = Start(0x77);
   logic.Resize(true);
@@ -217,17 +215,17 @@ TEST_F(MainWindowTest, WindowHidesOnlyBehindItsTrayIcon) {
   logic.OnTrayMouseDown(2, 0);
   logic.OnTrayMouseDblClick(1, 0);
   logic.Resize(false);
-  EXPECT_NE(tray_platform.calls[1].find("i77 'Lomvex - BlackIce Intrusion Log Viewer\\0'"),
+  EXPECT_NE(window.tray_platform.calls[1].find("i77 'Lomvex - BlackIce Intrusion Log Viewer\\0'"),
             std::string::npos);
-  tray_platform.shell_refuses = true;
+  window.tray_platform.shell_refuses = true;
   logic.Resize(true);
   logic.ShellRestarted();
-  tray_platform.shell_refuses = false;
+  window.tray_platform.shell_refuses = false;
   logic.ShellRestarted();
   logic.Resize(false);
   logic.Resize(true);
   logic.ShellRestarted();
-  tray_platform.shell_refuses = true;
+  window.tray_platform.shell_refuses = true;
   logic.ShellRestarted();
   EXPECT_EQ(window.events, (Events{"tray add", "hide", "tray menu", "restore", "tray delete",
                                    "tray add", "tray add", "tray add", "tray delete", "tray add",
@@ -247,8 +245,7 @@ TEST_F(MainWindowTest, OpenChoosesNothingWhenTheWindowWasUnloadedInItsDialog) {
 // A reload or a command that would change the printed list waits for the
 // printout's end, whether of the list or of an event.
 TEST(MainWindowPrintTest, WhatWouldChangeThePrintedListWaitsForThePrintoutsEnd) {
-  // What runs while printing (nothing: a tick of the timer), and whether the
-  // printout is an event's.
+  // What runs while printing (nothing: a timer tick); whether an event is printed.
   const std::pair<std::optional<Command>, bool> cases[] = {{std::nullopt, false},
                                                            {Command::kOpen, false},
                                                            {Command::kExit, false},

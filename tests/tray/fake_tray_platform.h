@@ -1,6 +1,5 @@
-// A tray platform that writes down what the control asks of it, one line per
-// call, and like the real one lets only one control at a time hold the tray;
-// and the events a control raises, written down the same way.
+// A tray platform that logs each call and, like the real one, lets one control
+// at a time hold the tray; and a log of the events a control raises.
 #pragma once
 
 #include <sstream>

@@ -60,22 +60,18 @@ TEST(SysTrayTest, AsksThePlatformForExactlyThis) {
       {"on icon tip=Lomvex tip=",
        {kAttach, kAdd, "modify w4242 f2 i77", "modify w4242 f4 'Lomvex\\0'",
         "modify w4242 f4 '\\0'", kShown}},
-      // A picture that is not an icon, no icon, and InTray set to the value
-      // it has change nothing: the next add still shows the first icon.
+      // Non-icon pictures, no icon and InTray set to its value change nothing.
       {"icon picture off on picture none on off on",
        {kAttach, "add w4242 f7 m1125 i77" + kDefaultTipLog, kDelete, kDetach, kAttach,
         "add w4242 f7 m1125 i77" + kDefaultTipLog, kShown}},
-      // The icon goes before the window gets its messages back; a tip set
-      // while out of the tray is used by the next add.
+      // The icon goes before the window's messages; a tip set while out is used later.
       {"on off tip=Restored on off",
        {kAttach, kAdd, kDelete, kDetach, kAttach, "add w4242 f5 m1125 'Restored\\0'", kDelete,
         kDetach, "state out"}},
       // Ending in the tray removes the icon and leaves the tray free.
       {"on end other:on",
        {kAttach, kAdd, kDelete, kDetach, "attach w5151", "add w5151 f5 m1125" + kDefaultTipLog}},
-      // A second control is refused while the first holds the tray, and
-      // switching the refused one off touches nothing; once the first has
-      // left, the second may go in.
+      // A second control is refused, touching nothing, until the first has left.
       {"on other:on other:off off other:on",
        {kAttach, kAdd, "attach w5151", kDelete, kDetach, "attach w5151",
         "add w5151 f5 m1125" + kDefaultTipLog, "state out"}}};
