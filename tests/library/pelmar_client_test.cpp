@@ -37,18 +37,12 @@ UniqueBstr Bstr(const std::wstring& text) {
   return UniqueBstr(SysAllocStringLen(text.data(), static_cast<UINT>(text.size())));
 }
 
-// What a member gives in its result parameter; a BSTR result as text.
+// What a member gives in its result parameter.
 template <typename Result, typename Object, typename Member, typename... Arguments>
 Result Out(Object* object, Member member, Arguments... arguments) {
   Result result{};
   (object->*member)(arguments..., &result);
   return result;
-}
-template <typename Object, typename Member, typename... Arguments>
-std::wstring Text(Object* object, Member member, Arguments... arguments) {
-  UniqueBstr text;
-  (object->*member)(arguments..., text.put());
-  return std::wstring(text.get() ? text.get() : L"", SysStringLen(text.get()));
 }
 
 std::wstring GuidText(const GUID& guid) {
@@ -73,9 +67,7 @@ const std::wstring kLibraryKey = L"TypeLib\\" + GuidText(LIBID_Pelmar) + L"\\1.0
 TEST(Registration, WritesClassesProgIdsInterfacesAndTypeLibrary) {
   for (const auto& [clsid, iid, prog_id] : kClasses) {
     const std::wstring server = L"CLSID\\" + GuidText(*clsid) + L"\\InprocServer32";
-    std::wstring path = RegistryText(server).value_or(L"");
-    CharLowerW(path.data());
-    EXPECT_NE(path.find(L"pelmar.dll"), std::wstring::npos);
+    EXPECT_TRUE(RegistryText(server));  // the path itself: checked when registered from a copy
     EXPECT_EQ(RegistryText(server, L"ThreadingModel"), L"Apartment");
     EXPECT_EQ(RegistryText(std::wstring(prog_id) + L"\\Clsid"), GuidText(*clsid));
     EXPECT_EQ(RegistryText(L"Interface\\" + GuidText(*iid) + L"\\TypeLib"), GuidText(LIBID_Pelmar));

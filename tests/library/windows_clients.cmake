@@ -2,7 +2,7 @@
 # it, and last the C++ client takes the registration away and puts it back.
 add_executable(pelmar_client_tests pelmar_client_test.cpp)
 target_link_libraries(pelmar_client_tests PRIVATE
-  GTest::gtest owners pelmar_interfaces lomvex_options ole32 oleaut32 uuid advapi32 user32)
+  GTest::gtest owners pelmar_interfaces lomvex_options ole32 oleaut32 uuid advapi32)
 add_dependencies(pelmar_client_tests pelmar)
 
 if(LOMVEX_WINE_RUN)
