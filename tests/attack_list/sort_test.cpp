@@ -1,30 +1,76 @@
 // Sorting the list on a column: the order of texts that tie for long
 // stretches, against a plain ordering of the same texts, and a stack that does
-// not grow with the length of the texts.
+// not grow with the length of the texts. Loads and sorts that run out of memory
+// end as a bad file does and leave the list usable; memory runs out through a
+// budget that this test program's operator new keeps.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 #include <numeric>
+#include <optional>
 #include <random>
 
 #include "attack_list_loader.h"
 #include "memory_files.h"
+
+namespace {
+
+std::optional<size_t> budget_left;  // none: no limit
+
+// While it lives, allocations past the given number of bytes fail.
+struct AllocationBudget {
+  explicit AllocationBudget(size_t bytes) { budget_left = bytes; }
+  ~AllocationBudget() { budget_left.reset(); }
+};
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+  if (budget_left) {
+    if (size > *budget_left) throw std::bad_alloc();
+    *budget_left -= size;
+  }
+  if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
+  throw std::bad_alloc();
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  try {
+    return operator new(size);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+// Kept out of line, so the compiler does not pair these frees with the news above.
+[[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace lomvex {
 namespace {
 
 constexpr char kPath[] = "attack-list.csv";
 
-// A list whose attack types (column 4) are the given texts, one record each,
-// identified by its index.
-void LoadTypes(AttackListModel& list, const std::vector<std::string>& types) {
-  std::string contents = "h\r\nh\r\n";
+// An attack list whose attack types (column 4) are the given texts, one record
+// each, identified by its index.
+MemoryFiles ListOfTypes(const std::vector<std::string>& types) {
+  MemoryFiles files;
+  std::string& contents = files.files[kPath] = "h\r\nh\r\n";
   for (size_t record = 0; record < types.size(); ++record) {
     contents += "5,2000-10-12 13:45:00," + std::to_string(record) + "," + types[record] +
                 ",ip,name,HOST,0,,1\r\n";
   }
-  MemoryFiles files;
-  files.files[kPath] = contents;
+  return files;
+}
+// Types that sort against the file order.
+std::vector<std::string> Descending(size_t count) {
+  std::vector<std::string> types;
+  for (size_t i = count; i > 0; --i) types.push_back("type" + std::to_string(1000 + i));
+  return types;
+}
+
+void LoadTypes(AttackListModel& list, const std::vector<std::string>& types) {
+  MemoryFiles files = ListOfTypes(types);
   ASSERT_EQ(LoadAttackList(list, kPath, files), LoadOutcome::kLoaded);
 }
 
@@ -93,6 +139,42 @@ TEST(SortTest, TextsTiedForMegabytesSortOnABoundedStackInBoundedTime) {
       EXPECT_EQ(ShownOrder(list), ExpectedOrder(types, ascending));
     }
   }
+}
+
+TEST(OutOfMemoryTest, LoadEndsAsABadFileWithTheRowsReadSoFar) {
+  const std::tuple<const char*, std::string, size_t> cases[] = {
+      // Rows are reserved for the records the file can hold, not per line end.
+      {"bare carriage returns", "h\r\nh\r\n" + std::string(4'000'000, '\r'), 64'000'000},
+      {"no memory for the rows", ListOfTypes(Descending(2000)).files[kPath], 150'000},
+      {"no memory for the file", ListOfTypes(Descending(10)).files[kPath], 0},
+  };
+  for (const auto& [name, contents, bytes] : cases) {
+    SCOPED_TRACE(name);
+    MemoryFiles files;
+    files.files[kPath] = contents;
+    AttackListModel list;
+    list.SetSort(kColumnAttackType, true);
+    LoadOutcome outcome = LoadOutcome::kLoaded;
+    {
+      AllocationBudget budget(bytes);
+      EXPECT_NO_THROW(outcome = LoadAttackList(list, kPath, files));
+    }
+    EXPECT_NE(outcome, LoadOutcome::kLoaded);
+    EXPECT_NE(outcome, LoadOutcome::kNoFile);
+    EXPECT_EQ(list.RowCount(), 0u);
+  }
+}
+
+TEST(OutOfMemoryTest, SortThatRunsOutKeepsTheOrder) {
+  AttackListModel list;
+  LoadTypes(list, Descending(50));
+  const std::vector<size_t> file_order = ShownOrder(list);
+  // Budgets from none up to enough: each sort ends sorted or as it was.
+  for (size_t budget = 0; budget < 20'000 && ShownOrder(list) == file_order; budget += 100) {
+    AllocationBudget limit(budget);
+    EXPECT_NO_THROW(list.SetSort(kColumnAttackType, true)) << budget;
+  }
+  EXPECT_EQ(ShownOrder(list), ExpectedOrder(Descending(50), true));
 }
 
 }  // namespace

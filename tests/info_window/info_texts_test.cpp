@@ -1,7 +1,11 @@
-// The scrambled texts and the About view's notices and rows.
+// The information views' texts: the scrambled texts and the About view's
+// notices and rows, the attack information view's rows and its printed page.
 #include <gtest/gtest.h>
 
 #include "about_texts.h"
+#include "attack_info_page.h"
+#include "info_rows.h"
+#include "record_line.h"
 #include "scramble.h"
 #include "viewer_text.h"
 
@@ -57,6 +61,50 @@ TEST(AboutTexts, MemoryWordLeavesAndRowsKeepTheirLabels) {
       expected);
   std::array<InfoRow, 3> absent{{{"Memory:", ""}, {"", ""}, {"CPU Type:", ""}}};
   EXPECT_EQ(BuildAboutRows(std::nullopt, std::nullopt, std::nullopt), absent);
+}
+
+const HostFacts kHost{"Office", "00-0C-29-AA-BB-CC", "DESK7", "desk7.example.net"};
+
+TEST(AttackInfoRows, TakeTheListRowTrimmedAndTheHostFactsInViewOrder) {
+  AttackListModel list;
+  list.AdoptBuffer("45, 2000-10-12 13:45:00 ,id7, TCP probe , 10.0.0.1 , GATE ,HOST,0,, 12 ", 1);
+  list.BeginRow(2);
+  ASSERT_TRUE(list.FillCells(SplitRecordFields(list.BufferText()), EnglishTextLocale()));
+
+  std::array<InfoRow, kAttackInfoRows> expected{{
+      {"Date:", "Oct 12, 2000"},
+      {"Time:", "01:45:00 PM"},
+      {"Severity:", "Serious"},
+      {"Attack Type:", "TCP probe"},
+      {"Intruders IP:", "10.0.0.1"},
+      {"Intruders Name:", "GATE"},
+      {"Intruders Group:", "Office"},
+      {"NetBIOS:", "DESK7"},
+      {"MAC:", "00-0C-29-AA-BB-CC"},
+      {"DNS:", "desk7.example.net"},
+      {"Attacks:", "12"},
+  }};
+  EXPECT_EQ(BuildAttackInfoRows(SelectedRowTextsAt(list, 0), kHost), expected);
+}
+
+TEST(AttackInfoRows, WithoutARowOrHostFileEveryLabelStaysWithAnEmptyValue) {
+  AttackListModel empty;
+  for (const InfoRow& row : BuildAttackInfoRows(SelectedRowTextsAt(empty, 0), {})) {
+    EXPECT_FALSE(row.label.empty());
+    EXPECT_EQ(row.value, "") << row.label;
+  }
+}
+
+// The whole page, and empty values, are checked against a reference page and
+// lomvex-print's details; here a value longer than its column stays whole.
+TEST(AttackInfoPage, LongValuesStayWhole) {
+  const std::string type = "A type of attack whose name is very long";
+  const auto rows =
+      BuildAttackInfoRows({1, "Oct 04, 2000", "09:00:00 AM", type, "", "", "3"}, kHost);
+  const std::vector<std::string> lines =
+      AttackInfoPageLines(rows, "Probes.", "SERVER1", {2000, 10, 4}, EnglishTextLocale());
+  ASSERT_EQ(lines.size(), 24u);
+  EXPECT_EQ(lines[14], "    Attack Type:" + std::string(28, ' ') + type);
 }
 
 }  // namespace
