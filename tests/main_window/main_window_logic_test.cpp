@@ -138,27 +138,23 @@ TEST_F(MainWindowTest, NoReloadStartsWhileAFailedOneShowsItsMessage) {
   EXPECT_EQ(files.reads, 3) << "the next tick reloads again";
 }
 
-TEST(MainWindowUnloadTest, StepsInOrder) {
-  for (bool in_tray : {false, true}) {
-    MainWindowFixture f;
-    f.WithList();
-    f.window.printer.font = {"Times", 12, true};
-    MainWindowLogic& logic = f.Start();
-    if (in_tray) logic.Resize(true);
-    f.window.events.clear();
-    logic.Run(Command::kExit);
-    EXPECT_EQ(f.window.events, (in_tray ? Events{"printer font Times", "tray delete", "destroy"}
-                                        : Events{"printer font Times", "destroy"}));
-    EXPECT_EQ(f.window.printer.font, (PrinterFont{"Times", 12, true}));
-    // Nothing runs after the unload.
-    f.window.events.clear();
-    logic.Unload();
-    logic.Run(Command::kExit);
-    logic.Run(Command::kClear);
-    logic.Tick();
-    logic.Resize(true);
-    EXPECT_TRUE(f.window.events.empty());
-  }
+// Out of the tray too; the order without a tray icon is in the help test.
+TEST_F(MainWindowTest, UnloadStepsInOrderThenNothingRuns) {
+  WithList();
+  window.printer.font = {"Times", 12, true};
+  MainWindowLogic& logic = Start();
+  logic.Resize(true);
+  window.events.clear();
+  logic.Run(Command::kExit);
+  EXPECT_EQ(window.events, (Events{"printer font Times", "tray delete", "destroy"}));
+  EXPECT_EQ(window.printer.font, (PrinterFont{"Times", 12, true}));
+  window.events.clear();
+  logic.Unload();
+  logic.Run(Command::kExit);
+  logic.Run(Command::kClear);
+  logic.Tick();
+  logic.Resize(true);
+  EXPECT_TRUE(window.events.empty());
 }
 
 TEST_F(MainWindowTest, HelpRequestsAndTheirClosingAtExit) {
