@@ -50,10 +50,8 @@ TEST(SysTrayTest, AsksThePlatformForExactlyThis) {
   const std::string kAttach = "attach w4242", kDelete = "delete w4242 f0", kDetach = "detach w4242",
                     kDefaultTipLog = " 'SysTray Control.\\0\\0'", kShown = "state in shown",
                     kAdd = "add w4242 f5 m1125" + kDefaultTipLog;
-  const struct {
-    std::string steps;
-    std::vector<std::string> calls;  // then the state of the kWindow control if it is left
-  } cases[] = {
+  // Steps, then the calls and the state of the kWindow control if it is left.
+  const std::pair<std::string, std::vector<std::string>> cases[] = {
       {"tip= on", {kAttach, "add w4242 f1 m1125", kShown}},
       {"on", {kAttach, kAdd, kShown}},
       {"icon tip=Lomvex on", {kAttach, "add w4242 f7 m1125 i77 'Lomvex\\0'", kShown}},
@@ -75,17 +73,16 @@ TEST(SysTrayTest, AsksThePlatformForExactlyThis) {
       {"on other:on other:off off other:on",
        {kAttach, kAdd, "attach w5151", kDelete, kDetach, "attach w5151",
         "add w5151 f5 m1125" + kDefaultTipLog, "state out"}}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.steps);
+  for (const auto& [steps, calls] : cases) {
+    SCOPED_TRACE(steps);
     FakeTrayPlatform platform;
     std::optional<cSysTray> tray(std::in_place, platform, kWindow);
     cSysTray other(platform, kOtherWindow);
-    RunSteps(c.steps, tray, other);
-    if (tray) {
+    RunSteps(steps, tray, other);
+    if (tray)
       platform.calls.push_back(std::string("state ") + (tray->InTray() ? "in" : "out") +
                                (tray->IconShown() ? " shown" : ""));
-    }
-    EXPECT_EQ(platform.calls, c.calls);
+    EXPECT_EQ(platform.calls, calls);
   }
 }
 
