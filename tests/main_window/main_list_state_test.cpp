@@ -12,19 +12,18 @@
 namespace lomvex {
 namespace {
 
-// Rows: level, attack type, count, identifier.
-MainListState Loaded(const std::vector<std::array<const char*, 4>>& rows) {
-  std::vector<std::string> records;
-  for (const auto& [level, type, count, id] : rows) {
-    records.push_back(std::string(level) + ",2000-10-12 13:45:00," + id + "," + type +
-                      ",10.0.0.1,name,HOST,0,," + count);
-  }
+MainListState Loaded(const std::vector<std::string>& records) {
   MemoryFiles files;
   files.files[kPath] = AttackListFile(records);
   MainListState state;
   state.FileLocation = kPath;
   EXPECT_EQ(LoadMainList(state, files), LoadOutcome::kLoaded);
   return state;
+}
+
+std::string Event(const char* level, const char* type, const char* count, const char* id) {
+  return std::string(level) + ",2000-10-12 13:45:00," + id + "," + type + ",10.0.0.1,n,HOST,0,," +
+         count;
 }
 
 std::string Ids(const MainListState& state) {
@@ -34,11 +33,7 @@ std::string Ids(const MainListState& state) {
 }
 
 TEST(MainListLoadTest, CompleteLoadFillsTheTextsAndAFailedOneKeepsThem) {
-  MemoryFiles files;
-  files.files[kPath] = AttackListFile({Record(90, "x", "FIRST"), Record(10, "y", "SERVER1")});
-  MainListState state;
-  state.FileLocation = kPath;
-  ASSERT_EQ(LoadMainList(state, files), LoadOutcome::kLoaded);
+  MainListState state = Loaded({Record(90, "x", "FIRST"), Record(10, "y", "SERVER1")});
   EXPECT_EQ(state.HostName, "SERVER1");
   EXPECT_EQ(state.count_label, FillValue(ViewerText(IDS_ATTACK_COUNT), "2"));
   EXPECT_EQ(state.status_text,
@@ -49,6 +44,7 @@ TEST(MainListLoadTest, CompleteLoadFillsTheTextsAndAFailedOneKeepsThem) {
 
   const MainListState loaded = state;
   state.list_commands_enabled = false;
+  MemoryFiles files;
   for (bool missing : {false, true}) {
     files.files[kPath] = AttackListFile({Record(10, "z", "OTHER"), "abc"});
     if (missing) files.files.clear();
@@ -60,10 +56,8 @@ TEST(MainListLoadTest, CompleteLoadFillsTheTextsAndAFailedOneKeepsThem) {
 }
 
 TEST(ColumnClickTest, FlipsOrderOnEveryClickMovesTheMarkAndKeepsTheSelection) {
-  MainListState state = Loaded({{"10", "beta", "9", "a"},
-                                {"90", "Alpha", "10", "b"},
-                                {"50", "gamma", "100", "c"},
-                                {"10", "Beta", "9", "d"}});
+  MainListState state = Loaded({Event("10", "beta", "9", "a"), Event("90", "Alpha", "10", "b"),
+                                Event("50", "gamma", "100", "c"), Event("10", "Beta", "9", "d")});
   state.list.Select(2);           // event c
   EXPECT_EQ(Ids(state), "abcd");  // file order at first
   // Column clicked, then the column unmarked, the mark's image, the sort key's column, the order.
@@ -85,7 +79,7 @@ TEST(ColumnClickTest, FlipsOrderOnEveryClickMovesTheMarkAndKeepsTheSelection) {
 }
 
 TEST(SelectionStatusTest, DescribesTheSelectedRowOrDoesNothing) {
-  MainListState state = Loaded({{"10", "b", "1", "a"}, {"60", "a", "2", "b"}});
+  MainListState state = Loaded({Event("10", "b", "1", "a"), Event("60", "a", "2", "b")});
   state.list.Select(1);
   EXPECT_TRUE(RefreshSelectionStatus(state));
   EXPECT_NE(state.status_text.find("Serious"), std::string::npos);
