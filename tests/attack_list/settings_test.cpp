@@ -63,12 +63,6 @@ TEST_P(Profile, Reads) {
   }
 }
 
-TEST_P(Profile, MissingFileReadsEmptyAndAWriteCreatesIt) {
-  EXPECT_EQ(Get("BlackIce", "FileLocation", 260), "");
-  ASSERT_TRUE(profile_->WriteString("BlackIce", "FileLocation", "C:\\one.csv"));
-  EXPECT_EQ(Get("BlackIce", "FileLocation", 260), "C:\\one.csv");
-}
-
 TEST_P(Profile, WritesAddAndReplaceKeysAndKeepCommentsAndOtherSections) {
   WriteFile("; settings\r\n[First]\r\na=1\r\n\r\n[BlackIce]\r\nFileSet=0\r\n[Last]\r\nz=9\r\n");
   ASSERT_TRUE(profile_->WriteString("BlackIce", "RefreshRate", "5"));
@@ -134,6 +128,7 @@ TEST_P(Profile, CancelFirstChangesNothingCancelLaterChoosesAgain) {
   ChooseAttackList(*profile_, dialog, FileLocation);
   EXPECT_EQ(FileLocation, "");
   EXPECT_FALSE(std::filesystem::exists(path_));
+  EXPECT_EQ(Get("BlackIce", "FileLocation", 260), "");
 
   ChooseAttackList(*profile_, dialog, FileLocation);
   std::filesystem::remove(path_);

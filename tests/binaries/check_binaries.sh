@@ -10,22 +10,15 @@ system_dlls='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|advapi32|ole32|ol
 status=0
 for file in "$@"; do
   format=$("$objdump" -f "$file" | sed -n 's/.*file format //p')
-  if [ "$format" != "$machine" ]; then
-    echo "$file: file format $format, expected $machine"; status=1
-  fi
+  [ "$format" = "$machine" ] || { echo "$file: file format $format, expected $machine"; status=1; }
   for dll in $("$objdump" -p "$file" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z'); do
-    if ! echo "$dll" | grep -Eq "$system_dlls"; then
-      echo "$file: imports $dll"; status=1
-    fi
+    echo "$dll" | grep -Eq "$system_dlls" || { echo "$file: imports $dll"; status=1; }
   done
-  case "$file" in
-    *.dll)
-      exports=$("$objdump" -p "$file" | sed -n '/Ordinal\/Name Pointer/,/^$/p')
-      for entry in DllCanUnloadNow DllGetClassObject DllRegisterServer DllUnregisterServer; do
-        if ! echo "$exports" | grep -Eq "[[:space:]]$entry\$"; then
-          echo "$file: does not export $entry"; status=1
-        fi
-      done ;;
+  case "$file" in *.dll)
+    exports=$("$objdump" -p "$file" | sed -n '/Ordinal\/Name Pointer/,/^$/p')
+    for entry in DllCanUnloadNow DllGetClassObject DllRegisterServer DllUnregisterServer; do
+      echo "$exports" | grep -Eq "[[:space:]]$entry\$" || { echo "$file: does not export $entry"; status=1; }
+    done ;;
   esac
 done
 exit $status

@@ -65,19 +65,6 @@ TEST(HostFilePath, OnlyPlainHostNamesAndAddressesNameAFile) {
   EXPECT_EQ(HostFilePath("data/", std::string("a\0b", 3)), std::nullopt);
 }
 
-TEST(FirewallFolder, ReadersFindTheirFilesInTheDataFolder) {
-  TestFolder folder;
-  fs::create_directory(folder.path / "hosts");
-  std::ofstream(folder / "issuelist.csv", std::ios::binary) << kHeader << "id7,,,,,,,,Port scan";
-  std::ofstream(folder / "hosts/10-0-0-1.txt", std::ios::binary) << "DNS: alpha\r\n";
-  std::string data = folder / "";
-  FileAccess& files = SystemFileAccess();
-  EXPECT_EQ(ReadIssueDescription(files, data, " id7"), "Port scan");
-  EXPECT_EQ(ReadHostFile(files, data, "10.0.0.1").dns, "alpha");
-  EXPECT_EQ(ReadHostFile(files, data, "10.0.0.2"), HostFacts{});
-  EXPECT_EQ(ReadIssueDescription(files, data + "missing" + kPathSeparator, "id7"), "");
-}
-
 TEST(FirewallFolder, OnlyARegularFileWithinTheLimitIsRead) {
   TestFolder hosts;
   std::ofstream(hosts / "10-0-0-1.txt") << "12345";
