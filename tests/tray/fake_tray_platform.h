@@ -2,7 +2,6 @@
 // at a time hold the tray; and a log of the events a control raises.
 #pragma once
 
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,30 +17,30 @@ class FakeTrayPlatform : public TrayPlatform {
   // less its trailing blanks, a NUL written as \0.
   bool NotifyIcon(TrayCommand command, const NotifyIconRecord& record) override {
     const std::string name[] = {"add", "modify", "delete"};
-    std::ostringstream call;
-    call << Window(name[static_cast<int>(command)], record.window) << " f" << record.flags;
-    if (record.callback_message != 0) call << " m" << std::dec << record.callback_message;
-    if (record.icon != 0) call << " i" << std::hex << record.icon;
+    std::string call = name[static_cast<int>(command)] + " w" + std::to_string(record.window) +
+                       " f" + std::to_string(record.flags);
+    if (record.callback_message != 0) call += " m" + std::to_string(record.callback_message);
+    if (record.icon != 0) call += " i" + std::to_string(record.icon);
     std::string field(record.tip, NotifyIconRecord::kTipSize);
     if (record.flags & NotifyIconRecord::kFlagTip) {
-      call << " '";
+      call += " '";
       for (char c : field.erase(field.find_last_not_of(' ') + 1))
-        call << (c ? std::string(1, c) : "\\0");
-      call << "'";
+        call += c ? std::string(1, c) : "\\0";
+      call += "'";
     } else if (field != std::string(NotifyIconRecord::kTipSize, '\0')) {
-      call << " (tip field set without its flag)";
+      call += " (tip field set without its flag)";
     }
-    if (record.id != 0) call << " (id " << record.id << ")";
-    calls.push_back(call.str());
+    if (record.id != 0) call += " (id " + std::to_string(record.id) + ")";
+    calls.push_back(call);
     if (log) log->push_back("tray " + name[static_cast<int>(command)]);
     return !shell_refuses;
   }
   bool AttachWindowProcedure(std::uintptr_t window, cSysTray&) override {
-    calls.push_back(Window("attach", window));
+    calls.push_back("attach w" + std::to_string(window));
     return !std::exchange(held, true);
   }
   void DetachWindowProcedure(std::uintptr_t window) override {
-    calls.push_back(Window("detach", window));
+    calls.push_back("detach w" + std::to_string(window));
     held = false;
   }
 
@@ -50,11 +49,6 @@ class FakeTrayPlatform : public TrayPlatform {
   std::vector<std::string>* log = nullptr;  // gets "tray add" and so on for each NotifyIcon
 
  private:
-  static std::string Window(const std::string& what, std::uintptr_t window) {
-    std::ostringstream call;
-    call << what << " w" << std::hex << window;
-    return call.str();
-  }
   bool held = false;  // by a control that attached and has not detached yet
 };
 

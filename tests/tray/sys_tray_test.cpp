@@ -16,7 +16,7 @@ namespace {
 using testing::FakeTrayPlatform;
 using testing::RecordingTrayEvents;
 
-constexpr std::uintptr_t kWindow = 0x4242, kOtherWindow = 0x5151, kIcon = 0x77;
+constexpr std::uintptr_t kWindow = 4242, kOtherWindow = 5151, kIcon = 77;
 
 TEST(SysTrayTest, TipFieldIsTextThenNulThenBlanks) {
   const std::pair<size_t, size_t> lengths[] = {{0, 0}, {6, 6}, {63, 63}, {64, 63}};  // text, shown
