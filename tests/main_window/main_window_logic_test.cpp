@@ -39,14 +39,12 @@ TEST(MainWindowStartTest, LoadsAndSwitchesCommandsByFileSet) {
 TEST(MainWindowClearTest, ConfirmsThenDeletesAndEmpties) {
   const struct {
     MessageAnswer answer;
-    bool location, exists, locked, file_left, list_emptied, failure_reported;
-  } cases[] = {
-      {MessageAnswer::kCancel, true, true, false, true, false, false},
-      {MessageAnswer::kOk, true, true, false, false, true, false},
-      {MessageAnswer::kOk, true, false, false, false, true, false},   // already gone
-      {MessageAnswer::kOk, true, true, true, true, false, true},      // cannot delete
-      {MessageAnswer::kOk, false, false, false, false, false, false}  // no location
-  };
+    bool location, exists, locked, file_left, list_emptied;
+  } cases[] = {{MessageAnswer::kCancel, true, true, false, true, false},
+               {MessageAnswer::kOk, true, true, false, false, true},
+               {MessageAnswer::kOk, true, false, false, false, true},     // already gone
+               {MessageAnswer::kOk, true, true, true, true, false},       // cannot delete: reported
+               {MessageAnswer::kOk, false, false, false, false, false}};  // no location
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
     MainWindowFixture f;
@@ -60,10 +58,10 @@ TEST(MainWindowClearTest, ConfirmsThenDeletesAndEmpties) {
     f.window.answer = c.answer;
     logic.Run(Command::kClear);
 
-    ASSERT_EQ(f.window.messages.size(), c.failure_reported ? 2u : 1u);
+    ASSERT_EQ(f.window.messages.size(), c.locked ? 2u : 1u);
     EXPECT_EQ(f.window.events[0], "message Lomvex (exclamation, ok cancel)");
     EXPECT_EQ(f.window.messages[0], ExpandLineBreaks(ViewerText(IDS_CLEAR_CONFIRM)));
-    EXPECT_TRUE(!c.failure_reported || f.window.messages[1].find(kPath) != std::string::npos);
+    EXPECT_TRUE(!c.locked || f.window.messages[1].find(kPath) != std::string::npos);
     const MainListState& after = logic.ListState();
     EXPECT_EQ(f.files.files.count(kPath) == 1, c.file_left);
     EXPECT_EQ(after.list.RowCount(), c.list_emptied ? 0 : before.list.RowCount());
