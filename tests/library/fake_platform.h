@@ -17,9 +17,14 @@ std::optional<typename Map::mapped_type> Find(const Map& map, const Key& key) {
   return found == map.end() ? std::nullopt : std::optional(found->second);
 }
 
+// A version record of the NT family (platform 2) or the older one (platform 1).
+inline OsVersionRecord Version(int major, int minor, int build, bool nt_family = true) {
+  return {kOsVersionRecordSize, major, minor, build, nt_family ? kPlatformNt : 1};
+}
+
 class FakeSystem : public SystemPlatform {
  public:
-  std::optional<OsVersionRecord> version;  // nothing: the query fails
+  std::optional<OsVersionRecord> version = Version(5, 0, 2195);  // nothing: the query fails
   MemoryStatus memory;
   uint32_t processor = 586;
   std::string separator = ",";
@@ -47,11 +52,6 @@ class FakeSystem : public SystemPlatform {
   std::vector<std::string> SnapshotImagePaths() override { return snapshot; }
   TokenGroupList ReadTokenGroups() override { return token; }
 };
-
-// A version record of the NT family (platform 2) or the older one (platform 1).
-inline OsVersionRecord Version(int major, int minor, int build, bool nt_family = true) {
-  return {kOsVersionRecordSize, major, minor, build, nt_family ? kPlatformNt : 1};
-}
 
 // Keys named "<root>:<path>", each with its values by name. A handle is the
 // address of its key's values.
@@ -86,10 +86,8 @@ class FakeRegistry : public RegistryPlatform {
   int32_t QueryValueInfo(Key key, const std::string& name, uint32_t& type,
                          uint32_t& size) override {
     const std::optional<Data> found = Find(ValuesOf(key), name);
-    if (!found) return kNotFound;
-    type = found->first;
-    size = static_cast<uint32_t>(found->second.size());
-    return 0;
+    if (found) type = found->first, size = static_cast<uint32_t>(found->second.size());
+    return found ? 0 : kNotFound;
   }
   int32_t QueryValueData(Key key, const std::string& name, std::string& buffer) override {
     const std::string& bytes = ValuesOf(key).at(name).second;
@@ -154,7 +152,7 @@ class FakeFiles : public FilePlatform {
   DateLocale Locale() override { return EnglishDateLocale(); }
 };
 
-// A full set of services over the fakes, on the NT family unless a test says otherwise.
+// A full set of services over the fakes.
 struct FakeServices {
   FakeSystem system;
   FakeRegistry registry;
@@ -162,7 +160,6 @@ struct FakeServices {
   BuiltInMessages messages;
   ApartmentState state;
   Services services{system, registry, files, messages, state};
-  FakeServices() { system.version = Version(5, 0, 2195); }
 };
 
 }  // namespace pelmar::testing
