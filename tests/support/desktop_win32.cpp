@@ -26,12 +26,6 @@ std::vector<HWND> TopLevelWindows(DWORD process, const char* class_name) {
   return found;
 }
 
-HWND FindTopLevel(DWORD process, const char* class_name, const std::string& title) {
-  for (HWND window : TopLevelWindows(process, class_name))
-    if (WindowText(window) == title) return window;
-  return nullptr;
-}
-
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   while (!condition()) {
@@ -41,7 +35,8 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
   return true;
 }
 
-void MovePointer(POINT point, DWORD buttons) {
+// The pointer to a point, with MOUSEEVENTF_LEFTDOWN or _LEFTUP when given.
+static void MovePointer(POINT point, DWORD buttons = 0) {
   INPUT move{};
   move.type = INPUT_MOUSE;
   move.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
@@ -50,11 +45,9 @@ void MovePointer(POINT point, DWORD buttons) {
   SendInput(1, &move, sizeof move);
 }
 
-static const auto kApart = std::chrono::milliseconds(GetDoubleClickTime() + 100);
-
 void ClickAt(POINT point, bool twice) {
   static auto last_click = std::chrono::steady_clock::now() - 1s;
-  std::this_thread::sleep_until(last_click + kApart);
+  std::this_thread::sleep_until(last_click + std::chrono::milliseconds(GetDoubleClickTime() + 100));
   MovePointer(point);
   std::this_thread::sleep_for(300ms);  // the pointer settles over the target first
   for (int click = 0; click < (twice ? 2 : 1); ++click) {
@@ -62,18 +55,6 @@ void ClickAt(POINT point, bool twice) {
     MovePointer(point, MOUSEEVENTF_LEFTUP);
   }
   last_click = std::chrono::steady_clock::now();
-}
-
-void DragFromTo(POINT from, POINT to) {
-  MovePointer(from);
-  std::this_thread::sleep_for(300ms);
-  for (int step = 0; step <= 4; ++step) {
-    MovePointer({from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4},
-                step == 0 ? MOUSEEVENTF_LEFTDOWN : 0);
-    std::this_thread::sleep_for(100ms);
-  }
-  MovePointer(to, MOUSEEVENTF_LEFTUP);
-  std::this_thread::sleep_for(kApart);
 }
 
 void PressKey(WORD virtual_key, WORD modifier) {

@@ -14,17 +14,12 @@ namespace lomvex::testing {
 std::string WindowText(HWND window);
 // The visible top-level windows of a process, optionally of one class.
 std::vector<HWND> TopLevelWindows(DWORD process, const char* class_name = nullptr);
-HWND FindTopLevel(DWORD process, const char* class_name, const std::string& title);
 // Polls until the condition holds or the time runs out.
 bool WaitFor(const std::function<bool()>& condition,
              std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
-// The pointer to a point, with MOUSEEVENTF_LEFTDOWN or _LEFTUP when given.
-void MovePointer(POINT screen_point, DWORD buttons = 0);
 // A left click (or two), far enough from the last that the two never make a double-click.
 void ClickAt(POINT screen_point, bool twice = false);
-// A drag with the left button held, in steps a control follows.
-void DragFromTo(POINT from, POINT to);
 // A key press, with a modifier such as VK_MENU held.
 void PressKey(WORD virtual_key, WORD modifier = 0);
 POINT CenterOnScreen(HWND window, RECT client_rect);

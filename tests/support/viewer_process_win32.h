@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "desktop_win32.h"
 #include "owners_win32.h"
@@ -41,17 +42,18 @@ class ViewerProcess {
   HANDLE Handle() const { return process_.get(); }
   HWND Main() const { return main_; }
 
-  // Message boxes (and dialogs) by caption.
+  // The message boxes (and dialogs) with the caption.
+  std::vector<HWND> Boxes(const std::string& caption) const {
+    std::vector<HWND> boxes;
+    for (HWND box : TopLevelWindows(id_, "#32770"))
+      if (WindowText(box) == caption) boxes.push_back(box);
+    return boxes;
+  }
   HWND WaitForBox(const std::string& caption,
                   std::chrono::milliseconds timeout = std::chrono::seconds(10)) const {
-    HWND box = nullptr;
-    WaitFor([&] { return (box = FindTopLevel(id_, "#32770", caption)) != nullptr; }, timeout);
-    return box;
-  }
-  int CountBoxes(const std::string& caption) const {
-    int count = 0;
-    for (HWND box : TopLevelWindows(id_, "#32770")) count += WindowText(box) == caption;
-    return count;
+    std::vector<HWND> boxes;
+    WaitFor([&] { return !(boxes = Boxes(caption)).empty(); }, timeout);
+    return boxes.empty() ? nullptr : boxes.front();
   }
   static std::string MessageText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
   static void Press(HWND dialog, int button) {
