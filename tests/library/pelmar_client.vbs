@@ -5,9 +5,8 @@ Option Explicit
 Dim passed, failed
 passed = 0 : failed = 0
 Sub Check(description, actual, expected)
-  If actual = expected Then passed = passed + 1 : Exit Sub
-  failed = failed + 1
-  WScript.Echo "FAILED: " & description & ": got [" & actual & "], expected [" & expected & "]"
+  If actual = expected Then passed = passed + 1 Else failed = failed + 1 : _
+    WScript.Echo "FAILED: " & description & ": got [" & actual & "], expected [" & expected & "]"
 End Sub
 
 Dim folder, fso, shell, sys, reg, other, ini, file, store, stored, pattern

@@ -16,11 +16,8 @@ if(LOMVEX_WINE_RUN)
   add_test(NAME pelmar_unregistration COMMAND ${client} --gtest_filter=${unregistration})
   set_tests_properties(pelmar_register PROPERTIES
     FIXTURES_REQUIRED wine FIXTURES_SETUP pelmar_registered RESOURCE_LOCK pelmar_registration TIMEOUT 60)
-  set_tests_properties(pelmar_cpp_client pelmar_vbscript_client
-                       pelmar_unregistration PROPERTIES
+  set_tests_properties(pelmar_cpp_client pelmar_vbscript_client pelmar_unregistration PROPERTIES
     FIXTURES_REQUIRED "wine;pelmar_registered" RESOURCE_LOCK pelmar_registration TIMEOUT 120)
-  set_tests_properties(pelmar_vbscript_client PROPERTIES
-    PASS_REGULAR_EXPRESSION "(^|\n)[0-9]+ passed, 0 failed\r?\n")
-  set_tests_properties(pelmar_unregistration PROPERTIES
-    DEPENDS "pelmar_cpp_client;pelmar_vbscript_client")
+  set_tests_properties(pelmar_vbscript_client PROPERTIES PASS_REGULAR_EXPRESSION "(^|\n)[0-9]+ passed, 0 failed\r?\n")
+  set_tests_properties(pelmar_unregistration PROPERTIES DEPENDS "pelmar_cpp_client;pelmar_vbscript_client")
 endif()
