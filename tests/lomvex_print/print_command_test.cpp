@@ -70,7 +70,6 @@ TEST_F(PrintCommand, ArgumentsAndExitStatuses) {
 TEST_F(PrintCommand, DetailsPrintTheChosenRowWithItsFolderFiles) {
   const std::tuple<std::vector<std::string>, int, std::string, std::string, bool> cases[] = {
       {{"--details", "1", "data/good.csv"}, 0, "group b", "about b", true},
-      {{"--details", "2", "data/good.csv"}, 0, "group a", "about a", true},
       {{"--sort", "4", "--details", "1", "data/good.csv"}, 0, "group a", "about a", true},
       {{"--details", "1", "elsewhere/good.csv"}, 0, "", "", true},
       {{"--details", "1", "data/bad.csv"}, 1, "group b", "about b", false},
