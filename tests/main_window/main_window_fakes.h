@@ -36,10 +36,7 @@ class FakeWindow final : public MainWindowPlatform {
   std::function<void(const InfoView&, InfoWindowActions&)> while_info_open;
   testing::FakeTrayPlatform tray_platform;  // its calls also go into the events
 
-  FakeWindow() {
-    printer.log = &events;
-    tray_platform.log = &events;
-  }
+  FakeWindow() { printer.log = tray_platform.log = &events; }
 
   MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon,
                             MessageButtons buttons) override {
