@@ -4,7 +4,7 @@ set -eu
 
 packages="cmake g++ clang libclang-rt-14-dev make ninja-build googletest libgtest-dev \
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64 \
-  wine wine64 xvfb xauth imagemagick clang-format"
+  wine wine64 xvfb xauth imagemagick clang-format msitools wixl"
 
 missing=""
 for p in $packages; do
