@@ -11,13 +11,11 @@ start_work_folder lomvex-gui
 start_virtual_display
 mkdir "$work/viewer"
 cp "$lomvex" "$work/viewer/Lomvex.exe"
-cp "$driver" "$work/driver.exe"
-cp "$(dirname "$sample")/issuelist.csv" "$work/viewer/"
-cp -r "$(dirname "$sample")/hosts" "$work/viewer/"
+cp -r "$(dirname "$sample")/issuelist.csv" "$(dirname "$sample")/hosts" "$work/viewer/"
 # Output through a file: Wine's background processes may outlive the driver.
-run_on_wine_desktop "$wine_run" "lomvex-gui-$$" 270 "$work/driver.exe" \
+run_on_wine_desktop "$wine_run" "lomvex-gui-$$" 270 "$driver" \
   "$(windows_path "$work/viewer")" "$(windows_path "$sample")" \
-  "$(windows_path "$work/lomvex-main-window.bmp")" ${pelmar:+"$(windows_path "$pelmar")"} \
+  "$(windows_path "$work")" ${pelmar:+"$(windows_path "$pelmar")"} \
   >"$work/out" 2>&1 </dev/null || true
 tr -d '\r' <"$work/out" | tee "$artifacts/driver.txt"
 for shot in "$work"/*.bmp; do

@@ -7,10 +7,6 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
-#include <chrono>
-#include <string>
-#include <vector>
-
 #include "desktop_win32.h"
 #include "owners_win32.h"
 #include "viewer_ids.h"
@@ -24,8 +20,6 @@ class ViewerProcess {
   ~ViewerProcess() {
     if (process_) TerminateProcess(process_.get(), 99);
   }
-  ViewerProcess(const ViewerProcess&) = delete;
-  ViewerProcess& operator=(const ViewerProcess&) = delete;
 
   // True once the main window shows, or a message of its loading does.
   bool Start(std::chrono::milliseconds timeout = std::chrono::seconds(30));
@@ -65,11 +59,9 @@ class ViewerProcess {
   // Waits until the window has handled everything sent before.
   void Settle() const;
 
-  // The list (rows from 0, columns from 1), the label, the status bar's
-  // panels (from 1), the header's sort marks and the toolbar's buttons.
+  // The list (rows from 0, columns from 1), the status bar's panels (from 1).
   int Rows() const { return ListView_GetItemCount(list_); }
   std::string Cell(int row, int column) const { return ListCell(list_, row, column); }
-  // A cell of another list view of the viewer (the information window's).
   std::string ListCell(HWND list, int row, int column) const;
   int Image(int row) const {
     LVITEMA item{};
