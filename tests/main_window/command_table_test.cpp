@@ -1,9 +1,14 @@
-#include "main_commands.h"
-
+// The command table (ids, help topics, tool tips), the help file's topics and the refresh timer.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
+#include <tuple>
+#include <vector>
+
+#include "help_topics.h"
+#include "main_commands.h"
+#include "refresh_timer.h"
 
 namespace lomvex {
 namespace {
@@ -34,11 +39,41 @@ TEST(CommandsTest, EveryItemAndButtonReachesItsCommand) {
   }
   const std::set<std::optional<Command>> list_commands = {kClear, kPrintList, kDetails};
   for (int id : kListCommandIds) EXPECT_TRUE(list_commands.contains(CommandOfId(id))) << id;
-}
-
-TEST(CommandsTest, MenusOfTheBarHaveTheirTopics) {
   const int kTopics[][2] = {{kFileMenu, 20}, {kViewMenu, 30}, {kHelpMenu, 40}, {4, 0}};
   for (const auto& [menu, topic] : kTopics) EXPECT_EQ(TopMenuHelpTopic(menu), topic) << menu;
+}
+
+TEST(HelpTopicsTest, SplitsTopicsAtTheirHeadLines) {
+  const std::vector<HelpTopic> topics = ParseHelpTopics(
+      "preamble is ignored\n## 20 The File menu\r\n\r\nOpen, Clear.\r\nSecond line.\n\n"
+      "## 60   Opening a list\nChoose attack-list.csv.\n##not a topic\n");
+  const auto fields = [](const HelpTopic& t) { return std::tie(t.number, t.title, t.text); };
+  ASSERT_EQ(topics.size(), 2u);
+  EXPECT_EQ(fields(topics[0]), std::tuple(20, "The File menu", "Open, Clear.\r\nSecond line."));
+  EXPECT_EQ(fields(topics[1]),
+            std::tuple(60, "Opening a list", "Choose attack-list.csv.\r\n##not a topic"));
+  EXPECT_EQ(std::pair(FindHelpTopic(topics, 60), FindHelpTopic(topics, 80)), std::pair(1, -1));
+  EXPECT_TRUE(ParseHelpTopics("").empty() && ParseHelpTopics("## x no number\n").empty());
+}
+
+TEST(RefreshTimerTest, ReloadsEveryRateMinutesAndItsCounterHoldsAtItsLargestValue) {
+  const std::tuple<std::int32_t, long, std::vector<long>> cases[] = {
+      {1, 130, {60, 120}}, {-1, 5000, {}}, {32767, 32767L * 60 + 10, {32767L * 60}}};
+  for (const auto& [rate, ticks, reloads] : cases) {
+    RefreshTimer timer;
+    std::vector<long> reloaded;
+    for (long tick = 1; tick <= ticks; ++tick) {
+      if (!timer.Tick(rate)) continue;
+      reloaded.push_back(tick);
+      timer.ReloadStarted();
+      timer.ReloadFinished();
+    }
+    EXPECT_EQ(reloaded, reloads) << rate;
+  }
+  RefreshTimer timer;
+  for (long tick = 0; tick < 32767L * 60 + 600; ++tick) ASSERT_FALSE(timer.Tick(40000));
+  EXPECT_EQ(timer.ElapsedMinutes(), 32767);
+  EXPECT_TRUE(timer.ElapsedSeconds() >= 0 && timer.ElapsedSeconds() < 60);
 }
 
 }  // namespace
