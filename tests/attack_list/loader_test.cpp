@@ -88,9 +88,9 @@ TEST(LoaderTest, NoPathMissingOrUnreadableFileEmptiesTheList) {
     AttackListModel list;
     ASSERT_EQ(LoadAttackList(list, kPath, files), LoadOutcome::kLoaded);
     EXPECT_EQ(LoadAttackList(list, path, files), outcome) << path;
-    EXPECT_EQ(list.RowCount(), 0u) << path;
-    EXPECT_EQ(list.AttackIdsCount(), 0u) << path;
-    EXPECT_EQ(list.HostNameOfLastRecord(), "") << path;
+    EXPECT_EQ(std::tuple(list.RowCount(), list.AttackIdsCount(), list.HostNameOfLastRecord()),
+              std::tuple(0u, 0u, ""))
+        << path;
   }
 }
 

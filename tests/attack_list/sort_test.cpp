@@ -56,10 +56,9 @@ constexpr char kPath[] = "attack-list.csv";
 MemoryFiles ListOfTypes(const std::vector<std::string>& types) {
   MemoryFiles files;
   std::string& contents = files.files[kPath] = "h\r\nh\r\n";
-  for (size_t record = 0; record < types.size(); ++record) {
+  for (size_t record = 0; record < types.size(); ++record)
     contents += "5,2000-10-12 13:45:00," + std::to_string(record) + "," + types[record] +
                 ",ip,name,HOST,0,,1\r\n";
-  }
   return files;
 }
 // Types that sort against the file order.
@@ -91,9 +90,8 @@ std::vector<size_t> ExpectedOrder(const std::vector<std::string>& types, bool as
 // The records as the list shows them, by their identifiers.
 std::vector<size_t> ShownOrder(const AttackListModel& list) {
   std::vector<size_t> order;
-  for (size_t row = 0; row < list.RowCount(); ++row) {
+  for (size_t row = 0; row < list.RowCount(); ++row)
     order.push_back(std::stoul(std::string(list.AttackIdAt(row))));
-  }
   return order;
 }
 
@@ -159,8 +157,7 @@ TEST(OutOfMemoryTest, LoadEndsAsABadFileWithTheRowsReadSoFar) {
       AllocationBudget budget(bytes);
       EXPECT_NO_THROW(outcome = LoadAttackList(list, kPath, files));
     }
-    EXPECT_NE(outcome, LoadOutcome::kLoaded);
-    EXPECT_NE(outcome, LoadOutcome::kNoFile);
+    EXPECT_TRUE(outcome != LoadOutcome::kLoaded && outcome != LoadOutcome::kNoFile);
     EXPECT_EQ(list.RowCount(), 0u);
   }
 }

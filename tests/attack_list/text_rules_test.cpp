@@ -53,9 +53,8 @@ TEST(FormatEventDate, UsesTheLocaleNames) {
 
 TEST(FormatDates, WeekdaysAndTheHoursAroundNoonAndMidnight) {
   EXPECT_EQ(FormatLongDate({2000, 2, 29}), "Tuesday February 29, 2000");
-  EXPECT_EQ(FormatClock({15, 7, 0}), "03:07 PM");
-  EXPECT_EQ(FormatClock({0, 0, 59}), "12:00 AM");
-  EXPECT_EQ(FormatClock({12, 30, 0}), "12:30 PM");
+  EXPECT_EQ(FormatClock({15, 7, 0}) + FormatClock({0, 0, 59}) + FormatClock({12, 30, 0}),
+            "03:07 PM12:00 AM12:30 PM");
 }
 
 TEST(Fit, PadsCentresAndCuts) {
@@ -81,11 +80,8 @@ TEST(Fit, PadsCentresAndCuts) {
 }
 
 TEST(FolderOfPath, KeepsUpToTheLastBackslash) {
-  for (auto [path, folder] :
-       {std::pair{"C:\\Program Files\\BlackIce\\a.csv", "C:\\Program Files\\BlackIce\\"},
-        {"attack-list.csv", ""},
-        {"/home/user/attack-list.csv", ""}})
-    EXPECT_EQ(FolderOfPath(path), folder) << path;
+  EXPECT_EQ(FolderOfPath("C:\\Program Files\\BlackIce\\a.csv"), "C:\\Program Files\\BlackIce\\");
+  EXPECT_EQ(FolderOfPath("attack-list.csv") + FolderOfPath("/home/user/attack-list.csv"), "");
 }
 
 }  // namespace

@@ -34,10 +34,7 @@ TextPrinter Printed(const AttackListModel& list, std::string_view host) {
 // An exact multiple of the page still gets a page with the count; the count
 // ends in column 126 of the third line, with or without a host name.
 TEST(ListPrintout, PageBreaksAfterEveryFortiethRow) {
-  const std::pair<int, std::vector<size_t>> cases[] = {
-      {0, {5}},
-      {40, {45, 5}},
-  };
+  const std::pair<int, std::vector<size_t>> cases[] = {{0, {5}}, {40, {45, 5}}};
   for (const auto& [rows, lines_per_page] : cases) {
     SCOPED_TRACE(rows);
     const std::string host = rows == 0 ? "" : "SERVER1";
@@ -55,12 +52,11 @@ TEST(ListPrintout, PageBreaksAfterEveryFortiethRow) {
 TEST(ListPrintout, OnlyTheNameIsCutLongFieldsPushTheRest) {
   AttackListModel list = Loaded(1, "10,2000-01-05 13:02:03,id," + std::string(25, 't') +
                                        ",10.0.0.1," + std::string(30, 'n') + ",H,0,,1");
-  std::string fields = ListRowLine(list, 0).substr(4);
-  EXPECT_EQ(fields.find(std::string(25, 't')), 44u);
-  EXPECT_EQ(fields.find("10.0.0.1"), 69u);
-  EXPECT_EQ(fields.find(std::string(27, 'n')), 87u);
-  EXPECT_EQ(fields.find(std::string(28, 'n')), std::string::npos);
-  EXPECT_EQ(fields.size(), 119u);
+  const std::string fields = ListRowLine(list, 0).substr(4);
+  EXPECT_EQ((std::vector{fields.find(std::string(25, 't')), fields.find("10.0.0.1"),
+                         fields.find(std::string(27, 'n')), fields.find(std::string(28, 'n')),
+                         fields.size()}),
+            (std::vector<size_t>{44, 69, 87, std::string::npos, 119}));
 }
 
 TEST(ListPrintJob, FontAndDocumentAfterThePrintout) {
@@ -75,10 +71,9 @@ TEST(ListPrintJob, FontAndDocumentAfterThePrintout) {
                                  PageOrientation::kLandscape, printer),
               printed)
         << fail_at_line;
-    EXPECT_EQ(printer.font, font_after) << fail_at_line;
-    EXPECT_EQ(printer.orientation, PageOrientation::kLandscape);
-    EXPECT_EQ(printer.ended, printed);
-    EXPECT_EQ(printer.aborted, !printed);
+    EXPECT_EQ(std::tuple(printer.font, printer.orientation, printer.ended, printer.aborted),
+              std::tuple(font_after, PageOrientation::kLandscape, printed, !printed))
+        << fail_at_line;
   }
 }
 

@@ -34,13 +34,12 @@ std::string Ids(const MainListState& state) {
 
 TEST(MainListLoadTest, CompleteLoadFillsTheTextsAndAFailedOneKeepsThem) {
   MainListState state = Loaded({Record(90, "x", "FIRST"), Record(10, "y", "SERVER1")});
-  EXPECT_EQ(state.HostName, "SERVER1");
-  EXPECT_EQ(state.count_label, FillValue(ViewerText(IDS_ATTACK_COUNT), "2"));
-  EXPECT_EQ(state.status_text,
-            "On hostSERVER1, BlackIce has determined that this intrusion event is Critical in "
-            "nature.");
-  EXPECT_EQ(state.list.SelectedRow(), 0u);
-  EXPECT_TRUE(state.list_commands_enabled);
+  EXPECT_EQ(std::tuple(state.HostName, state.count_label, state.status_text,
+                       state.list.SelectedRow(), state.list_commands_enabled),
+            std::tuple("SERVER1", FillValue(ViewerText(IDS_ATTACK_COUNT), "2"),
+                       "On hostSERVER1, BlackIce has determined that this intrusion event is "
+                       "Critical in nature.",
+                       std::optional<size_t>(0), true));
 
   const MainListState loaded = state;
   state.list_commands_enabled = false;

@@ -63,11 +63,11 @@ TEST(MainWindowClearTest, ConfirmsThenDeletesAndEmpties) {
     EXPECT_EQ(f.window.messages[0], ExpandLineBreaks(ViewerText(IDS_CLEAR_CONFIRM)));
     EXPECT_TRUE(!c.locked || f.window.messages[1].find(kPath) != std::string::npos);
     const MainListState& after = logic.ListState();
-    EXPECT_EQ(f.files.files.count(kPath) == 1, c.file_left);
-    EXPECT_EQ(after.list.RowCount(), c.list_emptied ? 0 : before.list.RowCount());
-    EXPECT_EQ(after.count_label, c.list_emptied ? "" : before.count_label);
-    EXPECT_EQ(after.list_commands_enabled, !c.list_emptied && before.list_commands_enabled);
-    EXPECT_EQ(after.status_text, before.status_text) << "panel 1 keeps its text";
+    EXPECT_EQ(std::tuple(f.files.files.count(kPath) == 1, after.list.RowCount(), after.count_label,
+                         after.list_commands_enabled, after.status_text),
+              std::tuple(c.file_left, c.list_emptied ? 0 : before.list.RowCount(),
+                         c.list_emptied ? "" : before.count_label,
+                         !c.list_emptied && before.list_commands_enabled, before.status_text));
   }
 }
 
