@@ -31,7 +31,8 @@ TEST(SysTrayTest, TipFieldIsTextThenNulThenBlanks) {
 
 // Steps, separated by blanks, on the control of kWindow or, with "other:", on
 // the one of kOtherWindow: "icon" (kIcon), "picture" (not an icon), "none",
-// "tip=TEXT", "on", "off" (InTray), "end" (the control is destroyed).
+// "tip=TEXT", "on", "off" (InTray), "end" (the control is destroyed). A
+// control whose steps begin with "designer" is in design mode.
 void RunSteps(const std::string& steps, std::optional<cSysTray>& tray, cSysTray& other) {
   std::istringstream words(steps);
   for (std::string word; words >> word;) {
@@ -72,11 +73,14 @@ TEST(SysTrayTest, AsksThePlatformForExactlyThis) {
       // A second control is refused, touching nothing, until the first has left.
       {"on other:on other:off off other:on",
        {kAttach, kAdd, "attach w5151", kDelete, kDetach, "attach w5151",
-        "add w5151 f5 m1125" + kDefaultTipLog, "state out"}}};
+        "add w5151 f5 m1125" + kDefaultTipLog, "state out"}},
+      // In design mode InTray is kept but no icon is shown, not even at the end.
+      {"designer on tip=x", {"state in"}},
+      {"designer on end", {}}};
   for (const auto& [steps, calls] : cases) {
     SCOPED_TRACE(steps);
     FakeTrayPlatform platform;
-    std::optional<cSysTray> tray(std::in_place, platform, kWindow);
+    std::optional<cSysTray> tray(std::in_place, platform, kWindow, !steps.starts_with("designer"));
     cSysTray other(platform, kOtherWindow);
     RunSteps(steps, tray, other);
     if (tray)
@@ -84,17 +88,6 @@ TEST(SysTrayTest, AsksThePlatformForExactlyThis) {
                                (tray->IconShown() ? " shown" : ""));
     EXPECT_EQ(platform.calls, calls);
   }
-}
-
-TEST(SysTrayTest, DesignerStoresInTrayButShowsNoIcon) {
-  FakeTrayPlatform platform;
-  {
-    cSysTray tray(platform, kWindow, /*user_mode=*/false);
-    tray.SetInTray(true);
-    tray.SetTrayTip("x");
-    EXPECT_TRUE(tray.InTray() && !tray.IconShown());
-  }
-  EXPECT_TRUE(platform.calls.empty());
 }
 
 // The mouse moving (512) and the middle button (519) raise nothing.
