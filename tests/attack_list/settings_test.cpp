@@ -64,12 +64,10 @@ TEST_P(Profile, WritesAddAndReplaceKeysAndKeepCommentsAndOtherSections) {
   ASSERT_TRUE(profile_->WriteString("BlackIce", "RefreshRate", "5"));
   ASSERT_TRUE(profile_->WriteString("blackice", "fileSet", "1"));
   ASSERT_TRUE(profile_->WriteString("Other", "Key", "other value"));
-  for (auto [section, key, value] : {std::tuple{"First", "a", "1"},
-                                     {"Last", "z", "9"},
-                                     {"BlackIce", "RefreshRate", "5"},
-                                     {"BlackIce", "FileSet", "1"},
-                                     {"Other", "Key", "other value"}})
-    EXPECT_EQ(Get(section, key, 20), value) << key;
+  EXPECT_EQ(Get("First", "a", 20) + "|" + Get("Last", "z", 20) + "|" +
+                Get("BlackIce", "RefreshRate", 20) + "|" + Get("BlackIce", "FileSet", 20) + "|" +
+                Get("Other", "Key", 20),
+            "1|9|5|1|other value");
 }
 
 TEST_P(Profile, StartupSettings) {
@@ -93,11 +91,9 @@ TEST_P(Profile, StartupSettings) {
   for (const auto& [stored, location, file_set, folder, rate] : cases) {
     SCOPED_TRACE(stored);
     WriteFile("[BlackIce]\r\n" + stored);
-    StartupSettings settings = ReadStartupSettings(*profile_);
-    EXPECT_EQ(settings.FileLocation, location);
-    EXPECT_EQ(settings.FileSet, file_set);
-    EXPECT_EQ(settings.AttackListFolder, folder);
-    EXPECT_EQ(settings.RefreshRate, rate);
+    const StartupSettings s = ReadStartupSettings(*profile_);
+    EXPECT_EQ(std::tie(s.FileLocation, s.FileSet, s.AttackListFolder, s.RefreshRate),
+              std::tie(location, file_set, folder, rate));
   }
 }
 
@@ -109,10 +105,10 @@ TEST_P(Profile, ChoosingAListWritesItsKeysAndKeepsOnlyAValidRate) {
     dialog.answers = {"C:\\fw\\attack-list.csv"};
     std::string FileLocation;
     ChooseAttackList(*profile_, dialog, FileLocation);
-    EXPECT_EQ(FileLocation, "C:\\fw\\attack-list.csv");
-    EXPECT_EQ(Get("BlackIce", "FileLocation", 260), FileLocation);
-    EXPECT_EQ(Get("BlackIce", "FileSet", 2), "1");
-    EXPECT_EQ(Get("BlackIce", "RefreshRate", 20), rate) << stored;
+    EXPECT_EQ(FileLocation + "|" + Get("BlackIce", "FileLocation", 260) + "|" +
+                  Get("BlackIce", "FileSet", 2) + "|" + Get("BlackIce", "RefreshRate", 20),
+              std::string("C:\\fw\\attack-list.csv|C:\\fw\\attack-list.csv|1|") + rate)
+        << stored;
   }
 }
 
@@ -121,9 +117,8 @@ TEST_P(Profile, CancelFirstChangesNothingCancelLaterChoosesAgain) {
   dialog.answers = {"", "C:\\a\\attack-list.csv", ""};
   std::string FileLocation;
   ChooseAttackList(*profile_, dialog, FileLocation);
-  EXPECT_EQ(FileLocation, "");
+  EXPECT_EQ(FileLocation + Get("BlackIce", "FileLocation", 260), "");
   EXPECT_FALSE(std::filesystem::exists(path_));
-  EXPECT_EQ(Get("BlackIce", "FileLocation", 260), "");
 
   ChooseAttackList(*profile_, dialog, FileLocation);
   std::filesystem::remove(path_);

@@ -89,11 +89,10 @@ TEST(FirewallFolder, OnlyARegularFileWithinTheLimitIsRead) {
   };
   for (const auto& [name, limit, read] : cases) {
     std::string contents = "old";
-    EXPECT_EQ(
-        SystemFileAccess().ReadRegularFile(hosts / name, contents, limit) == ReadStatus::kRead,
-        read)
+    const ReadStatus status = SystemFileAccess().ReadRegularFile(hosts / name, contents, limit);
+    EXPECT_EQ(std::tuple(status == ReadStatus::kRead, contents),
+              std::tuple(read, read ? "12345" : ""))
         << name << " " << limit;
-    EXPECT_EQ(contents, read ? "12345" : "") << name;
   }
 }
 
