@@ -21,11 +21,6 @@ MainListState Loaded(const std::vector<std::string>& records) {
   return state;
 }
 
-std::string Event(const char* level, const char* type, const char* count, const char* id) {
-  return std::string(level) + ",2000-10-12 13:45:00," + id + "," + type + ",10.0.0.1,n,HOST,0,," +
-         count;
-}
-
 std::string Ids(const MainListState& state) {
   std::string ids;
   for (size_t row = 0; row < state.list.RowCount(); ++row) ids += state.list.AttackIdAt(row);
@@ -55,8 +50,9 @@ TEST(MainListLoadTest, CompleteLoadFillsTheTextsAndAFailedOneKeepsThem) {
 }
 
 TEST(ColumnClickTest, FlipsOrderOnEveryClickMovesTheMarkAndKeepsTheSelection) {
-  MainListState state = Loaded({Event("10", "beta", "9", "a"), Event("90", "Alpha", "10", "b"),
-                                Event("50", "gamma", "100", "c"), Event("10", "Beta", "9", "d")});
+  MainListState state =
+      Loaded({Record(10, "beta", "H", "a", "9"), Record(90, "Alpha", "H", "b", "10"),
+              Record(50, "gamma", "H", "c", "100"), Record(10, "Beta", "H", "d", "9")});
   state.list.Select(2);           // event c
   EXPECT_EQ(Ids(state), "abcd");  // file order at first
   // Column clicked, then the column unmarked, the mark's image, the sort key's column, the order.
@@ -78,7 +74,7 @@ TEST(ColumnClickTest, FlipsOrderOnEveryClickMovesTheMarkAndKeepsTheSelection) {
 }
 
 TEST(SelectionStatusTest, DescribesTheSelectedRowOrDoesNothing) {
-  MainListState state = Loaded({Event("10", "b", "1", "a"), Event("60", "a", "2", "b")});
+  MainListState state = Loaded({Record(10, "b", "H", "a", "1"), Record(60, "a", "H", "b", "2")});
   state.list.Select(1);
   EXPECT_TRUE(RefreshSelectionStatus(state));
   EXPECT_NE(state.status_text.find("Serious"), std::string::npos);

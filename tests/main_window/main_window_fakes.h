@@ -84,9 +84,11 @@ inline std::string AttackListFile(const std::vector<std::string>& records) {
 }
 
 inline std::string Record(int level, std::string_view type = "TCP port probe",
-                          std::string_view host = "SERVER1") {
-  return std::to_string(level) + ",2026-11-01 07:53:38,2000001," + std::string(type) +
-         ",192.168.0.7,WORKSTATION7," + std::string(host) + ",0,,2";
+                          std::string_view host = "SERVER1", std::string_view id = "2000001",
+                          std::string_view count = "2") {
+  return std::to_string(level) + ",2026-11-01 07:53:38," + std::string(id) + "," +
+         std::string(type) + ",192.168.0.7,WORKSTATION7," + std::string(host) + ",0,," +
+         std::string(count);
 }
 
 // A logic over the fakes; the settings and files are the test's to set first.
