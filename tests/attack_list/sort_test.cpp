@@ -1,8 +1,6 @@
-// Sorting the list on a column: the order of texts that tie for long
-// stretches, against a plain ordering of the same texts, and a stack that does
-// not grow with the length of the texts. Loads and sorts that run out of memory
-// end as a bad file does and leave the list usable; memory runs out through a
-// budget that this test program's operator new keeps.
+// Sorting on a column, against a plain stable sort, of texts tied for long stretches, on a
+// bounded stack. Loads and sorts out of memory (a budget this program's operator new keeps)
+// end as a bad file does and leave the list usable.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -87,7 +85,6 @@ std::vector<size_t> ExpectedOrder(const std::vector<std::string>& types, bool as
   return order;
 }
 
-// The records as the list shows them, by their identifiers.
 std::vector<size_t> ShownOrder(const AttackListModel& list) {
   std::vector<size_t> order;
   for (size_t row = 0; row < list.RowCount(); ++row)
