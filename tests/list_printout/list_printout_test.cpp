@@ -22,15 +22,6 @@ AttackListModel Loaded(int rows, const std::string& record =
   return list;
 }
 
-// The pages a printer gets, in the printout's own font.
-TextPrinter Printed(const AttackListModel& list, std::string_view host) {
-  TextPrinter printer;
-  EXPECT_TRUE(PrintListOnPrinter({list, host}, kToday, EnglishTextLocale(),
-                                 PageOrientation::kPortrait, printer));
-  for (const PrinterFont& font : printer.line_fonts) EXPECT_EQ(font, kListPrintFont);
-  return printer;
-}
-
 // An exact multiple of the page still gets a page with the count; the count
 // ends in column 126 of the third line, with or without a host name.
 TEST(ListPrintout, PageBreaksAfterEveryFortiethRow) {
@@ -38,7 +29,10 @@ TEST(ListPrintout, PageBreaksAfterEveryFortiethRow) {
   for (const auto& [rows, lines_per_page] : cases) {
     SCOPED_TRACE(rows);
     const std::string host = rows == 0 ? "" : "SERVER1";
-    TextPrinter printer = Printed(Loaded(rows), host);
+    TextPrinter printer;
+    EXPECT_TRUE(PrintListOnPrinter({Loaded(rows), host}, kToday, EnglishTextLocale(),
+                                   PageOrientation::kPortrait, printer));
+    for (const PrinterFont& font : printer.line_fonts) EXPECT_EQ(font, kListPrintFont);
     std::vector<size_t> sizes;
     for (const auto& page : printer.pages) sizes.push_back(page.size());
     EXPECT_EQ(sizes, lines_per_page);
