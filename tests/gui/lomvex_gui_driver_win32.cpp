@@ -174,6 +174,26 @@ TEST_F(MainRun, SelectAndSort) {
   EXPECT_EQ(viewer().Image(0), 0) << "the severity sort puts a critical event first";
 }
 
+// Columns 8 and 9 sit closed at the right edge of column 7: neither a drag
+// nor a double-click on that divider opens them.
+TEST_F(MainRun, HiddenColumnsStayClosed) {
+  HWND list = GetDlgItem(viewer().Main(), IDC_LIST), header = ListView_GetHeader(list);
+  RECT client;
+  GetClientRect(header, &client);
+  for (int offset : {0, 2}) {
+    for (bool drag : {true, false}) {
+      int edge = 0;
+      for (int column = 0; column < 7; ++column) edge += ListView_GetColumnWidth(list, column);
+      POINT divider{edge + offset, client.bottom / 2};
+      ClientToScreen(header, &divider);
+      drag ? DragFromTo(divider, {divider.x + 10, divider.y}) : ClickAt(divider, true);
+      viewer().Settle();
+      EXPECT_EQ(ListView_GetColumnWidth(list, 7) + ListView_GetColumnWidth(list, 8), 0)
+          << (drag ? "drag" : "double-click") << " at " << offset;
+    }
+  }
+}
+
 TEST_F(MainRun, Help) {
   // F1 on a highlighted menu item: File opens with Open highlighted, whose
   // topic "Opening an attack list" is the sixth of the contents.

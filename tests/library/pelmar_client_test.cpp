@@ -243,6 +243,23 @@ TEST_F(Client, TextsOutsideTheCodePageFailInsteadOfBecomingWildcards) {
   EXPECT_TRUE(KeyExists(latin, HKEY_CURRENT_USER));
 }
 
+// Run also where the code page has double-byte characters (932): a trail byte of
+// "\u8868" is a backslash there, which must not split the key path or the name.
+TEST_F(Client, KeepsDoubleByteCharactersWholeInKeyPathsAndNames) {
+  const std::wstring table = L"\u8868", key = kTestKey + L"\\" + table;
+  reg->put_HRootSubKey(Bstr(key).get());
+  owners::UniqueVariant number;
+  V_VT(number.get()) = VT_I4;
+  V_I4(number.get()) = 7;
+  const bool representable = GetACP() == 932;
+  EXPECT_EQ(Answer(reg.get(), &_RegCls::SetDataKeyValue, Bstr(table).get(), *number) != 0,
+            representable);
+  EXPECT_EQ(RegistryText(key, table.c_str(), HKEY_CURRENT_USER).has_value(), representable);
+  UniqueBstr path;
+  reg->get_HRootSubKey(path.put());
+  EXPECT_EQ(std::wstring(path.get(), SysStringLen(path.get())), key);
+}
+
 TEST_F(Client, UnconvertibleValueRaisesError1004NamingTheKeyPath) {
   owners::UniqueVariant null_value;
   V_VT(null_value.get()) = VT_NULL;

@@ -57,6 +57,16 @@ void ClickAt(POINT point, bool twice) {
   last_click = std::chrono::steady_clock::now();
 }
 
+void DragFromTo(POINT from, POINT to) {
+  ClickAt(from);  // also waits out the double-click time after the last click
+  MovePointer(from, MOUSEEVENTF_LEFTDOWN);
+  for (int step = 1; step <= 4; ++step) {
+    std::this_thread::sleep_for(100ms);
+    MovePointer({from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4});
+  }
+  MovePointer(to, MOUSEEVENTF_LEFTUP);
+}
+
 void PressKey(WORD virtual_key, WORD modifier) {
   INPUT keys[4] = {};
   for (INPUT& input : keys) input.type = INPUT_KEYBOARD;

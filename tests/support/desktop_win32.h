@@ -20,6 +20,8 @@ bool WaitFor(const std::function<bool()>& condition,
 
 // A left click (or two), far enough from the last that the two never make a double-click.
 void ClickAt(POINT screen_point, bool twice = false);
+// A left-button drag in a few steps, as a hand moves.
+void DragFromTo(POINT from, POINT to);
 // A key press, with a modifier such as VK_MENU held.
 void PressKey(WORD virtual_key, WORD modifier = 0);
 POINT CenterOnScreen(HWND window, RECT client_rect);
