@@ -1,7 +1,7 @@
 #!/bin/sh
 # install_test.sh WINE_RUN PACKAGE VERSION NEWER_PACKAGE NEWER_VERSION LOMVEX_EXE PELMAR_DLL
 #                 DRIVER_EXE SAMPLES_FOLDER
-# Installs, repairs, upgrades and removes the installer package in a fresh Wine
+# Installs (twice), upgrades and removes the installer package in a fresh Wine
 # prefix of its own, as a user would with msiexec, and checks what each step
 # leaves behind: files, shortcut, Add/Remove Programs entry, Pelmar's classes
 # (usable by name, and the same entries as DllRegisterServer writes), and after
@@ -69,8 +69,11 @@ uninstall_entries() {
   registry 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall'
   registry 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 }
-entries() { uninstall_entries | grep -c '"DisplayName"="Lomvex"'; }
-entry_versions() { uninstall_entries | sed -n 's/.*"DisplayVersion"="\(.*\)"$/\1/p'; }
+# How many entries name Lomvex, and their versions.
+entries() {
+  uninstall_entries | awk '/"DisplayName"="Lomvex"/ { n++ }
+    /"DisplayVersion"=/ { split($0, v, "\""); versions = versions " " v[4] } END { print n + 0 versions }'
+}
 icon_file() {
   registry 'HKCU\Software\Microsoft\Installer\Products' |
     sed -n 's/.*"ProductIcon"="C:\(.*\)"$/\1/p' | sed 's/\\\\/\//g'
@@ -101,7 +104,7 @@ snapshot "$work/before"
 check "install $version" install "$package"
 check "the program and the library in $windows_folder" installed_files
 check "the Start menu shortcut" test -f "$shortcut"
-check "one Add/Remove Programs entry of version $version" equal "$(entries) $(entry_versions)" "1 $version"
+check "one Add/Remove Programs entry of version $version" equal "$(entries)" "1 $version"
 check "the entry's icon" test -s "$LOMVEX_WINEPREFIX/drive_c$(icon_file)"
 check "Pelmar.SysCls and Pelmar.RegCls created by name" classes_work
 check "the installed Lomvex starts on the sample data and shows its window" viewer_starts
@@ -109,10 +112,10 @@ snapshot "$work/installed"
 classes "$work/before" "$work/installed" >"$work/package-classes"
 
 check "installing the same package again" install "$package"
-check "still one entry" equal "$(entries)" 1
+check "still one entry" equal "$(entries)" "1 $version"
 
 check "upgrade to $newer_version" install "$newer"
-check "one entry, of version $newer_version" equal "$(entries) $(entry_versions)" "1 $newer_version"
+check "one entry, of version $newer_version" equal "$(entries)" "1 $newer_version"
 check "the files after the upgrade" installed_files
 check "the settings file kept" test -f "$folder/Lomvex.Ini"
 snapshot "$work/upgraded"
