@@ -58,8 +58,6 @@ TEST(LoaderTest, ReadsRecordsUntilTheFirstFault) {
        H + R("10", "A2") + "\r\n50,2000-10-12 13:45:00,A3,Ping,10.0.0.9,PC9,H,0,\r\n" + R("10"),
        LoadOutcome::kBadFile, "42", kDate + "Ping|10.0.0.9|PC9||", "A2"},
       {"level only", H + "50", LoadOutcome::kBadFile, "2", "||||||"},
-      {"up to the type", H + "50,2000-10-12 13:45:00,id,t", LoadOutcome::kBadFile, "2",
-       kDate + "t||||"},
   };
   MemoryFiles files;
   for (const Case& c : cases) {

@@ -44,7 +44,6 @@ TEST_P(Profile, Reads) {
       {B + "  RefreshRate =   10   \r\n", "RefreshRate", 20, "10"},
       {B + "RefreshRate=\t7\t\r\n", "RefreshRate", 20, "7"},
       {B + "FileLocation=" + long_value + "\r\n", "FileLocation", 128, long_value.substr(0, 127)},
-      {B + "FileSet=10\r\n", "FileSet", 2, "1"},
       {"[Other]\r\nFileSet=1\r\n", "FileSet", 2, ""},
       {B + "FileSet=\r\n", "FileSet", 2, ""},
       {B + "FileSet=1\r\nFileSet=0\r\n", "FileSet", 2, "1"},  // the first of two

@@ -58,13 +58,11 @@ class RecordingTrayEvents : public TrayEvents {
   void OnTrayMouseDown(int button, std::uint32_t id) override { Add("down", button, id); }
   void OnTrayMouseUp(int button, std::uint32_t id) override { Add("up", button, id); }
   void OnTrayMouseDblClick(int button, std::uint32_t id) override { Add("dbl", button, id); }
-
-  std::vector<std::string> raised;
-
- private:
   void Add(const char* kind, int button, std::uint32_t id) {
     raised.push_back(std::string(kind) + " " + std::to_string(button) + " " + std::to_string(id));
   }
+
+  std::vector<std::string> raised;
 };
 
 }  // namespace lomvex::testing
