@@ -270,6 +270,13 @@ TEST_F(MainRun, AttackViewByEachWayIn) {
     EXPECT_EQ(InfoValues(info, 4, 9), way.intruder);
     EXPECT_FALSE(IsWindowEnabled(viewer().Main())) << "modal: the main window takes no input";
 
+    RECT main_frame, frame, client;
+    GetWindowRect(viewer().Main(), &main_frame);
+    GetWindowRect(info, &frame);
+    GetClientRect(info, &client);
+    EXPECT_EQ(frame.top, main_frame.top + 18) << "275 twips below the main window's top";
+    EXPECT_LE(std::abs(frame.left + frame.right - main_frame.left - main_frame.right), 1);
+    EXPECT_EQ(client.right * 100 + client.bottom, 383 * 100 + 313);
     if (way.opening == Opening::kDoubleClick) SavePicture(info, "lomvex-attack-info.bmp");
     if (way.opening == Opening::kEnter) {  // the test's prefix has no printer
       ClickButton(info, IDC_INFO_PRINT);
