@@ -66,9 +66,11 @@ std::vector<std::string> Descending(size_t count) {
   return types;
 }
 
-void LoadTypes(AttackListModel& list, const std::vector<std::string>& types) {
+AttackListModel Loaded(const std::vector<std::string>& types) {
   MemoryFiles files = ListOfTypes(types);
-  ASSERT_EQ(LoadAttackList(list, kPath, files), LoadOutcome::kLoaded);
+  AttackListModel list;
+  EXPECT_EQ(LoadAttackList(list, kPath, files), LoadOutcome::kLoaded);
+  return list;
 }
 
 // The record order the list should show: texts compared case folded and byte
@@ -106,14 +108,12 @@ TEST(SortTest, OrdersTextsThatTieForLongStretches) {
       for (size_t n = random() % 4; n > 0; --n) type += endings[random() % endings.size()];
       types.push_back(type);
     }
-    AttackListModel list;
-    LoadTypes(list, types);
+    AttackListModel list = Loaded(types);
     for (bool ascending : {true, false}) {
       SCOPED_TRACE(testing::Message() << count << (ascending ? " ascending" : " descending"));
       list.SetSort(kColumnAttackType, ascending);
       EXPECT_EQ(ShownOrder(list), ExpectedOrder(types, ascending));
-      list.SetSort(0, true);  // back to file order, so ties start from it again
-      LoadTypes(list, types);
+      list = Loaded(types);  // file order again, so ties start from it
     }
   }
 }
@@ -127,8 +127,7 @@ TEST(SortTest, TextsTiedForMegabytesSortOnABoundedStackInBoundedTime) {
   ended.insert(ended.begin() + 1000, std::string(1'000'000, '\0'));
   const std::vector<std::string> cases[] = {{tied + "b", tied + "C", tied + "a"}, ended};
   for (const std::vector<std::string>& types : cases) {
-    AttackListModel list;
-    LoadTypes(list, types);
+    AttackListModel list = Loaded(types);
     for (bool ascending : {true, false}) {
       list.SetSort(kColumnAttackType, ascending);
       EXPECT_EQ(ShownOrder(list), ExpectedOrder(types, ascending));
@@ -160,8 +159,7 @@ TEST(OutOfMemoryTest, LoadEndsAsABadFileWithTheRowsReadSoFar) {
 }
 
 TEST(OutOfMemoryTest, SortThatRunsOutKeepsTheOrder) {
-  AttackListModel list;
-  LoadTypes(list, Descending(50));
+  AttackListModel list = Loaded(Descending(50));
   const std::vector<size_t> file_order = ShownOrder(list);
   // Budgets from none up to enough: each sort ends sorted or as it was.
   for (size_t budget = 0; budget < 20'000 && ShownOrder(list) == file_order; budget += 100) {
