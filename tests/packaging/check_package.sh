@@ -1,18 +1,18 @@
 #!/bin/sh
-# check_package.sh PACKAGE ARCH OBJDUMP MACHINE
+# check_package.sh PACKAGE ARCH OBJDUMP
 # Reads the installer package's tables back (msitools) and checks that they
 # are for ARCH (x64 or x86): the platform, 64-bit components only for x64,
 # Pelmar's type library registered for that platform, and the two files in the
-# package built for MACHINE, importing only the system's DLLs. Runs on the build
+# package built for that machine, importing only the system's DLLs. Runs on the build
 # host, so it also checks the x86 package, which cannot be installed here.
 set -eu
-package=$1 arch=$2 objdump=$3 machine=$4
+package=$1 arch=$2 objdump=$3
 status=0
 fail() { echo "$package: $*"; status=1; }
 
 case $arch in
-  x64) template=x64 component_bits=256 typelib=win64 ;;
-  *) template=Intel component_bits=0 typelib=win32 ;;
+  x64) template=x64 component_bits=256 typelib=win64 machine=pei-x86-64 ;;
+  *) template=Intel component_bits=0 typelib=win32 machine=pei-i386 ;;
 esac
 msiinfo suminfo "$package" | grep -qx "Template: $template;1033" || fail "platform is not $template"
 msiinfo export "$package" Component | awk -F '\t' -v bits="$component_bits" \

@@ -1,11 +1,10 @@
 #!/bin/sh
 # install_test.sh WINE_RUN PACKAGE VERSION NEWER_PACKAGE NEWER_VERSION LOMVEX_EXE PELMAR_DLL
 #                 DRIVER_EXE SAMPLES_FOLDER
-# Installs (twice), upgrades and removes the installer package in a fresh Wine
-# prefix of its own, as a user would with msiexec, and checks what each step
-# leaves behind: files, shortcut, Add/Remove Programs entry, Pelmar's classes
-# (usable by name, and the same entries as DllRegisterServer writes), and after
-# removal nothing of ours but the settings file the user created.
+# Installs (twice), upgrades and removes the package with msiexec in a fresh Wine prefix of its
+# own and checks what each step leaves: files, shortcut, Add/Remove Programs entry, Pelmar's
+# classes (usable by name, the entries DllRegisterServer writes), and after removal nothing of
+# ours but the settings file the user created.
 set -u
 wine_run=$1 package=$2 version=$3 newer=$4 newer_version=$5 lomvex=$6 pelmar=$7 driver=$8
 samples=$9
@@ -18,15 +17,10 @@ export LOMVEX_WINEPREFIX="$work/prefix"
 
 failures=0
 check() { # DESCRIPTION COMMAND...: a failing COMMAND fails the test, with its output
-  _description=$1
-  shift
-  if "$@" >"$work/check.out" 2>&1; then
-    printf 'ok: %s\n' "$_description"
-  else
-    printf 'FAILED: %s\n' "$_description"
-    sed 's/^/  /' "$work/check.out"
-    failures=$((failures + 1))
-  fi
+  _description=$1 && shift
+  if "$@" >"$work/check.out" 2>&1; then printf 'ok: %s\n' "$_description" && return; fi
+  printf 'FAILED: %s\n' "$_description" && sed 's/^/  /' "$work/check.out"
+  failures=$((failures + 1))
 }
 fails() { ! "$@"; }
 equal() { [ "$1" = "$2" ] || { echo "got [$1], expected [$2]"; false; }; }
@@ -62,7 +56,8 @@ added() { comm -13 "$1" "$2"; }
 # Pelmar's own entries among the added ones. Wine's type library registration
 # also copies the shared interface and library keys into the 32-bit view.
 classes() { added "$1" "$2" | grep '^\[HKEY_LOCAL_MACHINE\\Software\\Classes\\' | grep -v Wow6432Node; }
-same() { diff "$1" "$2"; }
+# Pelmar's entries that came between snapshots BEFORE and AFTER are those in EXPECTED.
+same_classes() { classes "$1" "$2" >"$work/classes" && diff "$3" "$work/classes"; }
 
 # Add/Remove Programs: the user's entries, or the machine's where Wine keeps them.
 uninstall_entries() {
@@ -90,8 +85,7 @@ classes_work() {
     "$windows_folder" | tee /dev/stderr | grep -q '^installed classes work'
 }
 viewer_starts() {
-  mkdir -p "$work/data"
-  cp -R "$samples/." "$work/data/"
+  cp -R "$samples" "$work/data"
   printf '[BlackIce]\r\nFileLocation=%s\r\nFileSet=1\r\n' \
     "$(windows_path "$work/data/attack-list.csv")" >"$folder/Lomvex.Ini"
   run_on_wine_desktop "$wine_run" "lomvex-package-$$" 120 "$driver" show \
@@ -119,8 +113,7 @@ check "one entry, of version $newer_version" equal "$(entries)" "1 $newer_versio
 check "the files after the upgrade" installed_files
 check "the settings file kept" test -f "$folder/Lomvex.Ini"
 snapshot "$work/upgraded"
-classes "$work/before" "$work/upgraded" >"$work/upgraded-classes"
-check "the classes after the upgrade" same "$work/package-classes" "$work/upgraded-classes"
+check "the classes after the upgrade" same_classes "$work/before" "$work/upgraded" "$work/package-classes"
 check "an older version refused" fails install "$package"
 
 check "uninstall" remove "$newer"
@@ -128,9 +121,9 @@ snapshot "$work/removed"
 printf '%s\n' "users/$user/AppData/Local/Programs" "users/$user/AppData/Local/Programs/Lomvex" \
   "users/$user/AppData/Local/Programs/Lomvex/Lomvex.Ini" >"$work/settings-only"
 added "$work/before" "$work/removed" >"$work/left"
-check "nothing left but the user's settings file" same "$work/settings-only" "$work/left"
+check "nothing left but the user's settings file" diff "$work/settings-only" "$work/left"
 added "$work/removed" "$work/before" >"$work/lost"
-check "nothing of the prefix removed" same /dev/null "$work/lost"
+check "nothing of the prefix removed" diff /dev/null "$work/lost"
 check "uninstalling what is not installed fails" remove_fails_as_not_installed "$newer"
 
 # DllRegisterServer on the same file at the same place writes the package's entries.
@@ -139,8 +132,7 @@ cp "$pelmar" "$folder/Pelmar.dll"
 snapshot "$work/unregistered"
 check "regsvr32" "$wine_run" regsvr32 /s "$windows_folder\\Pelmar.dll"
 snapshot "$work/registered"
-classes "$work/unregistered" "$work/registered" >"$work/server-classes"
-check "the package's entries are DllRegisterServer's" same "$work/package-classes" "$work/server-classes"
+check "the package's entries are DllRegisterServer's" same_classes "$work/unregistered" \
+  "$work/registered" "$work/package-classes"
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+[ "$failures" -eq 0 ] || { echo "$failures failed" && exit 1; }

@@ -89,12 +89,7 @@ bool SaveScreen(const std::string& path, HWND window) {
   const int width = area.right - area.left, height = area.bottom - area.top;
   owners::UniqueScreenDc screen(GetDC(nullptr));
   owners::UniqueDc memory(CreateCompatibleDC(screen.get()));
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
+  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0}, {}};
   void* bits = nullptr;
   owners::UniqueBitmap bitmap(
       CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
@@ -106,10 +101,8 @@ bool SaveScreen(const std::string& path, HWND window) {
   }
   GdiFlush();
   const DWORD image_size = ((width * 3 + 3) / 4) * 4 * static_cast<DWORD>(height);
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-  file.bfSize = file.bfOffBits + image_size;
+  const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info.bmiHeader;
+  const BITMAPFILEHEADER file{0x4D42, offset + image_size, 0, 0, offset};
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(&file), sizeof file);
   out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
