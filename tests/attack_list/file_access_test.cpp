@@ -1,5 +1,4 @@
-// The file system against real files: the file search's rules for wildcards,
-// folders and file attributes, and reading a file its writer appends to.
+// Real files: the search's wildcards, folders and attributes; reading a file being written.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -19,13 +18,10 @@
 namespace lomvex {
 namespace {
 
-namespace fs = std::filesystem;
-using namespace std::string_literals;
-
 class FileAccessTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::create_directories(folder_.path / "sub");
+    std::filesystem::create_directories(folder_.path / "sub");
     for (const char* name : {"attack-list.csv", "a[1].csv"}) std::ofstream(In(name)) << "x";
 #ifndef _WIN32
     std::ofstream(In("back\\slash.csv")) << "x";
@@ -45,19 +41,18 @@ TEST_F(FileAccessTest, FindsOrdinaryFilesOnly) {
   for (const char* name : {"back\\slash.csv", "back\\slash.*"})
     EXPECT_TRUE(files.PathExists(In(name))) << name;
 #endif
-  for (const std::string& path : {In("missing.csv"), In("sub"), In("no-such/attack-list.csv"), ""s})
+  for (const std::string& path :
+       {In("missing.csv"), In("sub"), In("no-such/attack-list.csv"), std::string()})
     EXPECT_FALSE(files.PathExists(path)) << path;
 }
 
 TEST_F(FileAccessTest, ReadsWhatTheFileHeldWhenItsWriterAppends) {
-  // The firewall may append while the list is read: the reading must not
-  // leave the buffer twice the file's size.
+  // The firewall may append while the list is read: the buffer must not end twice the file.
   const std::string path = In("attack-list.csv");
   std::ofstream(path, std::ios::binary) << std::string(16 << 20, 'a');
   std::atomic<bool> appending = false, read_done = false;
   std::thread writer([&] {
     std::ofstream appender(path, std::ios::binary | std::ios::app);
-    // A record every millisecond, as long as the reading lasts.
     for (int chunk = 0; chunk < 2000 && !read_done; ++chunk) {
       appender << std::string(100, 'b') << std::flush;
       appending = true;
@@ -79,8 +74,7 @@ TEST_F(FileAccessTest, FileAttributesDecide) {
   const std::tuple<const char*, DWORD, bool> cases[] = {
       {"read-only.csv", FILE_ATTRIBUTE_READONLY, true},
       {"hidden.csv", FILE_ATTRIBUTE_HIDDEN, false},
-      {"system.csv", FILE_ATTRIBUTE_SYSTEM, false},
-  };
+      {"system.csv", FILE_ATTRIBUTE_SYSTEM, false}};
   for (const auto& [name, attributes, exists] : cases) {
     std::ofstream(In(name)) << "x";
     ASSERT_TRUE(SetFileAttributesA(In(name).c_str(), attributes));
@@ -90,8 +84,7 @@ TEST_F(FileAccessTest, FileAttributesDecide) {
 }
 
 TEST_F(FileAccessTest, ReadsAFileTheWriterKeepsOpenAndDeletesIt) {
-  // The firewall keeps its list open for writing; reading must not be refused,
-  // and the firewall must still be able to delete the file afterwards.
+  // The firewall keeps its list open for writing, and deletes it after we have read it.
   owners::UniqueFile writer(CreateFileA(In("attack-list.csv").c_str(), GENERIC_WRITE,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, 0, nullptr));

@@ -1,6 +1,5 @@
-// Profile files and the settings kept in them: one table of profile-file
-// behaviour and the settings' reading and writing, run against this program's
-// own INI reader and writer and, on Windows, against the platform's functions.
+// Profile files and the settings in them, against our own INI reader and writer and, on
+// Windows, against the platform's functions.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -21,9 +20,7 @@ using OpenProfile = std::unique_ptr<ProfileStore> (*)(std::string path);
 
 class Profile : public ::testing::TestWithParam<OpenProfile> {
  protected:
-  void WriteFile(const std::string& contents) {
-    std::ofstream(path_, std::ios::binary) << contents;
-  }
+  void Write(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
   std::string Get(const char* section, const char* key, size_t size) {
     std::vector<char> buffer(size + 1, 'x');
     return std::string(buffer.data(), profile_->GetString(section, key, buffer.data(), size));
@@ -50,16 +47,15 @@ TEST_P(Profile, Reads) {
       {B + "FileLocation=a=b\r\n", "FileLocation", 260, "a=b"},
       {"[BlackIce]\nRefreshRate=3\n", "RefreshRate", 20, "3"},
       {B + "FileLocation=\"C:\\a b\\x.csv\"\r\n", "FileLocation", 260, "C:\\a b\\x.csv"},
-      {"[ BlackIce ]\r\nFileSet=1\r\n", "FileSet", 2, "1"},
-  };
+      {"[ BlackIce ]\r\nFileSet=1\r\n", "FileSet", 2, "1"}};
   for (const auto& [contents, key, size, value] : cases) {
-    WriteFile(contents);
+    Write(contents);
     EXPECT_EQ(Get("BlackIce", key, size), value) << contents;
   }
 }
 
 TEST_P(Profile, WritesAddAndReplaceKeysAndKeepCommentsAndOtherSections) {
-  WriteFile("; settings\r\n[First]\r\na=1\r\n\r\n[BlackIce]\r\nFileSet=0\r\n[Last]\r\nz=9\r\n");
+  Write("; settings\r\n[First]\r\na=1\r\n\r\n[BlackIce]\r\nFileSet=0\r\n[Last]\r\nz=9\r\n");
   ASSERT_TRUE(profile_->WriteString("BlackIce", "RefreshRate", "5"));
   ASSERT_TRUE(profile_->WriteString("blackice", "fileSet", "1"));
   ASSERT_TRUE(profile_->WriteString("Other", "Key", "other value"));
@@ -85,11 +81,10 @@ TEST_P(Profile, StartupSettings) {
       {"RefreshRate=-1\r\n", "", false, "", -1},
       {"RefreshRate=2147483647\r\n", "", false, "", 2147483647},
       {"RefreshRate=2147483648\r\n", "", false, "", 5},
-      {"RefreshRate=1e3\r\n", "", false, "", 5},
-  };
+      {"RefreshRate=1e3\r\n", "", false, "", 5}};
   for (const auto& [stored, location, file_set, folder, rate] : cases) {
     SCOPED_TRACE(stored);
-    WriteFile("[BlackIce]\r\n" + stored);
+    Write("[BlackIce]\r\n" + stored);
     const StartupSettings s = ReadStartupSettings(*profile_);
     EXPECT_EQ(std::tie(s.FileLocation, s.FileSet, s.AttackListFolder, s.RefreshRate),
               std::tie(location, file_set, folder, rate));
@@ -99,7 +94,7 @@ TEST_P(Profile, StartupSettings) {
 TEST_P(Profile, ChoosingAListWritesItsKeysAndKeepsOnlyAValidRate) {
   for (auto [stored, rate] :
        {std::pair{"RefreshRate=10\r\n", "10"}, {"", "5"}, {"RefreshRate=soon\r\n", "5"}}) {
-    WriteFile(std::string("[BlackIce]\r\n") + stored);
+    Write(std::string("[BlackIce]\r\n") + stored);
     ScriptedFileDialog dialog;
     dialog.answers = {"C:\\fw\\attack-list.csv"};
     std::string FileLocation;

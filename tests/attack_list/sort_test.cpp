@@ -49,8 +49,7 @@ namespace {
 
 constexpr char kPath[] = "attack-list.csv";
 
-// An attack list whose attack types (column 4) are the given texts, one record
-// each, identified by its index.
+// An attack list whose attack types are these texts, each record identified by its index.
 MemoryFiles ListOfTypes(const std::vector<std::string>& types) {
   MemoryFiles files;
   std::string& contents = files.files[kPath] = "h\r\nh\r\n";
@@ -94,6 +93,15 @@ std::vector<size_t> ShownOrder(const AttackListModel& list) {
   return order;
 }
 
+// Sorted either way from the file order, the list shows the expected order.
+void ExpectSortsBothWays(const std::vector<std::string>& types) {
+  for (bool ascending : {true, false}) {
+    AttackListModel list = Loaded(types);
+    list.SetSort(kColumnAttackType, ascending);
+    EXPECT_EQ(ShownOrder(list), ExpectedOrder(types, ascending)) << ascending;
+  }
+}
+
 TEST(SortTest, OrdersTextsThatTieForLongStretches) {
   // Shared beginnings around the sixteen-byte steps, endings from a few bytes
   // that differ in case, in sign or by a zero byte.
@@ -108,13 +116,8 @@ TEST(SortTest, OrdersTextsThatTieForLongStretches) {
       for (size_t n = random() % 4; n > 0; --n) type += endings[random() % endings.size()];
       types.push_back(type);
     }
-    AttackListModel list = Loaded(types);
-    for (bool ascending : {true, false}) {
-      SCOPED_TRACE(testing::Message() << count << (ascending ? " ascending" : " descending"));
-      list.SetSort(kColumnAttackType, ascending);
-      EXPECT_EQ(ShownOrder(list), ExpectedOrder(types, ascending));
-      list = Loaded(types);  // file order again, so ties start from it
-    }
+    SCOPED_TRACE(count);
+    ExpectSortsBothWays(types);
   }
 }
 
@@ -126,13 +129,7 @@ TEST(SortTest, TextsTiedForMegabytesSortOnABoundedStackInBoundedTime) {
   std::vector<std::string> ended(2000, "");
   ended.insert(ended.begin() + 1000, std::string(1'000'000, '\0'));
   const std::vector<std::string> cases[] = {{tied + "b", tied + "C", tied + "a"}, ended};
-  for (const std::vector<std::string>& types : cases) {
-    AttackListModel list = Loaded(types);
-    for (bool ascending : {true, false}) {
-      list.SetSort(kColumnAttackType, ascending);
-      EXPECT_EQ(ShownOrder(list), ExpectedOrder(types, ascending));
-    }
-  }
+  for (const std::vector<std::string>& types : cases) ExpectSortsBothWays(types);
 }
 
 TEST(OutOfMemoryTest, LoadEndsAsABadFileWithTheRowsReadSoFar) {
@@ -140,8 +137,7 @@ TEST(OutOfMemoryTest, LoadEndsAsABadFileWithTheRowsReadSoFar) {
       // Rows are reserved for the records the file can hold, not per line end.
       {"bare carriage returns", "h\r\nh\r\n" + std::string(4'000'000, '\r'), 64'000'000},
       {"no memory for the rows", ListOfTypes(Descending(2000)).files[kPath], 150'000},
-      {"no memory for the file", ListOfTypes(Descending(10)).files[kPath], 0},
-  };
+      {"no memory for the file", ListOfTypes(Descending(10)).files[kPath], 0}};
   for (const auto& [name, contents, bytes] : cases) {
     SCOPED_TRACE(name);
     MemoryFiles files;

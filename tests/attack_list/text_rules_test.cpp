@@ -3,7 +3,6 @@
 
 #include "event_format.h"
 #include "fit_text.h"
-#include "path_text.h"
 #include "severity.h"
 
 namespace lomvex {
@@ -24,7 +23,7 @@ TEST(SeverityFromLevel, ClassifiesAndRejects) {
       EXPECT_EQ(SeverityFromLevel(text).value_or(0), code) << "'" << text << "'";
 }
 
-TEST(FormatEventDateAndTime, CutsTrimsAndFormats) {
+TEST(FormatEventDateAndTime, CutsTrimsAndFormatsInTheLocale) {
   // The stamp, the date and the time.
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"2000-10-12 13:45:00", "Oct 12, 2000", "01:45:00 PM"},
@@ -35,15 +34,11 @@ TEST(FormatEventDateAndTime, CutsTrimsAndFormats) {
       {"2000-1-1", "2000-1-1", "2000-1-1"},  // short stamps are used whole
       {"12:30:00", "12:30:00", "12:30:00 PM"},
       {"garbage text here", "garbage te", "ext here"},
-      {"2000-10-12T07:08:09", "Oct 12, 2000", "07:08:09 AM"},
-  };
+      {"2000-10-12T07:08:09", "Oct 12, 2000", "07:08:09 AM"}};
   for (const auto& [stamp, date, time] : cases) {
     EXPECT_EQ(FormatEventDate(stamp), date) << stamp;
     EXPECT_EQ(FormatEventTime(stamp), time) << stamp;
   }
-}
-
-TEST(FormatEventDate, UsesTheLocaleNames) {
   TextLocale locale = EnglishTextLocale();
   locale.month_abbrev[9] = "okt.";
   locale.pm = "nachm.";
@@ -72,15 +67,9 @@ TEST(Fit, PadsCentresAndCuts) {
           {FitLeft, "abcdef", 4, 3, ""},
           {FitCenter, "abcd", 4, 9, "abcd"},  // exactly the width: unchanged, whatever the mode
           {FitLeft, "ab", -3, 2, ""},
-          {FitRight, "ab", -3, 0, "ab"},
-      };
+          {FitRight, "ab", -3, 0, "ab"}};
   for (const auto& [fit, text, width, mode, fitted] : cases)
     EXPECT_EQ(fit(text, width, mode), fitted) << text << " width " << width << " mode " << mode;
-}
-
-TEST(FolderOfPath, KeepsUpToTheLastBackslash) {
-  EXPECT_EQ(FolderOfPath("C:\\Program Files\\BlackIce\\a.csv"), "C:\\Program Files\\BlackIce\\");
-  EXPECT_EQ(FolderOfPath("attack-list.csv") + FolderOfPath("/home/user/attack-list.csv"), "");
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 #!/bin/sh
-# check_binaries.sh OBJDUMP MACHINE FILE...
-# Fails when a file is not built for MACHINE, imports a DLL that is not part
-# of Windows itself (a mingw runtime DLL, say), or is a DLL without the four
-# entry points of an in-process server.
+# check_binaries.sh OBJDUMP PROCESSOR FILE...: fails when a file is not built for PROCESSOR, imports a
+# DLL that is not Windows' own (a mingw runtime DLL, say), or is a DLL without a server's four entries.
 set -eu
-objdump=$1 machine=$2
+objdump=$1
+case $2 in x86_64) machine=pei-x86-64 ;; *) machine=pei-i386 ;; esac
 shift 2
 system_dlls='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|advapi32|ole32|oleaut32|psapi|msvcrt|winspool\.drv|version|shlwapi|api-ms-win-[a-z0-9-]+)(\.dll)?$'
 status=0

@@ -1,5 +1,4 @@
-// The issue list and host file readers: their parsing, the host file's name
-// from a hostile address, and no read of a name that is not a regular file.
+// The issue list and host file readers, host file names from hostile addresses, regular files only.
 #include "firewall_files.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +13,6 @@
 
 namespace lomvex {
 namespace {
-
-namespace fs = std::filesystem;
 
 const std::string kHeader = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n";
 
@@ -32,8 +29,7 @@ TEST(IssueDescription, FoundByUntrimmedFieldZeroUpToTheNextComma) {
       {"field 0 ends in a blank", kHeader + "id7 ,,,,,,,,d\r\n", "id7", ""},
       {"case counts", kHeader + "ID7,,,,,,,,d\r\n", "id7", ""},
       {"eight fields", kHeader + "id7,,,,,,,\r\nid7,,,,,,,,d\r\n", "id7", ""},
-      {"line feed is content", kHeader + "x\nid7,,,,,,,,d\r\n", "id7", ""},
-  };
+      {"line feed is content", kHeader + "x\nid7,,,,,,,,d\r\n", "id7", ""}};
   for (const auto& [what, contents, id, description] : cases)
     EXPECT_EQ(IssueDescriptionFromText(contents, id), description) << what;
 }
@@ -68,10 +64,10 @@ TEST(HostFilePath, OnlyPlainHostNamesAndAddressesNameAFile) {
 TEST(FirewallFolder, OnlyARegularFileWithinTheLimitIsRead) {
   TestFolder hosts;
   std::ofstream(hosts / "10-0-0-1.txt") << "12345";
-  fs::create_directory(hosts.path / "10-0-0-3.txt");
+  std::filesystem::create_directory(hosts.path / "10-0-0-3.txt");
 #ifndef _WIN32
   ASSERT_EQ(mkfifo((hosts / "10-0-0-2.txt").c_str(), 0600), 0);
-  fs::create_symlink("/dev/null", hosts.path / "10-0-0-4.txt");
+  std::filesystem::create_symlink("/dev/null", hosts.path / "10-0-0-4.txt");
 #endif
   const std::tuple<const char*, size_t, bool> cases[] = {
       {"10-0-0-1.txt", 5, true},

@@ -1,5 +1,4 @@
-// The information views' texts: the scrambled texts and the About view's
-// notices and rows, the attack information view's rows and its printed page.
+// The information views' texts: scrambled texts, the About view, the attack view and its page.
 #include <gtest/gtest.h>
 
 #include "about_texts.h"
@@ -21,15 +20,13 @@ std::string Shown(const auto& rows) {
   return shown;
 }
 
-TEST(Scramble, StoredTextsUnscrambleToTheNoticesWordsAndArePlainLiterals) {
+// Stored texts unscramble to the notices' words and are plain literals.
+TEST(Scramble, BothWaysIn16BitArithmeticAndNothingForANonCharacter) {
   EXPECT_EQ(RightsHolder(kStoredRightsHolder), "Lomvex and Pelmar contributors");
   EXPECT_EQ(DistributionTerms(), "Freeware");
   std::string stored_terms = Scramble("Freeware", kScrambleKey1, kScrambleKey2).value_or("");
   for (char c : stored_terms + std::string(kStoredRightsHolder))
     EXPECT_TRUE(c >= ' ' && c <= '~' && c != '"' && c != '\\') << c;
-}
-
-TEST(Scramble, BothWaysIn16BitArithmeticAndNothingForANonCharacter) {
   // Stored, the two keys and the plain text.
   const std::tuple<std::string, std::int16_t, std::int16_t, std::optional<std::string>> cases[] = {
       {"A", 17, 4, "L"},  // ('A' ^ 17) - 4
@@ -38,8 +35,7 @@ TEST(Scramble, BothWaysIn16BitArithmeticAndNothingForANonCharacter) {
       {"\x10", -32768, 32767, std::nullopt},  // 17 if the overflow wrapped
       {"A", 0, 65, std::nullopt},             // NUL
       {"A", 0, -200, std::nullopt},           // 265: no single-byte code
-      {"", 5, 5, ""},
-  };
+      {"", 5, 5, ""}};
   for (const auto& [stored, key1, key2, plain] : cases) {
     EXPECT_EQ(Unscramble(stored, key1, key2), plain) << stored;
     EXPECT_EQ(plain ? Scramble(*plain, key1, key2) : stored, stored);
@@ -47,14 +43,11 @@ TEST(Scramble, BothWaysIn16BitArithmeticAndNothingForANonCharacter) {
   EXPECT_EQ(RightsHolder("\x15"), "");  // (0x15 ^ 17) - 4 = 0
 }
 
-TEST(AboutTexts, PlaceholdersReplacedInTheirOrder) {
+TEST(AboutTexts, PlaceholdersInTheirOrderMemoryWordGoneRowsKeepTheirLabels) {
   EXPECT_EQ(RightsNotice("Copyright ~~~&Line two & ~~~", "A&B"),
             "Copyright A&B\r\nLine two \r\n A&B");
   EXPECT_EQ(DistributionNotice("Is &&&, by ~~~; & stays, &&&& too", "T~~~", "H&&&"),
             "Is TH&&&, by H&&&; & stays, TH&&&& too");
-}
-
-TEST(AboutTexts, MemoryWordLeavesAndRowsKeepTheirLabels) {
   EXPECT_EQ(WithoutMemoryWord("133,619,712 Bytes Total Memory"), "133,619,712 Bytes Total ");
   EXPECT_EQ(WithoutMemoryWord("MemoryMemory memory MemMemoryory"), " memory Memory");
   EXPECT_EQ(Shown(BuildAboutRows("1 Bytes Total Memory", "2 Bytes Available Memory",
@@ -65,7 +58,7 @@ TEST(AboutTexts, MemoryWordLeavesAndRowsKeepTheirLabels) {
 
 const HostFacts kHost{"Office", "00-0C-29-AA-BB-CC", "DESK7", "desk7.example.net"};
 
-TEST(AttackInfoRows, TakeTheListRowTrimmedAndTheHostFactsInViewOrder) {
+TEST(AttackInfoRows, ListRowTrimmedHostFactsInViewOrderLabelsKeptLongValuesWhole) {
   AttackListModel list;
   list.AdoptBuffer("45, 2000-10-12 13:45:00 ,id7, TCP probe , 10.0.0.1 , GATE ,HOST,0,, 12 ", 1);
   list.BeginRow(2);
@@ -75,18 +68,11 @@ TEST(AttackInfoRows, TakeTheListRowTrimmedAndTheHostFactsInViewOrder) {
             "Date:Oct 12, 2000|Time:01:45:00 PM|Severity:Serious|Attack Type:TCP probe|"
             "Intruders IP:10.0.0.1|Intruders Name:GATE|Intruders Group:Office|NetBIOS:DESK7|"
             "MAC:00-0C-29-AA-BB-CC|DNS:desk7.example.net|Attacks:12|");
-}
-
-TEST(AttackInfoRows, WithoutARowOrHostFileEveryLabelStaysWithAnEmptyValue) {
-  AttackListModel empty;
-  EXPECT_EQ(Shown(BuildAttackInfoRows(SelectedRowTextsAt(empty, 0), {})),
+  // Without a row or host file every label stays, with an empty value.
+  EXPECT_EQ(Shown(BuildAttackInfoRows(SelectedRowTextsAt(AttackListModel(), 0), {})),
             "Date:|Time:|Severity:|Attack Type:|Intruders IP:|Intruders Name:|Intruders Group:|"
             "NetBIOS:|MAC:|DNS:|Attacks:|");
-}
-
-// The whole page, and empty values, are checked against a reference page and
-// lomvex-print's details; here a value longer than its column stays whole.
-TEST(AttackInfoPage, LongValuesStayWhole) {
+  // Pages are checked against a reference through lomvex-print; here a long value stays whole.
   const std::string type = "A type of attack whose name is very long";
   const auto rows =
       BuildAttackInfoRows({1, "Oct 04, 2000", "09:00:00 AM", type, "", "", "3"}, kHost);

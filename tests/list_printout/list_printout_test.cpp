@@ -1,5 +1,4 @@
-// The list printout's pages on a printer. The layout of whole pages, and the
-// text sink's form feeds, are checked against a sample through lomvex-print.
+// The list printout on a printer; whole pages are checked against a sample through lomvex-print.
 #include <gtest/gtest.h>
 
 #include "attack_list_loader.h"

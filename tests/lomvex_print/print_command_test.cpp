@@ -26,10 +26,6 @@ class PrintCommand : public ::testing::Test {
     files_.files[hosts + "10-0-0-1.txt"] = "Group: group a\r\n";
     files_.files[hosts + "10-0-0-2.txt"] = "Group: group b\r\n";
   }
-  PrintCommandResult Run(const std::vector<std::string>& arguments) {
-    return RunPrintCommand(arguments, kToday, files_);
-  }
-
   MemoryFiles files_;
 };
 
@@ -50,11 +46,10 @@ TEST_F(PrintCommand, ArgumentsAndExitStatuses) {
       {{"--details", "0", "good.csv"}, 2, "lomvex-print: --details takes a row"},
       {{"--details", "99999999999999999999", "good.csv"}, 2, "lomvex-print: --details"},
       // A bad file prints what the list holds, then the message.
-      {{"bad.csv"}, 1, "An unexpected error occurred in the BlackIce 'Attack-List.Csv' file.\n"},
-  };
+      {{"bad.csv"}, 1, "An unexpected error occurred in the BlackIce 'Attack-List.Csv' file.\n"}};
   for (const auto& [arguments, status, error_start] : cases) {
     SCOPED_TRACE(::testing::PrintToString(arguments));
-    PrintCommandResult result = Run(arguments);
+    PrintCommandResult result = RunPrintCommand(arguments, kToday, files_);
     EXPECT_EQ(std::tuple(result.exit_status, result.standard_output.empty(),
                          result.standard_error.empty()),
               std::tuple(status, status == 2, status == 0));
@@ -69,11 +64,10 @@ TEST_F(PrintCommand, DetailsPrintTheChosenRowWithItsFolderFiles) {
       {{"--details", "1", "data/good.csv"}, 0, "group b", "about b", true},
       {{"--sort", "4", "--details", "1", "data/good.csv"}, 0, "group a", "about a", true},
       {{"--details", "1", "elsewhere/good.csv"}, 0, "", "", true},
-      {{"--details", "1", "data/bad.csv"}, 1, "group b", "about b", false},
-  };
+      {{"--details", "1", "data/bad.csv"}, 1, "group b", "about b", false}};
   for (const auto& [arguments, status, group, description, host_named] : cases) {
     SCOPED_TRACE(::testing::PrintToString(arguments));
-    PrintCommandResult result = Run(arguments);
+    PrintCommandResult result = RunPrintCommand(arguments, kToday, files_);
     const std::string& page = result.standard_output;
     EXPECT_EQ(result.exit_status, status);
     EXPECT_NE(page.find("\n    Intruders Group:" + std::string(24, ' ') + group + "\n"),

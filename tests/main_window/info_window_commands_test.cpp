@@ -21,8 +21,7 @@ struct InfoFixture : MainWindowFixture {
     Set("FileSet", "0");
     WithList(AttackListFile({kProbe, kPing}));
     files.files[std::string(kFolder) + "issuelist.csv"] =
-        "h\r\nh\r\nh\r\nh\r\nh\r\nh\r\n2001003,a,,,,,,,Echo requests.\r\n2000001,a,,,,,,,Closed "
-        "port.\r\n";
+        "h\r\nh\r\nh\r\nh\r\nh\r\nh\r\n2001003,a,,,,,,,Echo.\r\n2000001,a,,,,,,,Closed.\r\n";
     files.files[*HostFilePath(kFolder, "192.168.0.7")] = "Group: Lab\r\nDNS: ws7.lan\r\n";
   }
 };
@@ -69,14 +68,13 @@ TEST(InfoWindowCommandsTest, EachOpeningShowsTheSelectedEventsOwnFacts) {
     const bool probe = rows[4].value == "192.168.0.7";
     EXPECT_EQ(f.window.info_views.back().text + "|" + rows[6].value + rows[9].value + "|" +
                   rows[10].value,
-              probe ? "Closed port.|Labws7.lan|2" : "Echo requests.||5")
+              probe ? "Closed.|Labws7.lan|2" : "Echo.||5")
         << row;
   }
 }
 
-// A failed printout leaves the window open and the list's orientation as it was;
-// the next prints the view as opened, though a reload changed the list, on one
-// portrait page, and the list printout is landscape again after it.
+// A failed printout leaves the window open and the orientation as it was; the next prints the
+// view as opened, though a reload changed the list, and the list is landscape again after it.
 TEST(InfoWindowCommandsTest, PrintsTheOpenSnapshotOnOnePortraitPage) {
   InfoFixture f;
   f.Set("RefreshRate", "0");

@@ -1,5 +1,4 @@
-// A fake of the window the main window's logic works with (its printer and the
-// tray's platform inside), and a fixture with the other fakes.
+// A fake main window (its printer and tray platform inside) and a fixture with the other fakes.
 #pragma once
 
 #include <functional>
@@ -7,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_tray_platform.h"
+#include "../tray/fake_tray_platform.h"
 #include "main_window_logic.h"
 #include "memory_files.h"
 #include "scripted_file_dialog.h"
@@ -83,12 +82,11 @@ inline std::string AttackListFile(const std::vector<std::string>& records) {
   return file;
 }
 
-inline std::string Record(int level, std::string_view type = "TCP port probe",
-                          std::string_view host = "SERVER1", std::string_view id = "2000001",
-                          std::string_view count = "2") {
-  return std::to_string(level) + ",2026-11-01 07:53:38," + std::string(id) + "," +
-         std::string(type) + ",192.168.0.7,WORKSTATION7," + std::string(host) + ",0,," +
-         std::string(count);
+inline std::string Record(int level, const std::string& type = "TCP port probe",
+                          const std::string& host = "SERVER1", const std::string& id = "2000001",
+                          const std::string& count = "2") {
+  return std::to_string(level) + ",2026-11-01 07:53:38," + id + "," + type +
+         ",192.168.0.7,WORKSTATION7," + host + ",0,," + count;
 }
 
 // A logic over the fakes; the settings and files are the test's to set first.

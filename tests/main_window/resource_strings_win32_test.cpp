@@ -1,6 +1,5 @@
-// The program's string table is built from the same list as the portable
-// code's: every text reads back the same through the platform, "&" and "'"
-// included.
+// The string table comes from the portable code's list: every text reads back through the
+// platform unchanged, "&" and "'" included.
 #include <windows.h>
 
 #include <gtest/gtest.h>

@@ -13,25 +13,10 @@
 namespace lomvex {
 namespace {
 
-using testing::FakeTrayPlatform;
-using testing::RecordingTrayEvents;
-
 constexpr std::uintptr_t kWindow = 4242, kOtherWindow = 5151, kIcon = 77;
 
-TEST(SysTrayTest, TipFieldIsTextThenNulThenBlanks) {
-  const std::pair<size_t, size_t> lengths[] = {{0, 0}, {6, 6}, {63, 63}, {64, 63}};  // text, shown
-  for (const auto& [length, shown] : lengths) {
-    char field[NotifyIconRecord::kTipSize];
-    FillTipField(field, std::string(length, 'a'));
-    std::string expected = std::string(shown, 'a') + '\0';
-    expected.resize(NotifyIconRecord::kTipSize, ' ');
-    EXPECT_EQ(std::string(field, sizeof field), expected) << length;
-  }
-}
-
-// Steps, separated by blanks, on the control of kWindow or, with "other:", on
-// the one of kOtherWindow: "icon" (kIcon), "picture" (not an icon), "none",
-// "tip=TEXT", "on", "off" (InTray), "end" (the control is destroyed). A
+// Steps on the control of kWindow or, with "other:", of kOtherWindow: "icon" (kIcon), "picture"
+// (not an icon), "none", "tip=TEXT", "on", "off" (InTray), "end" (the control is destroyed). A
 // control whose steps begin with "designer" is in design mode.
 void RunSteps(const std::string& steps, std::optional<cSysTray>& tray, cSysTray& other) {
   std::istringstream words(steps);
@@ -56,6 +41,9 @@ TEST(SysTrayTest, AsksThePlatformForExactlyThis) {
       {"tip= on", {kAttach, "add w4242 f1 m1125", kShown}},
       {"on", {kAttach, kAdd, kShown}},
       {"icon tip=Lomvex on", {kAttach, "add w4242 f7 m1125 i77 'Lomvex\\0'", kShown}},
+      // A tip is cut to 63 characters, then a NUL and blanks fill the field.
+      {"tip=" + std::string(64, 'a') + " on",
+       {kAttach, "add w4242 f5 m1125 '" + std::string(63, 'a') + "\\0'", kShown}},
       {"on icon tip=Lomvex tip=",
        {kAttach, kAdd, "modify w4242 f2 i77", "modify w4242 f4 'Lomvex\\0'",
         "modify w4242 f4 '\\0'", kShown}},
@@ -79,7 +67,7 @@ TEST(SysTrayTest, AsksThePlatformForExactlyThis) {
       {"designer on end", {}}};
   for (const auto& [steps, calls] : cases) {
     SCOPED_TRACE(steps);
-    FakeTrayPlatform platform;
+    testing::FakeTrayPlatform platform;
     std::optional<cSysTray> tray(std::in_place, platform, kWindow, !steps.starts_with("designer"));
     cSysTray other(platform, kOtherWindow);
     RunSteps(steps, tray, other);
@@ -92,10 +80,10 @@ TEST(SysTrayTest, AsksThePlatformForExactlyThis) {
 
 // The mouse moving (512) and the middle button (519) raise nothing.
 TEST(SysTrayTest, MouseNotificationsRaiseTheirEvents) {
-  FakeTrayPlatform platform;
+  testing::FakeTrayPlatform platform;
   cSysTray tray(platform, kWindow);
   tray.HandleTrayMessage(513, 9);  // no events attached: nothing to raise
-  RecordingTrayEvents events;
+  testing::RecordingTrayEvents events;
   tray.SetEvents(&events);
   for (std::uint32_t message = 512; message <= 519; ++message) tray.HandleTrayMessage(message, 9);
   EXPECT_EQ(events.raised, (std::vector<std::string>{"down 1 9", "up 1 9", "dbl 1 9", "down 2 9",
