@@ -152,7 +152,6 @@ class FakeFiles : public FilePlatform {
   DateLocale Locale() override { return EnglishDateLocale(); }
 };
 
-// A full set of services over the fakes.
 struct FakeServices {
   FakeSystem system;
   FakeRegistry registry;

@@ -10,8 +10,9 @@ Sub Check(description, actual, expected)
 End Sub
 
 Dim folder, fso, shell, sys, reg, other, ini, file, store, stored, pattern
-folder = WScript.Arguments(0)
 Set fso = CreateObject("Scripting.FileSystemObject")
+folder = fso.BuildPath(fso.GetSpecialFolder(2), fso.GetTempName())  ' a fresh one
+fso.CreateFolder folder
 Set shell = CreateObject("WScript.Shell")
 Set sys = CreateObject("Pelmar.SysCls")
 Set reg = CreateObject("Pelmar.RegCls")

@@ -16,9 +16,9 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-std::vector<HWND> TopLevelWindows(DWORD process, const char* class_name) {
+std::vector<HWND> TopLevelWindows(DWORD process, const char* class_name, const char* caption) {
   std::vector<HWND> found;
-  for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, class_name, nullptr));) {
+  for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, class_name, caption));) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if (owner == process && IsWindowVisible(window)) found.push_back(window);
@@ -33,6 +33,14 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
     std::this_thread::sleep_for(25ms);
   }
   return true;
+}
+
+HWND WaitForWindow(DWORD process, const char* class_name, const char* caption,
+                   std::chrono::milliseconds timeout) {
+  std::vector<HWND> shown;
+  WaitFor([&] { return !(shown = TopLevelWindows(process, class_name, caption)).empty(); },
+          timeout);
+  return shown.empty() ? nullptr : shown.front();
 }
 
 // The pointer to a point, with MOUSEEVENTF_LEFTDOWN or _LEFTUP when given.
@@ -94,11 +102,9 @@ bool SaveScreen(const std::string& path, HWND window) {
   owners::UniqueBitmap bitmap(
       CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap) return false;
-  {
-    owners::ScopedSelectObject selected(memory.get(), bitmap.get());
-    if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY))
-      return false;
-  }
+  owners::ScopedSelectObject selected(memory.get(), bitmap.get());
+  if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY))
+    return false;
   GdiFlush();
   const DWORD image_size = ((width * 3 + 3) / 4) * 4 * static_cast<DWORD>(height);
   const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info.bmiHeader;

@@ -1,5 +1,4 @@
-// Finding windows, waiting for them, and real mouse and key input on the
-// desktop the test runs on, as a user at the screen would give it.
+// Finding and waiting for windows; real mouse and key input, as a user at the screen gives it.
 #pragma once
 
 #include <windows.h>
@@ -12,11 +11,14 @@
 namespace lomvex::testing {
 
 std::string WindowText(HWND window);
-// The visible top-level windows of a process, optionally of one class.
-std::vector<HWND> TopLevelWindows(DWORD process, const char* class_name = nullptr);
-// Polls until the condition holds or the time runs out.
 bool WaitFor(const std::function<bool()>& condition,
              std::chrono::milliseconds timeout = std::chrono::seconds(10));
+// The visible top-level windows of a process, optionally of one class and caption; the first
+// once one shows (else null).
+std::vector<HWND> TopLevelWindows(DWORD process, const char* class_name = nullptr,
+                                  const char* caption = nullptr);
+HWND WaitForWindow(DWORD process, const char* class_name, const char* caption = nullptr,
+                   std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
 // A left click (or two), far enough from the last that the two never make a double-click.
 void ClickAt(POINT screen_point, bool twice = false);

@@ -11,20 +11,13 @@
 
 namespace lomvex {
 
-inline std::filesystem::path FreshTestFolder() {
-  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-  std::string name = std::string("lomvex-") + test->test_suite_name() + "-" + test->name();
-  std::ranges::replace(name, '/', '-');
-  std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  return folder;
-}
-
-// A fresh folder for one test case, removed with the object.
+// A fresh folder for one test case, named after it and removed with the object.
 class TestFolder {
  public:
-  TestFolder() = default;
+  TestFolder() {
+    std::filesystem::remove_all(path);
+    std::filesystem::create_directories(path);
+  }
   TestFolder(const TestFolder&) = delete;
   ~TestFolder() {
     std::error_code ignored;
@@ -32,7 +25,12 @@ class TestFolder {
   }
   std::string operator/(std::string_view name) const { return (path / name).string(); }
 
-  const std::filesystem::path path = FreshTestFolder();
+  const std::filesystem::path path = [] {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string("lomvex-") + test->test_suite_name() + "-" + test->name();
+    std::ranges::replace(name, '/', '-');
+    return std::filesystem::temp_directory_path() / name;
+  }();
 };
 
 }  // namespace lomvex

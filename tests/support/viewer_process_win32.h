@@ -1,10 +1,9 @@
-// A running Lomvex.exe, read and driven from outside as a user sees it: its
-// main window's controls (read through their messages, as an accessibility
-// tool reads them), its message boxes, real clicks and keys.
+// A running Lomvex.exe, read through its controls' messages (as an accessibility
+// tool reads them) and driven with real clicks and keys.
 #pragma once
 
 #include <windows.h>
-// After windows.h, which it needs.
+
 #include <commctrl.h>
 
 #include "desktop_win32.h"
@@ -25,7 +24,6 @@ class ViewerProcess {
   bool Start(std::chrono::milliseconds timeout = std::chrono::seconds(30));
   // The main window once it is shown (and its controls are found); else null.
   HWND FindMain();
-  // True once the program has ended with exit code 0.
   bool Exited(std::chrono::milliseconds timeout) const {
     DWORD code = 1;
     return WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) ==
@@ -36,18 +34,12 @@ class ViewerProcess {
   HANDLE Handle() const { return process_.get(); }
   HWND Main() const { return main_; }
 
-  // The message boxes (and dialogs) with the caption.
   std::vector<HWND> Boxes(const std::string& caption) const {
-    std::vector<HWND> boxes;
-    for (HWND box : TopLevelWindows(id_, "#32770"))
-      if (WindowText(box) == caption) boxes.push_back(box);
-    return boxes;
+    return TopLevelWindows(id_, "#32770", caption.c_str());
   }
   HWND WaitForBox(const std::string& caption,
                   std::chrono::milliseconds timeout = std::chrono::seconds(10)) const {
-    std::vector<HWND> boxes;
-    WaitFor([&] { return !(boxes = Boxes(caption)).empty(); }, timeout);
-    return boxes.empty() ? nullptr : boxes.front();
+    return WaitForWindow(id_, "#32770", caption.c_str(), timeout);
   }
   static std::string MessageText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
   static void Press(HWND dialog, int button) {
@@ -92,9 +84,8 @@ class ViewerProcess {
                           Exchange(toolbar_, TB_GETRECT, static_cast<WPARAM>(command), RECT{}));
   }
 
-  // Chooses a menu item with the keyboard (Alt, the menu's letter, the item's
-  // letter); true when the message box with the caption appears, which it
-  // does only when the item is enabled. The box is closed again.
+  // Chooses a menu item with Alt and the letters; true when the box with the caption
+  // appears (the item is enabled). The box is closed again.
   bool MenuItemRuns(char menu_letter, char item_letter, const std::string& caption);
   void ClickHeader(int column) const {
     ClickAt(CenterOnScreen(
@@ -110,8 +101,7 @@ class ViewerProcess {
   struct TextRoom {
     char text[1024];
   };
-  // Sends a control's message with the record copied into the viewer's
-  // memory, and reads the record back.
+  // Sends a control's message with the record copied into the viewer's memory, read back after.
   template <typename Record>
   Record Exchange(HWND control, UINT message, WPARAM wparam, Record record) const {
     static_assert(sizeof record <= 4096);
@@ -124,8 +114,7 @@ class ViewerProcess {
   std::string folder_;
   owners::UniqueHandle process_;
   DWORD id_ = 0;
-  // A block of the viewer's memory for the controls' records; it goes with the process.
-  char* scratch_ = nullptr;
+  char* scratch_ = nullptr;  // the viewer's memory for the records; it goes with the process
   HWND main_ = nullptr, list_ = nullptr, header_ = nullptr, status_ = nullptr, toolbar_ = nullptr;
 };
 

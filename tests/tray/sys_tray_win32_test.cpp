@@ -1,6 +1,4 @@
-// The tray control's hold on a real window: notifications reach the control
-// and the window alike, and the window is its own again once the control lets
-// go. The runner starts it on a desktop with a tray.
+// The tray control's hold on a real window, on a desktop with a tray.
 #include "sys_tray_win32.h"
 
 #include <gtest/gtest.h>
@@ -24,25 +22,11 @@ LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wparam, LPARAM l
 }
 
 owners::UniqueWindow CreateCountingWindow() {
-  static const ATOM window_class = [] {
-    WNDCLASSEXA description{};
-    description.cbSize = sizeof description;
-    description.lpfnWndProc = CountingProc;
-    description.hInstance = GetModuleHandleA(nullptr);
-    description.lpszClassName = "LomvexTrayTestWindow";
-    return RegisterClassExA(&description);
-  }();
-  owners::UniqueWindow window(CreateWindowExA(0, MAKEINTATOM(window_class), "", 0, 0, 0, 0, 0,
-                                              HWND_MESSAGE, nullptr, nullptr, nullptr));
+  owners::UniqueWindow window(
+      CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
+  SetWindowLongPtrA(window.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProc));
   SetWindowLongPtrA(window.get(), GWLP_USERDATA, kOwnUserData);
   return window;
-}
-
-// Posts a notification as the tray does, and dispatches it.
-void NotifyFromTray(HWND window, std::uint32_t mouse_message, std::uint32_t id = 0) {
-  PostMessageA(window, TrayCallbackMessage, id, mouse_message);
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
 }
 
 void ExpectWindowOwnAgain(HWND window) {
@@ -64,10 +48,9 @@ struct FailingAndLeavingEvents : testing::RecordingTrayEvents {
   }
 };
 
-// While in the tray the control gets the notifications, identifier and button
-// through, and a second control is refused; the window's own procedure sees
-// every message all along, no exception from a handler unwinds through the
-// system's dispatch, and once out of the tray the window is its own again.
+// In the tray the control gets identifier and button, a second control is refused, the
+// window's procedure sees every message, no handler's exception unwinds through the system's
+// dispatch, and out of the tray the window is its own again.
 TEST(SysTrayWin32Test, NotificationsReachControlAndWindowUntilItLeaves) {
   Win32TrayPlatform platform;
   owners::UniqueWindow window = CreateCountingWindow(), other_window = CreateCountingWindow();
@@ -83,10 +66,12 @@ TEST(SysTrayWin32Test, NotificationsReachControlAndWindowUntilItLeaves) {
   EXPECT_FALSE(second.InTray());
   ExpectWindowOwnAgain(other_window.get());
 
-  NotifyFromTray(window.get(), WM_MOUSEMOVE);
-  NotifyFromTray(window.get(), WM_LBUTTONDOWN);
-  NotifyFromTray(window.get(), WM_RBUTTONDBLCLK, 3);
-  NotifyFromTray(window.get(), WM_LBUTTONDOWN);
+  // Posted as the tray posts them; the last comes after the control has left.
+  const std::pair<UINT, WPARAM> kNotifications[] = {
+      {WM_MOUSEMOVE, 0}, {WM_LBUTTONDOWN, 0}, {WM_RBUTTONDBLCLK, 3}, {WM_LBUTTONDOWN, 0}};
+  for (auto [mouse_message, id] : kNotifications)
+    PostMessageA(window.get(), TrayCallbackMessage, id, mouse_message);
+  for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message);
   EXPECT_EQ(events.raised, (std::vector<std::string>{"down 1 0", "dbl 2 3"}));
   EXPECT_EQ(callbacks_seen, 4);
   EXPECT_FALSE(tray.IconShown());
