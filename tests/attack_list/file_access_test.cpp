@@ -18,8 +18,7 @@
 namespace lomvex {
 namespace {
 
-class FileAccessTest : public ::testing::Test {
- protected:
+struct FileAccessTest : ::testing::Test {
   void SetUp() override {
     std::filesystem::create_directories(folder_.path / "sub");
     for (const char* name : {"attack-list.csv", "a[1].csv"}) std::ofstream(In(name)) << "x";

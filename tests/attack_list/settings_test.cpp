@@ -18,8 +18,7 @@ namespace {
 
 using OpenProfile = std::unique_ptr<ProfileStore> (*)(std::string path);
 
-class Profile : public ::testing::TestWithParam<OpenProfile> {
- protected:
+struct Profile : ::testing::TestWithParam<OpenProfile> {
   void Write(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
   std::string Get(const char* section, const char* key, size_t size) {
     std::vector<char> buffer(size + 1, 'x');

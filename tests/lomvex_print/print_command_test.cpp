@@ -13,8 +13,7 @@ const std::string kGood =
     "h\r\nh\r\n10,s,b,bbb,10.0.0.2,n,HOST,0,,1\r\n90,s,a,aaa,10.0.0.1,n,HOST,0,,2\r\n";
 const std::string kBad = "h\r\nh\r\n10,s,b,bbb,10.0.0.2,n,HOST,0,,1\r\nabc,s,a\r\n";
 
-class PrintCommand : public ::testing::Test {
- protected:
+struct PrintCommand : ::testing::Test {
   void SetUp() override {
     const std::string hosts = std::string("data/hosts") + kPathSeparator;
     for (const char* path : {"good.csv", "locked.csv", "data/good.csv", "elsewhere/good.csv"})
