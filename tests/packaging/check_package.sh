@@ -11,8 +11,8 @@ status=0
 fail() { echo "$package: $*"; status=1; }
 
 case $arch in
-  x64) template=x64 component_bits=256 typelib=win64 machine=pei-x86-64 ;;
-  *) template=Intel component_bits=0 typelib=win32 machine=pei-i386 ;;
+  x64) template=x64 component_bits=256 typelib=win64 processor=x86_64 ;;
+  *) template=Intel component_bits=0 typelib=win32 processor=x86 ;;
 esac
 msiinfo suminfo "$package" | grep -qx "Template: $template;1033" || fail "platform is not $template"
 msiinfo export "$package" Component | awk -F '\t' -v bits="$component_bits" \
@@ -27,6 +27,6 @@ msiextract -C "$files" "$package" >/dev/null
 for name in Lomvex.exe Pelmar.dll; do
   [ -f "$files/Programs/Lomvex/$name" ] || fail "holds no $name"
 done
-sh "$(dirname "$0")/../binaries/check_binaries.sh" "$objdump" "$machine" \
+sh "$(dirname "$0")/../binaries/check_binaries.sh" "$objdump" "$processor" \
   "$files/Programs/Lomvex/Lomvex.exe" "$files/Programs/Lomvex/Pelmar.dll" || status=1
 exit $status
