@@ -76,5 +76,6 @@ Check "Err", Err.Number & " " & Err.Description, "1004 Failed to open registry k
 On Error GoTo 0
 Check "DeleteKey", reg.DeleteKey("Software\PelmarScriptTest"), True
 
+fso.DeleteFolder folder, True
 WScript.Echo passed & " passed, " & failed & " failed"
 WScript.Quit failed
